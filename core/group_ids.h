@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace kalvex {
+
+// Groups are known by numeric id: 4103 Temperature .. 4117 Acceleration, 4117 + k custom group k.
+inline constexpr int kTemperatureId = 4103;
+inline constexpr int kFirstFactorGroupId = 4104; // Distance
+inline constexpr int kAccelerationId = 4117;
+inline constexpr int kStandardGroupCount = 15;
+inline constexpr int kCustomGroupIndex = 15;
+
+// Command ids derived from a group id.
+inline constexpr int kUnitsCommandOffset = 49;
+inline constexpr int kFactorsCommandOffset = 149;
+inline constexpr int kDisableCommandOffset = 249;
+
+inline constexpr int CustomGroupId(int k) { return kAccelerationId + k; }
+inline constexpr bool IsStandardGroup(int id) { return id >= kTemperatureId && id <= kAccelerationId; }
+inline constexpr bool IsCustomGroup(int id) { return id > kAccelerationId; }
+
+// Group index: 0 Temperature .. 14 Acceleration, 15 for any custom group.
+inline constexpr int GroupIndex(int id) { return IsCustomGroup(id) ? kCustomGroupIndex : id - kTemperatureId; }
+
+// "Temp", "Dist", ... "Acce" for standard groups; "Cust%.2d" for custom group k.
+std::string GroupTag(int id);
+
+// The settings key holding the group's enabled flag: "Conv%.2d" with id - 4102, or a custom group's tag.
+std::string EnabledFlagKey(int id);
+
+// Factor file name of a group inside the factor path (which ends with a separator).
+std::string FactorFileName(const std::string& factorPath, int id);
+
+} // namespace kalvex

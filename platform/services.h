@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/busy_cursor.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/directory_picker.h"
+#include "platform/file_copier.h"
+#include "platform/help_service.h"
+#include "platform/legacy_profile.h"
+#include "platform/message_service.h"
+#include "platform/progress_sink.h"
+#include "platform/settings_store.h"
+
+namespace kalvex {
+
+// The platform services one running program (or one test) uses. Not owned.
+struct Services {
+    ISettingsStore* settings = nullptr;
+    IMessageService* messages = nullptr;
+    IClock* clock = nullptr;
+    IBusyCursor* busy = nullptr;
+    IHelpService* help = nullptr;
+    IClipboard* clipboard = nullptr;
+    IDirectoryPicker* picker = nullptr;
+    ILegacyProfile* legacy = nullptr;
+    IFileCopier* copier = nullptr;
+};
+
+} // namespace kalvex
