@@ -13,6 +13,8 @@
 
 namespace kalvex {
 
+class IDialogRunner; // platform/qt/dialog_runner.h: nested modal dialogs
+
 // The platform services one running program (or one test) uses. Not owned.
 struct Services {
     ISettingsStore* settings = nullptr;
@@ -24,6 +26,7 @@ struct Services {
     IDirectoryPicker* picker = nullptr;
     ILegacyProfile* legacy = nullptr;
     IFileCopier* copier = nullptr;
+    IDialogRunner* dialogs = nullptr;
 };
 
 } // namespace kalvex

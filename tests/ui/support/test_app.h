@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/memory_settings_store.h"
+#include "platform/testing/qt/scripted_dialog_runner.h"
+#include "platform/testing/scripted_messages.h"
+#include "platform/testing/simple_doubles.h"
+#include "storage/app_state.h"
+
+#include <QTemporaryDir>
+
+namespace kalvex::testing {
+
+// One application state wired to scripted platform services and a private factor folder.
+struct TestApp {
+    TestApp()
+    {
+        services.settings = &settings;
+        services.messages = &messages;
+        services.clock = &clock;
+        services.busy = &busy;
+        services.help = &help;
+        services.clipboard = &clipboard;
+        services.picker = &picker;
+        services.dialogs = &dialogs;
+        state.services = services;
+        state.m_factorPath = folder.path().toStdString() + "/";
+        state.m_programDir = state.m_factorPath;
+    }
+
+    QTemporaryDir folder;
+    MemorySettingsStore settings;
+    ScriptedMessages messages;
+    FixedClock clock;
+    CountingBusyCursor busy;
+    RecordingHelp help;
+    MemoryClipboard clipboard;
+    ScriptedPicker picker;
+    ScriptedDialogRunner dialogs;
+    Services services;
+    AppState state;
+};
+
+} // namespace kalvex::testing
