@@ -1,7 +1,38 @@
-#include <cstdio>
+#include "platform/qt/qt_platform_services.h"
+#include "platform/qt/termination_signals.h"
+#include "ui/shell/kalvex_app.h"
+#include "ui/shell/program_images.h"
 
-int main()
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char* argv[])
 {
-    std::puts("Kalvex! is built, but it has no window yet.");
-    return 0;
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    QApplication::setWindowIcon(kalvex::ProgramIcon());
+    // The help window may stay open; the program ends with its main window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    kalvex::QtPlatformServices platform;
+    kalvex::CKalvexApp kalvex(platform.services, kalvex::StartOptions::FromEnvironment(platform.SettingsFolder()));
+    if (!kalvex.InitApplication())
+        return EXIT_SUCCESS;
+
+    kalvex::TerminationSignals termination;
+    QObject::connect(&termination, &kalvex::TerminationSignals::terminationRequested, &kalvex,
+                     [&kalvex](int signalNumber) {
+                         // Before the main window exists there is nothing to save.
+                         if (!kalvex.CloseMainFrame())
+                             std::_Exit(128 + signalNumber);
+                     });
+    QObject::connect(&kalvex, &kalvex::CKalvexApp::mainFrameClosed, &application, [&platform] {
+        platform.help.Close();
+        QCoreApplication::quit();
+    });
+
+    if (!kalvex.InitInstance())
+        return EXIT_FAILURE;
+    return kalvex.ExitInstance(QApplication::exec());
 }

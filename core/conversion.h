@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace kalvex {
 
@@ -41,7 +42,12 @@ public:
 
     // Byte image of the record as stored in a factor file, and its reverse.
     std::string Serialize() const;
+    // Reading first clears the factors (M[0][0] = 1.0), the unit slots and the order; a
+    // damaged image gives false with m_unitCount and m_shownCount 0.
     bool Deserialize(std::string_view bytes);
+
+private:
+    bool ReadRecord(std::string_view bytes);
 };
 
 // Splits a unit entry at commas, skipping empty pieces: first the name, then the symbol.

@@ -23,6 +23,7 @@ struct AppState {
     std::array<std::string, 3> m_legacyFileNames{"convcust.ini", "convfac.ini", "convcusf.ini"};
     std::string m_programDir; // ends with the separator
     std::string m_factorPath; // ends with the separator
+    std::string m_dataDir;    // the user's data folder for this program, ends with the separator
     CConversion m_current;
     std::array<std::string, 60> m_groupNames;   // per group index, lower case
     std::array<std::string, 60> m_groupPrompts; // per group index, the description

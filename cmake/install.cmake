@@ -1,0 +1,59 @@
+# Installs the program where a Linux desktop looks for it, and packs the same files as a Debian
+# package:  cmake --install <build> [--prefix <dir>]   and   cpack -G DEB  (in <build>).
+include(GNUInstallDirs)
+
+set(KALVEX_APP_ID com.qorcorporation.Kalvex)
+set(kalvex_packaging ${PROJECT_SOURCE_DIR}/packaging)
+
+install(TARGETS kalvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The desktop entry, the program icon and the AppStream data all go by the application id, so
+# the menu, the software centre and the running window find one another.
+install(FILES ${kalvex_packaging}/${KALVEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The program's own scalable icon when it has one, so the menu shows the icon of its window.
+set(kalvex_icon ${PROJECT_SOURCE_DIR}/resources/images/kalvex.svg)
+if(NOT EXISTS ${kalvex_icon})
+  set(kalvex_icon ${kalvex_packaging}/${KALVEX_APP_ID}.svg)
+endif()
+install(FILES ${kalvex_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+  RENAME ${KALVEX_APP_ID}.svg)
+
+# The release entry carries the project version; its date honours SOURCE_DATE_EPOCH, so a
+# package rebuilt from the same sources is the same package.
+string(TIMESTAMP KALVEX_RELEASE_DATE "%Y-%m-%d" UTC)
+set(kalvex_metainfo ${PROJECT_BINARY_DIR}/packaging/${KALVEX_APP_ID}.metainfo.xml)
+configure_file(${kalvex_packaging}/${KALVEX_APP_ID}.metainfo.xml ${kalvex_metainfo} @ONLY)
+install(FILES ${kalvex_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+if(KALVEX_TESTS)
+  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+  find_program(APPSTREAMCLI appstreamcli)
+  if(DESKTOP_FILE_VALIDATE)
+    add_test(NAME packaging_desktop_entry
+      COMMAND ${DESKTOP_FILE_VALIDATE} ${kalvex_packaging}/${KALVEX_APP_ID}.desktop)
+  endif()
+  if(APPSTREAMCLI)
+    add_test(NAME packaging_metainfo COMMAND ${APPSTREAMCLI} validate --no-net ${kalvex_metainfo})
+  endif()
+endif()
+
+# Debian package. Library dependencies come from dpkg-shlibdeps (package dpkg-dev); the SVG
+# plugins are named too, because the icons load through them rather than through a linked library.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kalvex)
+set(CPACK_PACKAGE_VENDOR "Qor Corporation")
+set(CPACK_PACKAGE_CONTACT "Qor Corporation <kalvex@qorcorporation.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter for the desktop")
+set(CPACK_PACKAGE_DESCRIPTION "Kalvex! converts a value typed in one unit into every other unit of a
+conversion group at once: temperature, distance, mass, volume, area, angle,
+power, energy, pressure, time, force, density, velocity, money, acceleration
+and a custom group of the user's own units. Factors and units can be edited.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+include(CPack)

@@ -1,0 +1,81 @@
+#include "platform/qt/help_window.h"
+
+#include "platform/qt/application_title.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace kalvex {
+namespace {
+
+const QString kHelpRoot = QStringLiteral("qrc:/help/");
+const QString kContentsPage = QStringLiteral("contents.html");
+
+} // namespace
+
+HelpWindow::HelpWindow(HelpIndex index, QWidget* parent) : QWidget(parent, Qt::Window), m_index(std::move(index))
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(ApplicationTitle() + QStringLiteral(" Help"));
+    resize(760, 520);
+
+    m_topicList = new QListWidget;
+    m_topicList->setObjectName(QStringLiteral("topicList"));
+    for (const HelpIndex::Topic& topic : m_index.Contents()) {
+        auto* item = new QListWidgetItem(topic.title, m_topicList);
+        item->setData(Qt::UserRole, topic.page);
+    }
+    m_pageView = new QTextBrowser;
+    m_pageView->setObjectName(QStringLiteral("pageView"));
+    m_pageView->setOpenExternalLinks(true);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(m_topicList);
+    splitter->addWidget(m_pageView);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    connect(m_topicList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
+    connect(m_topicList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
+}
+
+void HelpWindow::ShowTopic(int contextId)
+{
+    const HelpIndex::Topic* topic = m_index.Find(contextId);
+    ShowPage(topic ? topic->page : kContentsPage);
+}
+
+void HelpWindow::ShowContents()
+{
+    ShowPage(kContentsPage);
+    m_topicList->setFocus();
+}
+
+void HelpWindow::ShowPage(const QString& page)
+{
+    m_pageView->setSource(QUrl(kHelpRoot + page));
+    const QString file = page.section(u'#', 0, 0);
+    for (int row = 0; row < m_topicList->count(); ++row) {
+        if (m_topicList->item(row)->data(Qt::UserRole).toString() == file) {
+            m_topicList->setCurrentRow(row);
+            break;
+        }
+    }
+}
+
+QString HelpWindow::CurrentPage() const
+{
+    QString page = m_pageView->source().toString();
+    if (page.startsWith(kHelpRoot))
+        page.remove(0, kHelpRoot.size());
+    return page;
+}
+
+} // namespace kalvex

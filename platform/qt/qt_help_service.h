@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/help_service.h"
+
+#include <QPointer>
+
+namespace kalvex {
+
+class HelpWindow;
+
+// The program's help shown in its own help window, created on first use.
+class QtHelpService final : public IHelpService {
+public:
+    ~QtHelpService() override;
+
+    void ShowTopic(int contextId) override;
+    void ShowContents() override;
+    void ShowHelpOnHelp() override;
+    // Closes the help window, as the main window does when it goes away.
+    void Close();
+
+    HelpWindow* Window() const { return m_window; }
+
+private:
+    HelpWindow& OpenWindow();
+    QPointer<HelpWindow> m_window;
+};
+
+} // namespace kalvex

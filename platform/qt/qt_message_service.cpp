@@ -1,0 +1,84 @@
+#include "platform/qt/qt_message_service.h"
+
+#include "platform/qt/application_title.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kalvex {
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons BoxButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer Answer(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+QWidget* OwnerWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+MessageAnswer QtMessageService::Show(const MessageRequest& request)
+{
+    const QString caption =
+        request.caption.empty() ? ApplicationTitle() : QString::fromStdString(request.caption);
+    QMessageBox box(BoxIcon(request.icon), caption, QString::fromStdString(request.text),
+                    BoxButtons(request.buttons), OwnerWindow());
+    // Closing the box with Escape or its close button answers Cancel where there is one,
+    // otherwise No for a question, as the home platform does.
+    if (request.buttons == MessageButtons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return Answer(box.exec());
+}
+
+void QtMessageService::Beep(MessageIcon)
+{
+    QApplication::beep();
+}
+
+} // namespace kalvex

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace kalvex::tables {
+
+struct StringEntry {
+    int id;
+    std::string_view text; // UTF-8
+};
+
+struct FactorTable {
+    std::string_view name; // resource name, e.g. "DISTROWS"
+    std::string_view text; // CR LF lines, closed by a line of two backslashes
+};
+
+// The string table, sorted by number.
+std::span<const StringEntry> StringTable();
+// The factor-table texts of the fourteen proportional built-in groups.
+std::span<const FactorTable> FactorTables();
+
+} // namespace kalvex::tables

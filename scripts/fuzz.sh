@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang, AddressSanitizer and UBSan in build/fuzz and runs
+# each for a bounded number of inputs; fails when one of them finds a crash or a broken rule.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build/fuzz"
+runs="${KALVEX_FUZZ_RUNS:-200000}"
+targets=(kalvex_fuzz_factor_file kalvex_fuzz_parse_entry kalvex_fuzz_text_encoding)
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKALVEX_FUZZ=ON -DKALVEX_SANITIZE=ON -DKALVEX_TESTS=ON -DKALVEX_BENCH=OFF -DKALVEX_WERROR=ON >/dev/null
+cmake --build "$build" --target "${targets[@]}" -j"$(nproc)"
+
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  mkdir -p "$corpus" "$build/artifacts"
+  seeds=()
+  [ "$target" = kalvex_fuzz_factor_file ] && seeds=("$root/tests/data")
+  echo "== $target ($runs inputs)"
+  log="$build/$target.log"
+  if ! "$build/tests/fuzz/$target" -runs="$runs" -max_len=8192 -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/$target-" "$corpus" "${seeds[@]}" >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "$target found a fault; the input is in $build/artifacts" >&2
+    exit 1
+  fi
+  grep -E '^(Done|stat::new_units_added)' "$log"
+done

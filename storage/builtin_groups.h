@@ -1,0 +1,22 @@
+#pragma once
+
+#include "storage/string_table.h"
+
+#include <string>
+
+namespace kalvex {
+
+struct AppState;
+class IProgressSink;
+
+// Built-in texts of a standard group id 4103..4117 (string table entries).
+std::string BuiltinGroupTag(int groupId);         // "Dist"
+std::string BuiltinGroupName(int groupId);        // "Distance"
+std::string BuiltinGroupDescription(int groupId); // "inches, feet, meters, light years..."
+
+// Builds the current group from the built-in definition of groupId (4104..4117), saves it to
+// its factor file in the factor path and enables it when its flag is missing or force is set.
+// Reports "<name> conversions being added." to progress.
+void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress);
+
+} // namespace kalvex

@@ -1,0 +1,41 @@
+#include "storage/settings_profile.h"
+
+#include "core/group_ids.h"
+#include "platform/settings_store.h"
+
+namespace kalvex {
+
+int ReadSetting(const ISettingsStore& store, const IntSetting& setting)
+{
+    return store.ReadInt(setting.section, setting.key, setting.defaultValue);
+}
+
+std::string ReadSetting(const ISettingsStore& store, const StringSetting& setting)
+{
+    return store.ReadString(setting.section, setting.key, setting.defaultValue);
+}
+
+void WriteSetting(ISettingsStore& store, const IntSetting& setting, int value)
+{
+    store.WriteInt(setting.section, setting.key, value);
+}
+
+void WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value)
+{
+    store.WriteString(setting.section, setting.key, value);
+}
+
+namespace profile {
+
+IntSetting GroupEnabledSetting(int groupId)
+{
+    return {kSettings, EnabledFlagKey(groupId), 1};
+}
+
+IntSetting GroupEnabledOrMissingSetting(int groupId)
+{
+    return {kSettings, EnabledFlagKey(groupId), kMissingFlag};
+}
+
+} // namespace profile
+} // namespace kalvex

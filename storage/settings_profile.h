@@ -1,0 +1,73 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalvex {
+
+class ISettingsStore;
+struct AppState;
+
+// One settings key with its section and the default its reader passes.
+struct IntSetting {
+    std::string_view section;
+    std::string key;
+    int defaultValue;
+};
+
+struct StringSetting {
+    std::string_view section;
+    std::string key;
+    std::string_view defaultValue;
+};
+
+int ReadSetting(const ISettingsStore& store, const IntSetting& setting);
+std::string ReadSetting(const ISettingsStore& store, const StringSetting& setting);
+void WriteSetting(ISettingsStore& store, const IntSetting& setting, int value);
+void WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value);
+
+// Every key of the sections "Settings" and "Frame". Where readers pass different defaults,
+// each reader has its own entry.
+namespace profile {
+
+inline constexpr std::string_view kSettings = "Settings";
+inline constexpr std::string_view kFrame = "Frame";
+
+inline const StringSetting kConvFilePath{kSettings, "ConvFilePath", ""};
+inline const StringSetting kConvVersion{kSettings, "ConvVersion", "1.0"};
+inline const StringSetting kConvLevel{kSettings, "ConvLevel", ""};
+inline const IntSetting kNumCust{kSettings, "NumCust", 0};
+inline const IntSetting kNumActCust{kSettings, "NumActCust", 0};
+// The inventory check reads the counts with -1 so that a missing value can be told apart;
+// it is the only reader of NumStd.
+inline const IntSetting kNumStd{kSettings, "NumStd", -1};
+inline const IntSetting kNumCustOrMissing{kSettings, "NumCust", -1};
+inline const IntSetting kNumActCustOrMissing{kSettings, "NumActCust", -1};
+inline const IntSetting kNumDigits{kSettings, "NumDigits", 6};
+inline const IntSetting kScientific{kSettings, "Scientific", 0};
+
+inline const IntSetting kFrameTop{kFrame, "Top", 0};
+inline const IntSetting kFrameLeft{kFrame, "Left", 0};
+inline const IntSetting kFrameBottom{kFrame, "Bottom", 0};
+inline const IntSetting kFrameRight{kFrame, "Right", 0};
+inline const IntSetting kFrameStatus{kFrame, "Status", 0}; // written only
+
+// Enabled flag of a group ("Conv%.2d" or a custom group's tag) as the launcher and the
+// enable/disable dialog read it: 1 when missing.
+IntSetting GroupEnabledSetting(int groupId);
+// The same key as the inventory check and the built-in group creation read it: a value above 1
+// (the default 2) means the key is missing.
+IntSetting GroupEnabledOrMissingSetting(int groupId);
+inline constexpr int kMissingFlag = 2;
+
+// Custom group keys carry two digits ("Cust%.2d"); a stored count above this is damage.
+inline constexpr int kMaxCustomGroups = 99;
+
+} // namespace profile
+
+// Copies the keys of the legacy settings file kalvex.ini into the profile, in their fixed order,
+// and makes the copied ConvFilePath the factor path. The caller runs it only when the profile has
+// no ConvFilePath and the legacy file has one.
+void MigrateLegacySettings(AppState& app);
+
+} // namespace kalvex

@@ -1,0 +1,36 @@
+#include "storage/string_table.h"
+
+#include "resources/tables/table_data.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kalvex {
+namespace {
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+} // namespace
+
+std::string LoadString(int id)
+{
+    auto table = tables::StringTable();
+    auto it = std::ranges::lower_bound(table, id, {}, &tables::StringEntry::id);
+    if (it == table.end() || it->id != id)
+        return {};
+    return std::string(it->text);
+}
+
+std::string_view FactorTableText(std::string_view name)
+{
+    for (const auto& table : tables::FactorTables())
+        if (EqualIgnoringCase(table.name, name))
+            return table.text;
+    return {};
+}
+
+} // namespace kalvex

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalvex {
+
+// The program's string table entry by number (UTF-8); empty when there is none.
+std::string LoadString(int id);
+
+// The text of a factor-table resource ("DistRows", matched without regard to case);
+// empty when there is none.
+std::string_view FactorTableText(std::string_view name);
+
+} // namespace kalvex

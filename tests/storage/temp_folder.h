@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include <stdlib.h>
+
+namespace kalvex::testing {
+
+// A fresh folder under the system's temporary directory, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kalvex-test-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    // The folder as the program keeps folders: with a trailing separator.
+    std::string Dir() const { return m_path.string() + "/"; }
+
+    void Write(const std::string& name, std::string_view bytes) const
+    {
+        std::ofstream(m_path / name, std::ios::binary) << bytes;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace kalvex::testing

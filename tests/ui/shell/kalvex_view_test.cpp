@@ -1,0 +1,296 @@
+#include "launcher_fixture.h"
+
+#include "storage/builtin_groups.h"
+#include "storage/settings_profile.h"
+#include "tests/ui/support/isolated_environment.h"
+#include "ui/conversion/conversion_dlg.h"
+#include "ui/editing/control_id.h"
+#include "ui/editing/unit_order_dlg.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+
+using namespace kalvex;
+using kalvex::testing::LauncherFixture;
+
+namespace {
+
+std::vector<int> Range(int first, int last, int skip = 0)
+{
+    std::vector<int> ids;
+    for (int id = first; id <= last; ++id)
+        if (id != skip)
+            ids.push_back(id);
+    return ids;
+}
+
+int Setting(LauncherFixture& f, const std::string& key)
+{
+    return f.app.settings.ReadInt("Settings", key, -99);
+}
+
+} // namespace
+
+class KalvexViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstUpdateLaysOutTheEnabledGroups()
+    {
+        LauncherFixture f;
+        auto* splash = new QWidget;
+        QPointer<QWidget> splashAlive(splash);
+        f.frame->SetSplashWindow(splash);
+        splash->show();
+        f.Show();
+        QCOMPARE(f.view->Grid().Columns(), 3);
+        QCOMPARE(f.view->Grid().Rows(), 5);
+        QCOMPARE(f.view->Grid().LayoutSize(), QSize(224, 352));
+        QCOMPARE(f.State().m_gridColumns, 3);
+        QCOMPARE(f.view->EntryCount(), 15);
+        QCOMPARE(f.view->EntryName(0), QStringLiteral("Temperature"));
+        QCOMPARE(f.view->EntryName(1), QStringLiteral("Distance"));
+        QCOMPARE(f.view->EntryGroupId(14), 4117);
+        QCOMPARE(f.State().m_groupNames[1], std::string("distance"));
+        QCOMPARE(f.State().m_groupPrompts[0], BuiltinGroupDescription(4103));
+        QCOMPARE(f.State().m_groupPrompts[1], BuiltinGroupDescription(4104));
+        QTRY_VERIFY(splashAlive.isNull() || !splashAlive->isVisible());
+    }
+
+    void menusListExactlyTheEnabledGroups()
+    {
+        LauncherFixture f;
+        f.Show();
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->ConversionMenu()), Range(4103, 4117));
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->UnitsMenu()), Range(4153, 4166));
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->FactorsMenu()), Range(4253, 4266));
+        QCOMPARE(f.frame->ConversionMenu()->actions().at(1)->text(), QStringLiteral("Distance"));
+
+        QVERIFY(f.view->OnCommand(4105 + 249)); // Disable Mass
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->ConversionMenu()), Range(4103, 4117, 4105));
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->UnitsMenu()), Range(4153, 4166, 4154));
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->FactorsMenu()), Range(4253, 4266, 4254));
+        QCOMPARE(Setting(f, "Conv03"), 0);
+        QCOMPARE(Setting(f, "NumStd"), 14);
+        QCOMPARE(f.view->EntryCount(), 14);
+        QCOMPARE(f.view->EntryName(2), QStringLiteral("Volume"));
+    }
+
+    void clickSelectsOnlyOnAnIcon()
+    {
+        LauncherFixture f;
+        f.Show();
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.IconCentre(4));
+        QCOMPARE(f.view->SelectedEntry(), 4);
+        // The gap between two icons and the lower part of a label band select nothing.
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, QPoint(70, 20));
+        const QRect label = f.view->Grid().LabelBox(0);
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, QPoint(label.center().x(), label.bottom()));
+        QCOMPARE(f.view->SelectedEntry(), 4);
+        QCOMPARE(f.view->HelpHitTest(f.view->viewport()->mapTo(f.view, f.IconCentre(1))), 65536 + 4104);
+        QCOMPARE(f.view->HelpHitTest(QPoint(70, 20)), 0);
+    }
+
+    void keysMoveTheSelectionAndEnterOpens()
+    {
+        LauncherFixture f;
+        f.Show();
+        f.view->setFocus();
+        QTest::keyClick(f.view, Qt::Key_Return);
+        QCOMPARE(f.app.dialogs.runs, 0);
+        QTest::keyClick(f.view, Qt::Key_Right);
+        QCOMPARE(f.view->SelectedEntry(), 0);
+        QTest::keyClick(f.view, Qt::Key_Up);
+        QCOMPARE(f.view->SelectedEntry(), 12);
+        QTest::keyClick(f.view, Qt::Key_Down);
+        QCOMPARE(f.view->SelectedEntry(), 0);
+        QTest::keyClick(f.view, Qt::Key_End);
+        QTest::keyClick(f.view, Qt::Key_Right);
+        QCOMPARE(f.view->SelectedEntry(), 0);
+        QTest::keyClick(f.view, Qt::Key_Right);
+
+        bool openedDistance = false;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            openedDistance = qobject_cast<CConversionDlg*>(&dialog) && f.State().m_current.m_name == "Distance";
+            return 0;
+        });
+        QTest::keyClick(f.view, Qt::Key_Return);
+        QVERIFY(openedDistance);
+    }
+
+    void doubleClickOpensTheGroupUnderTheMouse()
+    {
+        LauncherFixture f;
+        f.Show();
+        QString opened;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            if (qobject_cast<CConversionDlg*>(&dialog))
+                opened = QString::fromStdString(f.State().m_current.m_name);
+            return 0;
+        });
+        QTest::mouseDClick(f.view->viewport(), Qt::LeftButton, {}, f.IconCentre(2));
+        QCOMPARE(opened, QStringLiteral("Mass"));
+        QCOMPARE(f.app.dialogs.unexpected, 0);
+    }
+
+    void openingAMissingOrTooSmallGroupWarns()
+    {
+        LauncherFixture f;
+        f.Show();
+        QVERIFY(QFile::remove(QString::fromStdString(f.FactorFile("Dist"))));
+        QVERIFY(f.view->OnCommand(4104));
+        QCOMPARE(f.app.messages.Last()->text, std::string("Can't find conversion group file!"));
+        QCOMPARE(f.app.messages.Last()->icon, MessageIcon::Warning);
+        QCOMPARE(f.app.messages.beeps.back(), MessageIcon::Warning);
+
+        CConversion& group = f.State().m_current;
+        QVERIFY(group.Load(f.FactorFile("Mass")));
+        group.m_shownCount = 1;
+        QVERIFY(group.Save(f.FactorFile("Mass")));
+        QVERIFY(f.view->OnCommand(4105));
+        QCOMPARE(f.app.messages.Last()->text,
+                 std::string("There must be at least two units defined before you can use the converter!"));
+        QCOMPARE(f.app.dialogs.runs, 0);
+    }
+
+    void unreadableGroupIsListedAsNotFound()
+    {
+        LauncherFixture f;
+        f.Show();
+        QVERIFY(QFile::remove(QString::fromStdString(f.FactorFile("Mass"))));
+        f.view->Rebuild();
+        QCOMPARE(f.view->EntryName(2), QStringLiteral("Not Found"));
+        QCOMPARE(f.frame->ConversionMenu()->actions().at(2)->text(), QStringLiteral("Not Found"));
+        QCOMPARE(f.State().m_groupPrompts[2], BuiltinGroupDescription(4105));
+    }
+
+    void rightClickMenuOnTemperature()
+    {
+        LauncherFixture f;
+        f.Show();
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.IconCentre(3));
+        QTest::mousePress(f.view->viewport(), Qt::RightButton, {}, f.IconCentre(0));
+        QMenu* menu = f.view->ContextMenu();
+        QVERIFY(menu);
+        QCOMPARE(LauncherFixture::CommandIds(menu), (std::vector<int>{4103, 4352, 4152, 4252}));
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+        QCOMPARE(texts, (QStringList{"Open", "Disable", "Units...", "Factors..."}));
+        QVERIFY(!menu->actions().at(4)->isEnabled());
+        QVERIFY(!menu->actions().at(5)->isEnabled());
+        QCOMPARE(f.view->SelectedEntry(), 3);
+
+        menu->actions().at(2)->trigger();
+        QCOMPARE(Setting(f, "Conv01"), 0);
+        QCOMPARE(Setting(f, "NumStd"), 14);
+        QCOMPARE(f.view->EntryCount(), 14);
+        QCOMPARE(f.view->EntryName(0), QStringLiteral("Distance"));
+    }
+
+    void newCustomCreatesCust01AndThenRefuses()
+    {
+        LauncherFixture f;
+        f.Show();
+        f.app.dialogs.steps.push_back([&](QDialog&) {
+            // What the editor hands over on OK: a two-unit group.
+            CConversion& group = f.State().m_current;
+            group = CConversion{};
+            group.m_name = "Lengths";
+            group.m_description = "spans and cubits";
+            group.m_units[0] = "span,sp";
+            group.m_units[1] = "cubit,cu";
+            group.m_factors[0][0] = group.m_factors[1][1] = 1.0;
+            group.m_factors[1][0] = 0.5;
+            group.m_unitCount = 2;
+            return 2;
+        });
+        QVERIFY(f.view->OnCommand(3007));
+        QCOMPARE(Setting(f, "NumCust"), 1);
+        QCOMPARE(Setting(f, "NumActCust"), 1);
+        QCOMPARE(Setting(f, "Cust01"), 1);
+        CConversion stored;
+        QVERIFY(stored.Load(f.FactorFile("Cust01")));
+        QCOMPARE(stored.m_name, std::string("Lengths"));
+        QCOMPARE(f.view->EntryCount(), 16);
+        QCOMPARE(f.view->EntryName(15), QStringLiteral("Lengths"));
+        QAction* item = f.frame->ConversionMenu()->actions().last();
+        QCOMPARE(item->text(), QStringLiteral("&0 Lengths"));
+        QCOMPARE(item->data().toInt(), 4118);
+        QVERIFY(f.frame->ConversionMenu()->actions().at(15)->isSeparator());
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->UnitsMenu()).back(), 4167);
+
+        QVERIFY(f.view->OnCommand(3007));
+        QCOMPARE(f.app.dialogs.runs, 1);
+        const MessageRequest* refusal = f.app.messages.Last();
+        QCOMPARE(refusal->text, std::string("You have reached the maximum of 1 custom groups.\nYou can redefine the "
+                                            "conversions in one of your existing groups to add more factors."));
+        QCOMPARE(refusal->caption, std::string("Error"));
+        QCOMPARE(refusal->icon, MessageIcon::Information);
+        QCOMPARE(f.app.messages.beeps.back(), MessageIcon::Information);
+    }
+
+    void unitOrderResultIsCommitted()
+    {
+        LauncherFixture f;
+        f.Show();
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            auto* order = qobject_cast<CUnitOrderDlg*>(&dialog);
+            if (!order)
+                return 0;
+            for (int k = 0; k < 15; ++k)
+                FindControl<QComboBox>(dialog, 101 + k)->setCurrentIndex(k < 2 ? 3 - k : 0);
+            SendCommand(dialog, 699);
+            return dialog.result();
+        });
+        QVERIFY(f.view->OnCommand(4153));
+        CConversion stored;
+        QVERIFY(stored.Load(f.FactorFile("Dist")));
+        QCOMPARE(stored.m_shownCount, 2);
+        QCOMPARE(stored.m_unitOrder[0], 3);
+        QCOMPARE(stored.m_unitOrder[1], 2);
+        QCOMPARE(f.app.busy.depth, 0);
+        QVERIFY(f.app.busy.begun > 0);
+    }
+
+    void iconsAreAccessibleItemsNamedAfterTheirGroups()
+    {
+        LauncherFixture f;
+        f.Show();
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.view);
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), 15);
+        QAccessibleInterface* distance = list->child(1);
+        QVERIFY(distance);
+        QCOMPARE(distance->role(), QAccessible::ListItem);
+        QCOMPARE(distance->text(QAccessible::Name), QStringLiteral("Distance"));
+        QCOMPARE(list->indexOfChild(distance), 1);
+        f.view->SelectEntry(1);
+        QVERIFY(distance->state().selected);
+        QVERIFY(!list->child(0)->state().selected);
+    }
+
+    void destroyingTheViewSavesTemperatureSettings()
+    {
+        LauncherFixture f;
+        f.State().m_tempDigits = 9;
+        f.State().m_tempScientific = 1;
+        f.frame.reset();
+        QCOMPARE(Setting(f, "NumDigits"), 9);
+        QCOMPARE(Setting(f, "Scientific"), 1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    kalvex::testing::IsolateUserFolders();
+    QApplication application(argc, argv);
+    KalvexViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "kalvex_view_test.moc"

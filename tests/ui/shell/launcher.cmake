@@ -1,0 +1,7 @@
+kalvex_add_qttest(launcher_grid_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/launcher_grid_test.cpp
+  LIBS kalvex_ui)
+kalvex_add_qttest(kalvex_view_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/kalvex_view_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/launcher_fixture.h
+  LIBS kalvex_ui kalvex_testing kalvex_platform_posix)

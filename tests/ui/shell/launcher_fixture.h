@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/posix/ini_profile_reader.h"
+#include "platform/progress_sink.h"
+#include "storage/inventory_check.h"
+#include "tests/ui/support/modal_watchdog.h"
+#include "tests/ui/support/test_app.h"
+#include "ui/shell/kalvex_view.h"
+#include "ui/shell/main_frame.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+namespace kalvex::testing {
+
+// A main frame with its launcher, over a factor folder holding the fourteen built-in groups
+// as a first start leaves them. The launcher is 200 x 400 pixels, so its grid has three columns.
+struct LauncherFixture {
+    LauncherFixture() : legacy(std::filesystem::path(app.folder.path().toStdString()))
+    {
+        app.services.legacy = &legacy;
+        app.state.services.legacy = &legacy;
+        NullProgressSink progress;
+        CheckGroupInventory(app.state, progress);
+        frame = std::make_unique<CMainFrame>(app.state);
+        view = new CKalvexView(app.state, *frame);
+        frame->SetView(view, view);
+        view->setFixedSize(200, 400);
+    }
+
+    void Show()
+    {
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+    }
+
+    AppState& State() { return app.state; }
+    std::string FactorFile(const char* tag) const { return app.state.m_factorPath + tag + ".fsf"; }
+
+    static std::vector<int> CommandIds(const QMenu* menu)
+    {
+        std::vector<int> ids;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                ids.push_back(action->data().toInt());
+        return ids;
+    }
+
+    // Centre of the icon of entry j, in the launcher's viewport.
+    QPoint IconCentre(int j) const { return view->Grid().IconRect(j).center(); }
+
+    TestApp app;
+    IniProfileReader legacy;
+    std::unique_ptr<CMainFrame> frame;
+    CKalvexView* view = nullptr;
+    ModalWatchdog watchdog;
+};
+
+} // namespace kalvex::testing

@@ -1,0 +1,298 @@
+#include "ui/conversion/group_conversion_dlg.h"
+
+#include "core/group_ids.h"
+#include "core/number_text.h"
+#include "storage/app_state.h"
+#include "storage/builtin_groups.h"
+#include "ui/conversion/conversion_ids.h"
+#include "ui/editing/control_id.h"
+#include "ui/editing/derive_report.h"
+#include "ui/editing/group_def_dlg.h"
+#include "ui/editing/image_button.h"
+#include "ui/editing/value_edit.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace kalvex {
+
+using namespace conversion_ids;
+
+namespace {
+
+constexpr int kFewestDigits = 3;
+constexpr int kMostDigits = 13;
+constexpr int kLongestName = 29;
+constexpr int kMoneyId = 4116;
+constexpr int kFirstCustomId = 4118;
+
+const char* const kSaveQuestion = "You made changes to the conversion factors.  Do you wish to save them?";
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CGroupConversionDlg::CGroupConversionDlg(AppState& app, int groupId, const ConversionTemplate& layoutTemplate,
+                                         int rowsShown, QWidget* parent)
+    : CValueDlgBase(app, parent), m_layoutTemplate(layoutTemplate)
+{
+    setObjectName(QLatin1String(layoutTemplate.name));
+    setProperty("resourceId", layoutTemplate.resourceId);
+    m_groupId = groupId;
+    m_unitTotal = std::min<int>(app.m_current.m_unitCount, kMaxUnits);
+    m_unitsShown = rowsShown;
+
+    m_initialCaption = new QLabel(this);
+    SetControlId(*m_initialCaption, kInitialCaption, QStringLiteral("initialCaption"));
+    m_initialCaption->setBuddy(m_inputEdit);
+    m_initialInCaption = new QLabel(this);
+    SetControlId(*m_initialInCaption, kInitialInCaption, QStringLiteral("initialInCaption"));
+    auto* inputRow = new QHBoxLayout;
+    inputRow->addWidget(m_initialCaption);
+    inputRow->addWidget(m_inputEdit, 1);
+    ContentLayout().addLayout(inputRow);
+
+    auto* factorsButton = new CImageButton(kFactorsButton, tr("Factors"), this);
+    SetControlId(*factorsButton, kFactorsButton, QStringLiteral("factorsButton"));
+    factorsButton->setAccessibleName(tr("Factors"));
+    connect(factorsButton, &QPushButton::clicked, this, &CGroupConversionDlg::OnFactors);
+    InsertButton(*factorsButton);
+}
+
+int CGroupConversionDlg::exec()
+{
+    if (m_refused) {
+        setResult(0);
+        return 0;
+    }
+    return CValueDlgBase::exec();
+}
+
+void CGroupConversionDlg::Open()
+{
+    m_closing = 0;
+    m_busy = 0;
+    m_factorsChanged = 0;
+    ResolveTagAndName();
+    ShowTitle();
+    if (RefuseEmptyGroup())
+        return;
+
+    CConversion& group = m_app.m_current;
+    group.m_digits = std::uint16_t(std::clamp<int>(group.m_digits, kFewestDigits, kMostDigits));
+    m_numDigits = group.m_digits;
+    SetDigitsCaption();
+    m_inputText = QStringLiteral("1");
+    m_sci = group.m_scientific != 0 ? 1 : 0;
+
+    SetCaptions();
+    FillRows();
+
+    m_enteredValue = m_sliderValue = m_lastValue = 1.0;
+    m_selectedId = kFirstUnitRadio;
+    ShowUnitChoice(0);
+
+    m_sliderMin = 0.0;
+    m_sliderMax = 20000.0;
+    m_sliderStep = 1.0;
+    ResetSliderRange();
+    m_sliderPos = SliderPosition(m_sliderValue, Scale());
+
+    CompleteFactorTable();
+
+    SelectInputField();
+    AttachBehaviours(HelpTable());
+    DoDataExchange(false);
+    m_inputEdit->setModified(true);
+    OnInputLostFocus();
+}
+
+void CGroupConversionDlg::ResolveTagAndName()
+{
+    const CConversion& group = m_app.m_current;
+    m_groupTag = FromUtf8(GroupTag(m_groupId));
+    if (m_groupId < kFirstCustomId) {
+        m_groupName = FromUtf8(group.m_name.empty() ? BuiltinGroupName(m_groupId) : group.m_name);
+        m_groupName.remove(u'&');
+    } else {
+        m_groupName = FromUtf8(group.m_name);
+    }
+    m_groupTag.truncate(kLongestName);
+    m_groupName.truncate(kLongestName);
+}
+
+void CGroupConversionDlg::ShowTitle()
+{
+    if (m_groupId == kMoneyId)
+        setWindowTitle(
+            tr("%1 Conversions - Updated (%2)").arg(m_groupName, FromUtf8(m_app.m_current.m_updateDate)));
+    else
+        setWindowTitle(tr("%1 Conversions").arg(m_groupName));
+}
+
+bool CGroupConversionDlg::RefuseEmptyGroup()
+{
+    if (m_unitTotal != 0)
+        return false;
+    IMessageService& messages = *m_app.services.messages;
+    messages.Beep(MessageIcon::Warning);
+    messages.Show({tr("%1 conversions not defined!").arg(m_groupName).toStdString(),
+                   {},
+                   MessageButtons::Ok,
+                   MessageIcon::Warning});
+    m_refused = true;
+    return true;
+}
+
+void CGroupConversionDlg::SetCaptions()
+{
+    m_initialLabel = tr("&Initial %1:").arg(m_groupName);
+    m_groupName = m_groupName.toLower();
+    m_initialInLabel = tr("Initial %1 in:").arg(m_groupName);
+    m_equivLabel = tr("Equivalent %1:").arg(m_groupName);
+    QString spoken = m_initialLabel;
+    m_inputEdit->setAccessibleName(spoken.remove(u'&').chopped(1));
+}
+
+int CGroupConversionDlg::UnitAt(int row) const
+{
+    const int number = m_app.m_current.m_unitOrder[std::size_t(row)];
+    return number >= 1 && number <= m_unitTotal ? number - 1 : -1;
+}
+
+void CGroupConversionDlg::FillRows()
+{
+    const CConversion& group = m_app.m_current;
+    for (int row = 0; row < RowCount(); ++row) {
+        if (row < m_unitsShown) {
+            const int unit = UnitAt(row);
+            const std::string entry = unit >= 0 ? group.m_units[std::size_t(unit)] : std::string();
+            const QString name = FromUtf8(UnitName(entry));
+            AddUnitChoice(row, name);
+            SetRowUnit(row, name, FromUtf8(UnitSymbol(entry)));
+            ShowResult(row, QStringLiteral("0"));
+        } else {
+            SetRowUnit(row, {}, {});
+            FindControl(*this, kFirstResult + row)->setEnabled(false);
+        }
+    }
+}
+
+void CGroupConversionDlg::CompleteFactorTable()
+{
+    // Groups store the lower triangle; the upper one is made its reciprocal.
+    FactorMatrix& m = m_app.m_current.m_factors;
+    for (int i = 1; i < m_unitTotal; ++i) {
+        for (int j = 0; j < i; ++j)
+            m[j][i] = m[i][j] == 0.0 ? 0.0 : 1.0 / m[i][j];
+        m[i][i] = 1.0;
+    }
+}
+
+void CGroupConversionDlg::Recompute(double value)
+{
+    CConversion& group = m_app.m_current;
+    const int initialUnit = UnitAt(m_selectedId - kFirstUnitRadio);
+    std::vector<double> results;
+    for (int row = 0; row < m_unitsShown; ++row)
+        results.push_back(ConvertValue(value, initialUnit, UnitAt(row), m_unitTotal, group.m_factors));
+    for (int row = 0; row < m_unitsShown; ++row)
+        ShowResult(row, FromUtf8(FormatResult(results[std::size_t(row)], m_numDigits, m_sci != 0)));
+}
+
+QString CGroupConversionDlg::BelowMinimumMessage() const
+{
+    return QString::asprintf("%s less than minimum of %f", m_groupName.toUtf8().constData(), m_sliderMin);
+}
+
+void CGroupConversionDlg::ExchangeFields(bool saving)
+{
+    if (saving)
+        return; // the captions are never edited
+    m_initialCaption->setText(m_initialLabel);
+    m_initialInCaption->setText(m_initialInLabel);
+}
+
+void CGroupConversionDlg::OnInitialUnitChosen(int row)
+{
+    DoDataExchange(true);
+    row = std::max(row, 0);
+    ShowUnitChoice(row);
+    const int chosenId = kFirstUnitRadio + row;
+    if (chosenId == m_selectedId)
+        return;
+    m_selectedId = chosenId;
+    Recompute(m_lastValue);
+    m_focusId = 0;
+    ResetSliderRange();
+    m_sliderPos = SliderPosition(m_lastValue, Scale());
+    m_sliderValue = m_lastValue;
+    DoDataExchange(false);
+}
+
+void CGroupConversionDlg::OnFactors()
+{
+    CGroupDefDlg editor(m_app, m_groupId, -m_unitTotal, this);
+    if (m_app.services.dialogs->Run(editor) == 0)
+        return;
+    m_factorsChanged = 1;
+    // The results must follow the new factors even when the field shows a value put back after
+    // a refusal, which carries no modified mark.
+    m_inputEdit->setModified(true);
+    OnInputLostFocus();
+}
+
+void CGroupConversionDlg::reject()
+{
+    m_closing = 1;
+    if (m_factorsChanged) {
+        IMessageService& messages = *m_app.services.messages;
+        messages.Beep(MessageIcon::Question);
+        const MessageAnswer answer =
+            messages.Show({kSaveQuestion, {}, MessageButtons::YesNoCancel, MessageIcon::Question});
+        if (answer == MessageAnswer::Cancel) {
+            m_closing = 0;
+            return;
+        }
+        if (answer == MessageAnswer::Yes) {
+            SaveChangedFactors();
+            CValueDlgBase::reject();
+            return;
+        }
+    }
+    SaveDisplaySettings();
+    CValueDlgBase::reject();
+}
+
+void CGroupConversionDlg::SaveChangedFactors()
+{
+    const Services& services = m_app.services;
+    CConversion& group = m_app.m_current;
+    BusyScope busy(*services.busy);
+    DeriveFactorsReporting(m_unitTotal, group.m_factors, group.m_units, services);
+    group.m_scientific = std::uint16_t(m_sci);
+    group.m_digits = std::uint16_t(m_numDigits);
+    group.Commit(m_groupId, m_unitTotal, m_app.m_factorPath, *services.settings, *services.clock);
+}
+
+void CGroupConversionDlg::SaveDisplaySettings()
+{
+    CConversion& group = m_app.m_current;
+    if (m_sci == group.m_scientific && m_numDigits == group.m_digits)
+        return;
+    // Reloading drops the factor changes the user chose not to keep. A file that can no longer
+    // be read is left alone rather than replaced by a half-filled record.
+    const std::filesystem::path file = FactorFileName(m_app.m_factorPath, m_groupId);
+    if (!group.Load(file))
+        return;
+    group.m_scientific = std::uint16_t(m_sci);
+    group.m_digits = std::uint16_t(m_numDigits);
+    group.Save(file);
+}
+
+} // namespace kalvex

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "ui/conversion/conversion_templates.h"
+#include "ui/conversion/value_dlg_base.h"
+
+class QLabel;
+
+namespace kalvex {
+
+// The behaviour both group conversion layouts share: converting one value of the current group
+// into every shown unit, the Factors button, and the close procedure that saves changed factors
+// and display settings into the group's factor file. The layouts differ only in how the initial
+// unit is chosen.
+class CGroupConversionDlg : public CValueDlgBase {
+    Q_OBJECT
+public:
+    // Bound to the captions 212, 210 and 211.
+    QString m_equivLabel;
+    QString m_initialLabel;
+    QString m_initialInLabel;
+    int m_unitTotal = 0;  // m_unitCount of the group when the dialog opened
+    int m_unitsShown = 0; // rows shown
+    int m_groupId = 0;
+    int m_selectedId = 0; // 8001 + row of the initial unit
+    int m_factorsChanged = 0;
+    QString m_groupTag;
+    QString m_groupName;
+
+    // A group without units is refused while opening; running the dialog then ends at once with 0.
+    int exec() override;
+    // Cancel, Escape and the window frame all run the close procedure.
+    void reject() override;
+
+protected:
+    CGroupConversionDlg(AppState& app, int groupId, const ConversionTemplate& layoutTemplate, int rowsShown,
+                        QWidget* parent);
+
+    // The layouts add the initial-unit choice of a row and show which row is chosen.
+    virtual void AddUnitChoice(int row, const QString& unitName) = 0;
+    virtual void ShowUnitChoice(int row) = 0;
+    virtual const HelpPair* HelpTable() const = 0;
+
+    // The opening steps; a layout runs them once its rows exist.
+    void Open();
+    // A row picked as the initial unit (a negative row counts as the first).
+    void OnInitialUnitChosen(int row);
+
+    void ExchangeFields(bool saving) override;
+
+    QLabel& InitialInCaption() { return *m_initialInCaption; }
+    const ConversionTemplate& LayoutTemplate() const { return m_layoutTemplate; }
+    // Where a result row sits: its line within its column of rows, and which column that is.
+    int LineOf(int row) const { return row % m_layoutTemplate.rowsPerColumn; }
+    int ColumnOf(int row) const { return row / m_layoutTemplate.rowsPerColumn; }
+
+private:
+    void ResolveTagAndName();
+    void ShowTitle();
+    bool RefuseEmptyGroup();
+    void SetCaptions();
+    void FillRows();
+    void CompleteFactorTable();
+    int UnitAt(int row) const;
+
+    void Recompute(double value) override;
+    QString BelowMinimumMessage() const override;
+    void OnFactors();
+    void SaveChangedFactors();
+    void SaveDisplaySettings();
+
+    const ConversionTemplate& m_layoutTemplate;
+    QLabel* m_initialCaption = nullptr;
+    QLabel* m_initialInCaption = nullptr;
+    bool m_refused = false;
+};
+
+} // namespace kalvex

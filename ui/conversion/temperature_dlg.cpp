@@ -1,0 +1,205 @@
+#include "ui/conversion/temperature_dlg.h"
+
+#include "core/number_text.h"
+#include "core/temperature.h"
+#include "storage/app_state.h"
+#include "ui/conversion/conversion_ids.h"
+#include "ui/editing/control_id.h"
+#include "ui/editing/focus_button.h"
+#include "ui/editing/value_edit.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kalvex {
+
+using namespace conversion_ids;
+
+namespace {
+
+constexpr int kTemperatureHelpTopic = 1200;
+constexpr int kFewestDigits = 3;
+constexpr int kMostDigits = 13;
+constexpr int kLiftedValueDigits = 10;
+
+// The scales in the order the window lists them, with their result fields.
+struct ScaleRow {
+    int scale;
+    const char* radioText;
+    const char* unitName;
+    int resultId;
+    const char* symbol;
+};
+
+constexpr std::array<ScaleRow, 4> kScaleRows = {{
+    {kFahrenheit, "&fahrenheit", "fahrenheit", kFahrenheitResult, "°F"},
+    {kRankine, "&rankine", "rankine", kRankineResult, "°R"},
+    {kCelsius, "&celsius", "celsius", kCelsiusResult, "°C"},
+    {kKelvin, "&kelvin", "kelvin", kKelvinResult, " K"},
+}};
+
+constexpr HelpPair kHelpTable[] = {
+    {kInputEdit, kTopicInput},
+    {kFahrenheit, kTopicInitialUnit},
+    {kRankine, kTopicInitialUnit},
+    {kCelsius, kTopicInitialUnit},
+    {kKelvin, kTopicInitialUnit},
+    {kFahrenheitResult, kTopicResults},
+    {kCelsiusResult, kTopicResults},
+    {kRankineResult, kTopicResults},
+    {kKelvinResult, kTopicResults},
+    {kSlider, kTopicSlider},
+    {kCopyButton, kTopicCopy},
+    {kPasteButton, kTopicPaste},
+    {kScientificCheck, kTopicScientific},
+    {kDigitsButton, kTopicDigits},
+    {0, 0},
+};
+
+} // namespace
+
+CTemperatureDlg::CTemperatureDlg(AppState& app, QWidget* parent) : CValueDlgBase(app, parent)
+{
+    setObjectName(QStringLiteral("temperatureDialog"));
+    setProperty("resourceId", 138);
+    BuildRows();
+    Open();
+}
+
+void CTemperatureDlg::BuildRows()
+{
+    auto* inputRow = new QHBoxLayout;
+    auto* inputCaption = new QLabel(tr("Initial Temperature:"), this);
+    inputCaption->setBuddy(m_inputEdit);
+    m_inputEdit->setAccessibleName(tr("Initial Temperature"));
+    inputRow->addWidget(inputCaption);
+    inputRow->addWidget(m_inputEdit, 1);
+    ContentLayout().addLayout(inputRow);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Initial temp. is in:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Equivalent Temps:"), this), 0, 1, 1, 2);
+    m_scaleButtons = new QButtonGroup(this);
+    m_scaleButtons->setExclusive(true);
+    connect(m_scaleButtons, &QButtonGroup::idClicked, this, &CTemperatureDlg::OnScaleChosen);
+    for (const ScaleRow& scaleRow : kScaleRows) {
+        auto* radio = new CFocusButton(QString::fromUtf8(scaleRow.radioText), this);
+        SetControlId(*radio, scaleRow.scale, QStringLiteral("%1Radio").arg(QLatin1String(scaleRow.unitName)));
+        m_scaleButtons->addButton(radio, scaleRow.scale);
+        QLineEdit* field = nullptr;
+        QLabel* symbol = nullptr;
+        const int row = AddResultRow(scaleRow.resultId, 0, field, symbol);
+        SetControlId(*field, scaleRow.resultId,
+                     QStringLiteral("%1Result").arg(QLatin1String(scaleRow.unitName)));
+        SetRowUnit(row, QString::fromUtf8(scaleRow.unitName), QString::fromUtf8(scaleRow.symbol));
+        grid->addWidget(radio, row + 1, 0);
+        grid->addWidget(field, row + 1, 1);
+        grid->addWidget(symbol, row + 1, 2);
+    }
+    ContentLayout().addLayout(grid);
+}
+
+void CTemperatureDlg::Open()
+{
+    m_busy = 0;
+    m_closing = 0;
+    m_app.m_tempDigits = std::clamp(m_app.m_tempDigits, kFewestDigits, kMostDigits);
+    m_numDigits = m_app.m_tempDigits;
+    SetDigitsCaption();
+    m_inputText = QStringLiteral("0");
+    setWindowTitle(tr("Temperature Conversions"));
+
+    m_sliderValue = m_lastValue = m_enteredValue = 0.0;
+    m_scale = kFahrenheit;
+    m_scaleButtons->button(kFahrenheit)->setChecked(true);
+    m_sci = m_app.m_tempScientific != 0 ? 1 : 0;
+
+    m_sliderMin = LowestValue(kFahrenheit);
+    m_sliderMax = 20000.0;
+    m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
+    ResetSliderRange();
+    m_sliderPos = SliderPosition(m_sliderValue, Scale());
+
+    SelectInputField();
+    Recompute(m_sliderValue);
+    AttachBehaviours(kHelpTable);
+    DoDataExchange(false);
+    m_inputEdit->setModified(true);
+}
+
+void CTemperatureDlg::Recompute(double value)
+{
+    const Temperatures t = ConvertTemperature(value, m_scale);
+    const bool scientific = m_sci != 0;
+    auto format = [&](double v) { return QString::fromStdString(FormatResult(v, m_numDigits, scientific)); };
+    m_fahrenheitText = format(t.fahrenheit);
+    m_rankineText = format(t.rankine);
+    m_celsiusText = format(t.celsius);
+    m_kelvinText = format(t.kelvin);
+}
+
+void CTemperatureDlg::ExchangeFields(bool saving)
+{
+    if (saving)
+        return; // the results are read-only
+    const std::array<const QString*, 4> texts = {&m_fahrenheitText, &m_rankineText, &m_celsiusText,
+                                                 &m_kelvinText};
+    for (int row = 0; row < RowCount(); ++row)
+        ShowResult(row, *texts[std::size_t(row)]);
+}
+
+QString CTemperatureDlg::BelowMinimumMessage() const
+{
+    return tr("Temperature cannot be lower than absolute zero.");
+}
+
+int CTemperatureDlg::DialogHelpTopic() const
+{
+    return kTemperatureHelpTopic;
+}
+
+void CTemperatureDlg::OnDisplaySettingsChanged()
+{
+    m_app.m_tempDigits = m_numDigits;
+    m_app.m_tempScientific = m_sci;
+}
+
+void CTemperatureDlg::OnScaleChosen(int scale)
+{
+    DoDataExchange(true);
+    m_scaleButtons->button(scale)->setChecked(true);
+    if (scale == m_scale)
+        return;
+    m_sliderMin = LowestValue(scale);
+    m_scale = scale;
+    m_sliderMax = 20000.0 - std::fabs(m_sliderMin);
+    if (m_lastValue < m_sliderMin) {
+        IMessageService& messages = *m_app.services.messages;
+        messages.Beep(MessageIcon::Warning);
+        messages.Show({BelowMinimumMessage().toStdString(), {}, MessageButtons::Ok, MessageIcon::Warning});
+        m_enteredValue = m_lastValue = m_sliderMin;
+        m_inputText = QString::fromStdString(ShortForm(m_sliderMin, kLiftedValueDigits));
+    }
+    Recompute(m_lastValue);
+    m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
+    m_focusId = 0;
+    ResetSliderRange();
+    m_sliderPos = SliderPosition(m_lastValue, Scale());
+    m_sliderValue = m_lastValue;
+    DoDataExchange(false);
+}
+
+void CTemperatureDlg::reject()
+{
+    m_closing = 1;
+    CValueDlgBase::reject();
+}
+
+} // namespace kalvex

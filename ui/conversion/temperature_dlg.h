@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/conversion/value_dlg_base.h"
+
+class QButtonGroup;
+
+namespace kalvex {
+
+// Converts a typed temperature between fahrenheit, rankine, celsius and kelvin. Its lower limit
+// is absolute zero of the chosen scale; its digits and notation are the application's
+// temperature settings, changed here directly. Nothing is saved when it closes.
+class CTemperatureDlg final : public CValueDlgBase {
+    Q_OBJECT
+public:
+    explicit CTemperatureDlg(AppState& app, QWidget* parent = nullptr);
+
+    // Results bound to the fields 113, 112, 115 and 114.
+    QString m_celsiusText;
+    QString m_fahrenheitText;
+    QString m_kelvinText;
+    QString m_rankineText;
+    int m_scale = 0; // the chosen scale, 8401..8404
+
+    void reject() override;
+
+private:
+    void BuildRows();
+    void Open();
+    void OnScaleChosen(int scale);
+
+    void ExchangeFields(bool saving) override;
+    void Recompute(double value) override;
+    QString BelowMinimumMessage() const override;
+    int DialogHelpTopic() const override;
+    void OnDisplaySettingsChanged() override;
+
+    QButtonGroup* m_scaleButtons = nullptr;
+};
+
+} // namespace kalvex

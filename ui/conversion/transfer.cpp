@@ -1,0 +1,73 @@
+#include "ui/conversion/transfer.h"
+
+#include "ui/conversion/drag_tracker.h"
+#include "ui/conversion/str_list.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kalvex {
+namespace {
+
+// A transfer file is a few bytes per group name; anything larger is not ours.
+constexpr qint64 kMaxTransferSize = 1 << 20;
+
+bool IsLink(const QString& path)
+{
+    return QFileInfo(path).isSymLink();
+}
+
+bool WriteTransferFile(const QString& path, const QByteArray& bytes)
+{
+    // Remove whatever entry holds the name (a link included) and create the file afresh and
+    // exclusively, so a link planted under that name can never redirect the write.
+    if (QFileInfo::exists(path) || IsLink(path)) {
+        if (!QFile::remove(path))
+            return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written)
+        QFile::remove(path);
+    return written;
+}
+
+} // namespace
+
+QString TransferFilePath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).filePath(QStringLiteral("DDC-DATA.TMP"));
+}
+
+bool BeginTransfer(QWidget& source, unsigned format, const CStrList& list)
+{
+    const QString path = TransferFilePath();
+    if (path.isEmpty() || !WriteTransferFile(path, list.Store()))
+        return false;
+    new CDragTracker(source, format);
+    return true;
+}
+
+bool ReadTransfer(CStrList& list)
+{
+    const QString path = TransferFilePath();
+    if (path.isEmpty() || IsLink(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTransferSize)
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    return list.Load(bytes);
+}
+
+} // namespace kalvex

@@ -1,0 +1,450 @@
+#include "ui/conversion/value_dlg_base.h"
+
+#include "core/number_text.h"
+#include "storage/app_state.h"
+#include "ui/conversion/conversion_ids.h"
+#include "ui/editing/control_id.h"
+#include "ui/editing/focus_scroll_bar.h"
+#include "ui/editing/image_button.h"
+#include "ui/editing/value_edit.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace kalvex {
+
+using namespace conversion_ids;
+
+namespace {
+
+constexpr int kFewestDigits = 3;
+constexpr int kMostDigits = 13;
+constexpr int kRefusedEntryDigits = 7;
+constexpr int kDecorationSize = 16;
+
+std::string Utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+} // namespace
+
+CValueDlgBase::CValueDlgBase(AppState& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    BuildControls();
+}
+
+CValueDlgBase::~CValueDlgBase() = default;
+
+void CValueDlgBase::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    m_contentLayout = new QVBoxLayout;
+    layout->addLayout(m_contentLayout);
+
+    m_inputEdit = new CValueEdit(this);
+    SetControlId(*m_inputEdit, kInputEdit, QStringLiteral("inputEdit"));
+    AddSelectableField(*m_inputEdit);
+    connect(m_inputEdit, &CValueEdit::focusLost, this, &CValueDlgBase::OnInputLostFocus);
+
+    auto* sliderRow = new QHBoxLayout;
+    auto* lowEnd = new QLabel(this);
+    SetControlId(*lowEnd, kSliderLowImage, QStringLiteral("sliderLowImage"));
+    lowEnd->setPixmap(style()->standardIcon(QStyle::SP_ArrowLeft).pixmap(kDecorationSize));
+    lowEnd->setAccessibleName(tr("Smaller values"));
+    m_slider = new CFocusScrollBar(Qt::Horizontal, this);
+    SetControlId(*m_slider, kSlider, QStringLiteral("slider"));
+    m_slider->setRange(0, kSliderPositions);
+    m_slider->setSingleStep(1);
+    m_slider->setPageStep(10);
+    m_slider->setAccessibleName(tr("Value slider"));
+    connect(m_slider, &QAbstractSlider::actionTriggered, this, &CValueDlgBase::OnSliderAction);
+    connect(m_slider, &QAbstractSlider::sliderReleased, this,
+            [this] { OnScroll(ScrollRequest::ThumbReleased); });
+    auto* highEnd = new QLabel(this);
+    SetControlId(*highEnd, kSliderHighImage, QStringLiteral("sliderHighImage"));
+    highEnd->setPixmap(style()->standardIcon(QStyle::SP_ArrowRight).pixmap(kDecorationSize));
+    highEnd->setAccessibleName(tr("Larger values"));
+    sliderRow->addWidget(lowEnd);
+    sliderRow->addWidget(m_slider, 1);
+    sliderRow->addWidget(highEnd);
+    layout->addLayout(sliderRow);
+
+    auto* displayRow = new QHBoxLayout;
+    m_digitsButton = new QPushButton(this);
+    SetControlId(*m_digitsButton, kDigitsButton, QStringLiteral("digitsButton"));
+    m_digitsButton->setAutoDefault(false);
+    connect(m_digitsButton, &QPushButton::clicked, this, &CValueDlgBase::OnDigits);
+    m_sciCheck = new QCheckBox(QStringLiteral("0.0E"), this);
+    SetControlId(*m_sciCheck, kScientificCheck, QStringLiteral("scientificCheck"));
+    m_sciCheck->setAccessibleName(tr("Scientific notation"));
+    connect(m_sciCheck, &QCheckBox::clicked, this, &CValueDlgBase::OnScientific);
+    displayRow->addWidget(m_digitsButton);
+    displayRow->addWidget(m_sciCheck);
+    displayRow->addStretch(1);
+    layout->addLayout(displayRow);
+
+    m_buttonRow = new QHBoxLayout;
+    auto addButton = [this](int imageBase, int id, const QString& text, const char* name) {
+        auto* button = new CImageButton(imageBase, text, this);
+        SetControlId(*button, id, QLatin1String(name));
+        button->setAccessibleName(text);
+        m_buttonRow->addWidget(button);
+        return button;
+    };
+    m_cancelButton = addButton(kCancelImageBase, kCancelButton, tr("Cancel"), "cancelButton");
+    m_copyButton = addButton(kCopyButton, kCopyButton, tr("Copy"), "copyButton");
+    m_pasteButton = addButton(kPasteButton, kPasteButton, tr("Paste"), "pasteButton");
+    m_pasteButton->SetDisabledImage(kPasteDisabledImage);
+    m_helpButton = addButton(kHelpButton, kHelpButton, tr("Help"), "helpButton");
+    connect(m_cancelButton, &QPushButton::clicked, this, &CValueDlgBase::reject);
+    connect(m_copyButton, &QPushButton::clicked, this, &CValueDlgBase::OnCopy);
+    connect(m_pasteButton, &QPushButton::clicked, this, &CValueDlgBase::OnPaste);
+    connect(m_helpButton, &QPushButton::clicked, this,
+            [this] { m_app.services.help->ShowTopic(DialogHelpTopic()); });
+    layout->addLayout(m_buttonRow);
+}
+
+void CValueDlgBase::InsertButton(QPushButton& button)
+{
+    m_buttonRow->insertWidget(m_buttonRow->indexOf(m_helpButton), &button);
+}
+
+int CValueDlgBase::AddResultRow(int fieldId, int symbolId, QLineEdit*& field, QLabel*& symbol)
+{
+    const int row = RowCount();
+    field = new QLineEdit(QStringLiteral("0"), this);
+    SetControlId(*field, fieldId, QStringLiteral("resultEdit%1").arg(row + 1));
+    field->setReadOnly(true);
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    symbol = new QLabel(this);
+    SetControlId(*symbol, symbolId, QStringLiteral("symbolLabel%1").arg(row + 1));
+    AddSelectableField(*field);
+    m_rows.push_back({field, symbol, {}});
+    return row;
+}
+
+void CValueDlgBase::SetRowUnit(int row, const QString& unitName, const QString& symbol)
+{
+    ResultRow& entry = m_rows[std::size_t(row)];
+    entry.unitName = unitName;
+    entry.symbol->setText(symbol);
+    entry.field->setAccessibleName(
+        unitName.isEmpty() ? QString() : unitName + QStringLiteral(": ") + entry.field->text());
+}
+
+void CValueDlgBase::ShowResult(int row, const QString& text)
+{
+    ResultRow& entry = m_rows[std::size_t(row)];
+    if (entry.field->text() != text) {
+        m_writingFields = true;
+        entry.field->setText(text);
+        if (ControlId(*entry.field) == m_focusId) {
+            entry.field->selectAll();
+            m_selectionLength = -1;
+        }
+        m_writingFields = false;
+    }
+    if (!entry.unitName.isEmpty())
+        entry.field->setAccessibleName(entry.unitName + QStringLiteral(": ") + text);
+}
+
+QString CValueDlgBase::WholeResultsText() const
+{
+    QStringList lines;
+    for (const ResultRow& row : m_rows)
+        if (!row.unitName.isEmpty())
+            lines << row.unitName + u'\t' + row.field->text() + u'\t' + row.symbol->text().trimmed();
+    return lines.join(u'\n');
+}
+
+void CValueDlgBase::DoDataExchange(bool saving)
+{
+    if (saving) {
+        m_sci = m_sciCheck->isChecked() ? 1 : 0;
+        m_inputText = m_inputEdit->text();
+        m_sliderPos = m_slider->value();
+    } else {
+        m_sciCheck->setChecked(m_sci != 0);
+        if (m_inputEdit->text() != m_inputText) {
+            // Replacing the text clears the modified mark; the whole new text counts as selected.
+            m_writingFields = true;
+            m_inputEdit->setText(m_inputText);
+            if (m_focusId == kInputEdit) {
+                m_inputEdit->selectAll();
+                m_selectionLength = -1;
+            }
+            m_writingFields = false;
+        }
+        m_slider->setValue(m_sliderPos);
+    }
+    ExchangeFields(saving);
+}
+
+void CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
+{
+    m_contextHelp = new CContextHelp(*this, helpTable, *m_app.services.help);
+    auto* copyWhole = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copyWhole, &QShortcut::activated, this, &CValueDlgBase::OnCopyWholeResults);
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &CValueDlgBase::OnCopy);
+    UpdatePasteButton();
+}
+
+void CValueDlgBase::SetDigitsCaption()
+{
+    m_digitsButton->setText(QString::fromStdString(DigitsLabel(m_numDigits)));
+    m_digitsButton->setAccessibleName(tr("Significant digits: %1").arg(m_numDigits));
+}
+
+void CValueDlgBase::ResetSliderRange()
+{
+    m_slider->setRange(0, kSliderPositions);
+}
+
+void CValueDlgBase::SelectInputField()
+{
+    m_writingFields = true;
+    m_inputEdit->selectAll();
+    m_writingFields = false;
+    m_inputEdit->setFocus();
+    m_focusId = kInputEdit;
+    m_selectionStart = 0;
+    m_selectionLength = -1;
+}
+
+void CValueDlgBase::OnInputLostFocus()
+{
+    if (m_closing || m_busy || !m_inputEdit->isModified())
+        return;
+    m_busy = 1;
+    DoDataExchange(true);
+    if (!AcceptInput())
+        return;
+    Recompute(m_enteredValue);
+    DoDataExchange(false);
+    m_busy = 0;
+}
+
+bool CValueDlgBase::AcceptInput()
+{
+    m_enteredValue = ParseEntry(Utf8(m_inputText));
+    if (m_enteredValue > m_sliderMax) {
+        m_sliderMax = 2.0 * m_enteredValue;
+        m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
+    }
+    if (m_enteredValue < m_sliderMin) {
+        IMessageService& messages = *m_app.services.messages;
+        messages.Beep(MessageIcon::Warning);
+        messages.Show({Utf8(BelowMinimumMessage()), {}, MessageButtons::Ok, MessageIcon::Warning});
+        m_enteredValue = m_lastValue;
+        m_inputText = QString::fromStdString(ShortForm(m_lastValue, kRefusedEntryDigits));
+        DoDataExchange(false);
+        m_busy = 0;
+        return false;
+    }
+    if (m_enteredValue != m_lastValue) {
+        m_sliderValue = m_enteredValue;
+        m_lastValue = m_enteredValue;
+    }
+    m_sliderPos = SliderPosition(m_enteredValue, Scale());
+    return true;
+}
+
+void CValueDlgBase::OnSliderAction(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return OnScroll(ScrollRequest::LineLeft);
+    case QAbstractSlider::SliderSingleStepAdd:
+        return OnScroll(ScrollRequest::LineRight);
+    case QAbstractSlider::SliderPageStepSub:
+        return OnScroll(ScrollRequest::PageLeft);
+    case QAbstractSlider::SliderPageStepAdd:
+        return OnScroll(ScrollRequest::PageRight);
+    case QAbstractSlider::SliderToMinimum:
+        return OnScroll(ScrollRequest::FarLeft);
+    case QAbstractSlider::SliderToMaximum:
+        return OnScroll(ScrollRequest::FarRight);
+    default:
+        return; // tracking the thumb leaves the value until it is released
+    }
+}
+
+void CValueDlgBase::OnScroll(ScrollRequest request)
+{
+    const int thumb = m_slider->sliderPosition();
+    DoDataExchange(true);
+    m_sliderValue = ScrolledValue(request, m_sliderValue, thumb, Scale());
+    m_sliderPos = SliderPosition(m_sliderValue, Scale());
+    Recompute(m_sliderValue);
+    DoDataExchange(false);
+}
+
+void CValueDlgBase::OnDigits()
+{
+    m_numDigits = m_numDigits >= kMostDigits ? kFewestDigits : m_numDigits + 1;
+    SetDigitsCaption();
+    RecomputeDisplay();
+}
+
+void CValueDlgBase::OnScientific()
+{
+    RecomputeDisplay();
+}
+
+void CValueDlgBase::RecomputeDisplay()
+{
+    m_busy = 1;
+    DoDataExchange(true);
+    OnDisplaySettingsChanged();
+    if (!AcceptInput())
+        return;
+    Recompute(m_enteredValue);
+    DoDataExchange(false);
+    m_busy = 0;
+}
+
+void CValueDlgBase::AddSelectableField(QLineEdit& field)
+{
+    m_selectableFields.push_back(&field);
+    field.installEventFilter(this);
+    connect(&field, &QLineEdit::selectionChanged, this, [this, &field] {
+        if (m_writingFields || !field.hasFocus() || ControlId(field) != m_focusId)
+            return;
+        m_selectionStart = field.selectionStart();
+        m_selectionLength = int(field.selectedText().size());
+    });
+}
+
+QLineEdit* CValueDlgBase::SelectableField(int id) const
+{
+    for (QLineEdit* field : m_selectableFields)
+        if (ControlId(*field) == id)
+            return field;
+    return nullptr;
+}
+
+bool CValueDlgBase::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field || !SelectableField(ControlId(*field)))
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        OnFieldFocused(*field);
+        break;
+    case QEvent::FocusOut:
+        // A line edit drops its selection when it loses the focus; these fields keep it shown.
+        static_cast<QObject*>(field)->event(event);
+        KeepSelectionShown(*field);
+        return true;
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            OnCopy();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CValueDlgBase::OnFieldFocused(QLineEdit& field)
+{
+    const int id = ControlId(field);
+    if (m_focusId != 0 && m_focusId != id)
+        if (QLineEdit* previous = SelectableField(m_focusId))
+            previous->deselect();
+    m_writingFields = true;
+    field.selectAll();
+    m_writingFields = false;
+    m_focusId = id;
+    m_selectionStart = 0;
+    m_selectionLength = -1;
+    UpdatePasteButton();
+}
+
+void CValueDlgBase::KeepSelectionShown(QLineEdit& field)
+{
+    if (ControlId(field) != m_focusId)
+        return;
+    m_writingFields = true;
+    if (m_selectionLength < 0)
+        field.selectAll();
+    else
+        field.setSelection(m_selectionStart, m_selectionLength);
+    m_writingFields = false;
+}
+
+void CValueDlgBase::UpdatePasteButton()
+{
+    m_pasteButton->setEnabled(m_focusId == kInputEdit && m_app.services.clipboard->HasText());
+}
+
+void CValueDlgBase::OnCopy()
+{
+    QLineEdit* field = SelectableField(m_focusId);
+    if (!field)
+        return;
+    QString text = field->text();
+    if (m_selectionLength > 0)
+        text = text.mid(m_selectionStart, m_selectionLength);
+    if (!text.isEmpty())
+        m_app.services.clipboard->SetText(Utf8(text));
+}
+
+void CValueDlgBase::OnPaste()
+{
+    IClipboard& clipboard = *m_app.services.clipboard;
+    if (m_focusId != kInputEdit || !clipboard.HasText())
+        return;
+    m_inputText.clear();
+    m_inputEdit->setText(m_inputText);
+    // A value copied from a table cell ends in a line break, which a one-line field cannot hold.
+    const QString pasted = QString::fromStdString(clipboard.Text()).section(u'\n', 0, 0).remove(u'\r');
+    m_inputEdit->insert(pasted);
+    m_inputEdit->setModified(true);
+    m_inputEdit->setFocus();
+}
+
+void CValueDlgBase::OnCopyWholeResults()
+{
+    m_app.services.clipboard->SetText(Utf8(WholeResultsText()));
+}
+
+void CValueDlgBase::accept()
+{
+    OnInputLostFocus();
+}
+
+void CValueDlgBase::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CValueDlgBase::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+} // namespace kalvex

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "ui/conversion/slider_scale.h"
+#include "ui/editing/context_help.h"
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+class QCheckBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace kalvex {
+
+struct AppState;
+class CContextHelp;
+class CFocusScrollBar;
+class CImageButton;
+class CValueEdit;
+
+// What the conversion windows share: one value typed in an input field, read back in result
+// fields; a slider that nudges the value, a digits button, a scientific check box, Copy and
+// Paste through the clipboard, and the guards that keep a recomputation from running into
+// itself. The windows add their result rows and decide what a value means.
+class CValueDlgBase : public QDialog {
+    Q_OBJECT
+public:
+    ~CValueDlgBase() override;
+
+    // Bound fields, exchanged with the controls by DoDataExchange.
+    int m_sci = 0;       // check box 161
+    QString m_inputText; // input field 306
+    int m_sliderPos = 0; // scroll bar 111
+
+    int m_numDigits = 6;
+    double m_sliderMin = 0.0;
+    double m_sliderMax = 20000.0;
+    double m_sliderStep = 1.0;
+    double m_sliderValue = 0.0;
+    double m_lastValue = 0.0;
+    double m_enteredValue = 0.0;
+    int m_focusId = 0; // the field whose text is selected, 0 for none
+    int m_closing = 0;
+    int m_busy = 0;
+
+    // The text Ctrl+Shift+C puts on the clipboard: one line per shown row with the unit name,
+    // the value as shown and the symbol, separated by tabs.
+    QString WholeResultsText() const;
+
+    // Enter anywhere but on a push button is the dialog's default action.
+    void accept() override;
+
+protected:
+    CValueDlgBase(AppState& app, QWidget* parent);
+
+    // Where the windows put their own controls: above the slider, and into the button row.
+    QVBoxLayout& ContentLayout() { return *m_contentLayout; }
+    void InsertButton(QPushButton& button); // before Help
+
+    // A result row: the read-only field and its symbol label, found by their ids.
+    int AddResultRow(int fieldId, int symbolId, QLineEdit*& field, QLabel*& symbol);
+    void SetRowUnit(int row, const QString& unitName, const QString& symbol);
+    void ShowResult(int row, const QString& text);
+    int RowCount() const { return int(m_rows.size()); }
+
+    // Reads (saving) or writes every bound field; windows add theirs in ExchangeFields.
+    void DoDataExchange(bool saving);
+    virtual void ExchangeFields(bool saving) = 0;
+    virtual void Recompute(double value) = 0;
+    virtual QString BelowMinimumMessage() const = 0;
+    virtual int DialogHelpTopic() const = 0;
+    // Called after the digits or the notation changed, with the bound fields read.
+    virtual void OnDisplaySettingsChanged() {}
+
+    // Finishes the opening once the windows built their rows: help table, shortcuts, Paste state.
+    void AttachBehaviours(const HelpPair* helpTable);
+    void SetDigitsCaption();
+    SliderScale Scale() const { return {m_sliderMin, m_sliderMax, m_sliderStep}; }
+    void ResetSliderRange();
+    void SelectInputField();
+
+    // The input field's loss of focus (and Enter): accept the typed value and recompute.
+    void OnInputLostFocus();
+    // True when the value was accepted; a refusal reports, puts the last value back and clears m_busy.
+    bool AcceptInput();
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    AppState& m_app;
+    CValueEdit* m_inputEdit = nullptr;
+    CFocusScrollBar* m_slider = nullptr;
+    QPushButton* m_digitsButton = nullptr;
+    QCheckBox* m_sciCheck = nullptr;
+    CImageButton* m_cancelButton = nullptr;
+    CImageButton* m_copyButton = nullptr;
+    CImageButton* m_pasteButton = nullptr;
+    CImageButton* m_helpButton = nullptr;
+
+private:
+    struct ResultRow {
+        QLineEdit* field;
+        QLabel* symbol;
+        QString unitName;
+    };
+
+    void BuildControls();
+    void AddSelectableField(QLineEdit& field);
+    QLineEdit* SelectableField(int id) const;
+
+    void OnScroll(ScrollRequest request);
+    void OnSliderAction(int action);
+    void OnDigits();
+    void OnScientific();
+    // Accept the typed value again and recompute, after the digits or the notation changed.
+    void RecomputeDisplay();
+    void OnFieldFocused(QLineEdit& field);
+    void KeepSelectionShown(QLineEdit& field);
+    void OnCopy();
+    void OnPaste();
+    void OnCopyWholeResults();
+    void UpdatePasteButton();
+
+    std::vector<ResultRow> m_rows;
+    std::vector<QLineEdit*> m_selectableFields;
+    // The selection the user made in the selected field; a length below 0 stands for the whole text.
+    int m_selectionStart = 0;
+    int m_selectionLength = -1;
+    bool m_writingFields = false;
+    bool m_centred = false;
+    QVBoxLayout* m_contentLayout = nullptr;
+    QHBoxLayout* m_buttonRow = nullptr;
+    CContextHelp* m_contextHelp = nullptr;
+};
+
+} // namespace kalvex

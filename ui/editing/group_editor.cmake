@@ -1,0 +1,9 @@
+# The group definition editor and its working copy.
+target_sources(kalvex_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/derive_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/derive_report.h
+  ${CMAKE_CURRENT_LIST_DIR}/group_def_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/group_def_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/group_working_copy.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/group_working_copy.h
+)

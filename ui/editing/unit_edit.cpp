@@ -1,0 +1,17 @@
+#include "ui/editing/unit_edit.h"
+
+#include "ui/editing/add_unit_command.h"
+
+#include <QKeyEvent>
+
+namespace kalvex {
+
+CUnitEdit::CUnitEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void CUnitEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!EnterAddsUnit(*this, *event))
+        QLineEdit::keyPressEvent(event);
+}
+
+} // namespace kalvex

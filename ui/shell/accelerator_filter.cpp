@@ -1,0 +1,121 @@
+#include "ui/shell/accelerator_filter.h"
+
+#include "ui/shell/command_ids.h"
+#include "ui/shell/main_frame.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace kalvex {
+namespace {
+
+struct Accelerator {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int commandId;
+};
+
+// Alt with a letter opens a group's conversion window; the letter alone its unit order dialog.
+const Accelerator kAccelerators[] = {
+    {Qt::Key_T, Qt::AltModifier, 4103},
+    {Qt::Key_D, Qt::AltModifier, 4104},
+    {Qt::Key_M, Qt::AltModifier, 4105},
+    {Qt::Key_V, Qt::AltModifier, 4106},
+    {Qt::Key_A, Qt::AltModifier, 4107},
+    {Qt::Key_N, Qt::AltModifier, 4108},
+    {Qt::Key_P, Qt::AltModifier, 4109},
+    {Qt::Key_E, Qt::AltModifier, 4110},
+    {Qt::Key_R, Qt::AltModifier, 4111},
+    {Qt::Key_I, Qt::AltModifier, 4112},
+    {Qt::Key_F, Qt::AltModifier, 4113},
+    {Qt::Key_S, Qt::AltModifier, 4114},
+    {Qt::Key_L, Qt::AltModifier, 4115},
+    {Qt::Key_O, Qt::AltModifier, 4116},
+    {Qt::Key_C, Qt::AltModifier, 4117},
+    {Qt::Key_D, Qt::NoModifier, 4153},
+    {Qt::Key_M, Qt::NoModifier, 4154},
+    {Qt::Key_V, Qt::NoModifier, 4155},
+    {Qt::Key_N, Qt::NoModifier, 4157},
+    {Qt::Key_P, Qt::NoModifier, 4158},
+    {Qt::Key_E, Qt::NoModifier, 4159},
+    {Qt::Key_R, Qt::NoModifier, 4160},
+    {Qt::Key_I, Qt::NoModifier, 4161},
+    {Qt::Key_F, Qt::NoModifier, 4162},
+    {Qt::Key_S, Qt::NoModifier, 4163},
+    {Qt::Key_L, Qt::NoModifier, 4164},
+    {Qt::Key_O, Qt::NoModifier, 4165},
+    {Qt::Key_C, Qt::NoModifier, 4166},
+    {Qt::Key_F1, Qt::NoModifier, command::kHelp},
+    {Qt::Key_F1, Qt::ShiftModifier, command::kContextHelp},
+    {Qt::Key_F2, Qt::NoModifier, command::kNewCustom},
+    {Qt::Key_F3, Qt::NoModifier, command::kGroups},
+    {Qt::Key_F5, Qt::NoModifier, command::kPath},
+    {Qt::Key_U, Qt::ControlModifier, command::kStatusBar},
+};
+
+} // namespace
+
+CAcceleratorFilter::CAcceleratorFilter(CMainFrame& frame) : m_frame(frame)
+{
+    qApp->installEventFilter(this);
+}
+
+CAcceleratorFilter::~CAcceleratorFilter()
+{
+    qApp->removeEventFilter(this);
+}
+
+std::optional<int> CAcceleratorFilter::CommandForKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    for (const Accelerator& accelerator : kAccelerators) {
+        if (accelerator.key == key && accelerator.modifiers == modifiers)
+            return accelerator.commandId;
+    }
+    return std::nullopt;
+}
+
+bool CAcceleratorFilter::AppliesTo(QObject* receiver) const
+{
+    if (!receiver->isWidgetType() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return false;
+    return static_cast<QWidget*>(receiver)->window() == &m_frame;
+}
+
+bool CAcceleratorFilter::HelpInOpenMenu(const QKeyEvent& key)
+{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu || key.key() != Qt::Key_F1 || key.modifiers() != Qt::NoModifier)
+        return false;
+    // F1 on a highlighted menu item asks for that command's help.
+    const int topic = kCommandHelpBase + m_frame.LastPromptedCommand();
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    m_frame.ShowHelpTopic(topic);
+    return true;
+}
+
+bool CAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyPress && HelpInOpenMenu(*key))
+        return true;
+    if (!AppliesTo(watched))
+        return false;
+    const std::optional<int> commandId = CommandForKey(key->key(), key->modifiers());
+    if (!commandId)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claiming the key here keeps Qt from treating it as a menu mnemonic.
+        event->accept();
+        return true;
+    }
+    if (m_frame.IsCommandEnabled(*commandId))
+        m_frame.RouteCommand(*commandId);
+    return true;
+}
+
+} // namespace kalvex

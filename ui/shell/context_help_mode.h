@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QWidget;
+class QPoint;
+
+namespace kalvex {
+
+// The main window's context-help mode (Shift+F1): the cursor turns into the help cursor and the
+// next click asks for the help topic of what was clicked instead of acting on it; Escape ends
+// the mode without help.
+class CContextHelpMode final : public QObject {
+    Q_OBJECT
+public:
+    using TopicHandler = std::function<void(int topic)>;
+
+    // fallbackTopic is the topic of the window itself, for places without a topic of their own.
+    CContextHelpMode(QWidget& window, int fallbackTopic, TopicHandler onTopic);
+    ~CContextHelpMode() override;
+
+    void Enter();
+    bool IsActive() const { return m_active; }
+    // The topic of a point in a widget of the window: a menu item's command, a window that
+    // answers hit tests, a "helpId" property on the widget or a parent, else the fallback.
+    int TopicAt(QWidget* widget, const QPoint& pos) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Leave();
+
+    QWidget& m_window;
+    int m_fallbackTopic;
+    TopicHandler m_onTopic;
+    bool m_active = false;
+};
+
+} // namespace kalvex

@@ -1,0 +1,98 @@
+#include "ui/shell/launcher_group_list.h"
+
+#include "core/group_ids.h"
+#include "storage/app_state.h"
+#include "storage/builtin_groups.h"
+#include "storage/settings_profile.h"
+#include "ui/shell/launcher_texts.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace kalvex {
+
+namespace {
+
+constexpr int kMaxEntryName = 31;
+// Only one custom group is supported; ids beyond it would collide with other commands.
+constexpr int kMaxCustomGroups = 1;
+
+QString WithoutAmpersands(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+// Loads a group into the current group; its name, or nothing when the file cannot be read.
+std::optional<QString> LoadName(AppState& app, int groupId)
+{
+    if (!app.m_current.Load(FactorFileName(app.m_factorPath, groupId)))
+        return std::nullopt;
+    return QString::fromStdString(app.m_current.m_name);
+}
+
+LauncherGroup ListTemperature(AppState& app)
+{
+    LauncherGroup group;
+    group.menuText = GroupMenuLabel(0);
+    group.name = WithoutAmpersands(group.menuText);
+    app.m_current.m_name = group.name.toStdString();
+    app.m_current.m_description = BuiltinGroupDescription(kTemperatureId);
+    return group;
+}
+
+LauncherGroup ListStandardGroup(AppState& app, int groupIndex)
+{
+    const int groupId = kTemperatureId + groupIndex;
+    LauncherGroup group;
+    group.menuText = GroupMenuLabel(groupIndex);
+    const std::optional<QString> loaded = LoadName(app, groupId);
+    group.name = loaded.value_or(QString::fromLatin1(kNotFoundName));
+    if (!group.name.isEmpty())
+        group.menuText = group.name;
+    group.editingText = group.menuText;
+    if (!loaded)
+        app.m_current.m_description = BuiltinGroupDescription(groupId);
+    return group;
+}
+
+LauncherGroup ListCustomGroup(AppState& app, int groupIndex)
+{
+    const int customNumber = groupIndex - kCustomGroupIndex + 1;
+    LauncherGroup group;
+    group.name = LoadName(app, CustomGroupId(customNumber)).value_or(QString::fromLatin1(kNotFoundName));
+    group.menuText = QStringLiteral("&%1 %2").arg(groupIndex - kCustomGroupIndex).arg(group.name);
+    group.editingText = group.menuText;
+    return group;
+}
+
+bool IsEnabled(const AppState& app, int groupId)
+{
+    return ReadSetting(*app.services.settings, profile::GroupEnabledSetting(groupId)) != 0;
+}
+
+} // namespace
+
+std::vector<LauncherGroup> ListEnabledGroups(AppState& app)
+{
+    std::vector<LauncherGroup> groups;
+    const int wanted = std::max(app.m_enabledCount, 0);
+    const int lastIndex = kCustomGroupIndex - 1 + std::clamp(app.m_numCust, 0, kMaxCustomGroups);
+    for (int i = 0; i <= lastIndex && static_cast<int>(groups.size()) < wanted; ++i) {
+        const int groupId = kTemperatureId + i;
+        if (!IsEnabled(app, groupId))
+            continue;
+        LauncherGroup group = i == 0                   ? ListTemperature(app)
+                              : i < kCustomGroupIndex ? ListStandardGroup(app, i)
+                                                      : ListCustomGroup(app, i);
+        group.groupIndex = i;
+        group.groupId = groupId;
+        group.name.truncate(kMaxEntryName);
+        const auto slot = static_cast<std::size_t>(i);
+        app.m_groupNames[slot] = group.name.toLower().toStdString();
+        app.m_groupPrompts[slot] = app.m_current.m_description;
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
+} // namespace kalvex

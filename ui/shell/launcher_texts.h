@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace kalvex {
+
+// Menu label of a group index 0..15 ("&Distance"); the custom group's is "&Custom".
+QString GroupMenuLabel(int groupIndex);
+
+// Messages of the launcher.
+inline constexpr const char* kMissingGroupFileText = "Can't find conversion group file!";
+inline constexpr const char* kTooFewUnitsText =
+    "There must be at least two units defined before you can use the converter!";
+inline constexpr const char* kCustomLimitText =
+    "You have reached the maximum of %1 custom groups.\nYou can redefine the conversions in one of "
+    "your existing groups to add more factors.";
+inline constexpr const char* kNotFoundName = "Not Found";
+
+} // namespace kalvex
