@@ -105,9 +105,10 @@ bool ByteReader::ReadString(std::string& text)
     bool wide = false;
     if (!ReadLength(length, wide))
         return false;
-    const std::size_t byteCount = wide ? std::size_t(length) * 2 : length;
-    if (Remaining() < byteCount)
+    const std::size_t charSize = wide ? 2 : 1;
+    if (Remaining() / charSize < length)
         return false;
+    const std::size_t byteCount = length * charSize;
     const std::string_view chars = m_bytes.substr(m_pos, byteCount);
     m_pos += byteCount;
     if (!wide) {

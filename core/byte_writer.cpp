@@ -12,11 +12,20 @@ void ByteWriter::WriteLittleEndian(std::size_t size, std::uint64_t value)
         m_bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-void ByteWriter::WriteU16(std::uint16_t value) { WriteLittleEndian(2, value); }
+void ByteWriter::WriteU16(std::uint16_t value)
+{
+    WriteLittleEndian(2, value);
+}
 
-void ByteWriter::WriteU32(std::uint32_t value) { WriteLittleEndian(4, value); }
+void ByteWriter::WriteU32(std::uint32_t value)
+{
+    WriteLittleEndian(4, value);
+}
 
-void ByteWriter::WriteDouble(double value) { WriteLittleEndian(8, std::bit_cast<std::uint64_t>(value)); }
+void ByteWriter::WriteDouble(double value)
+{
+    WriteLittleEndian(8, std::bit_cast<std::uint64_t>(value));
+}
 
 void ByteWriter::WriteCount(std::uint32_t value)
 {

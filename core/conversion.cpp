@@ -50,7 +50,10 @@ bool CConversion::Load(const std::filesystem::path& file)
     return Deserialize(*bytes);
 }
 
-bool CConversion::Save(const std::filesystem::path& file) const { return WriteFileAtomically(file, Serialize()); }
+bool CConversion::Save(const std::filesystem::path& file) const
+{
+    return WriteFileAtomically(file, Serialize());
+}
 
 void CConversion::Commit(int groupId, int unitCount, const std::string& factorPath, ISettingsStore& settings,
                          const IClock& clock)
@@ -74,10 +77,10 @@ std::string CConversion::Serialize() const
     out.WriteString(m_description);
     out.WriteString(m_remark);
     out.WriteString(m_updateDate);
-    // A count beyond the record cannot be stored; keep the file loadable.
+    // Counts beyond the record would make a file that cannot be loaded again.
     const std::uint16_t unitCount = std::min<std::uint16_t>(m_unitCount, kMaxUnits);
     out.WriteU16(unitCount);
-    out.WriteU16(m_shownCount);
+    out.WriteU16(std::min<std::uint16_t>(m_shownCount, kMaxUnits));
     out.WriteU16(m_showAll);
     out.WriteU16(m_digits);
     out.WriteU16(m_scientific);
@@ -117,8 +120,8 @@ bool CConversion::ReadRecord(std::string_view bytes)
         return false;
     std::uint16_t unitCount = 0;
     std::uint16_t shownCount = 0;
-    if (!in.ReadU16(unitCount) || !in.ReadU16(shownCount) || !in.ReadU16(m_showAll) || !in.ReadU16(m_digits) ||
-        !in.ReadU16(m_scientific))
+    if (!in.ReadU16(unitCount) || !in.ReadU16(shownCount) || !in.ReadU16(m_showAll) ||
+        !in.ReadU16(m_digits) || !in.ReadU16(m_scientific))
         return false;
     if (unitCount > kMaxUnits || shownCount > kMaxUnits)
         return false;
@@ -146,8 +149,14 @@ bool CConversion::ReadRecord(std::string_view bytes)
     return true;
 }
 
-std::string UnitName(const std::string& entry) { return UnitPiece(entry, 0); }
+std::string UnitName(const std::string& entry)
+{
+    return UnitPiece(entry, 0);
+}
 
-std::string UnitSymbol(const std::string& entry) { return UnitPiece(entry, 1); }
+std::string UnitSymbol(const std::string& entry)
+{
+    return UnitPiece(entry, 1);
+}
 
 } // namespace kalvex

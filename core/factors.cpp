@@ -6,9 +6,15 @@ namespace kalvex {
 namespace {
 
 // Either sign of zero means "not known".
-bool Known(double factor) { return factor != 0.0; }
+bool Known(double factor)
+{
+    return factor != 0.0;
+}
 
-int UsedUnits(int n) { return std::clamp(n, 0, kMaxUnits); }
+int UsedUnits(int n)
+{
+    return std::clamp(n, 0, kMaxUnits);
+}
 
 // Makes M[c+1][c] known through the first row k > c+1 that knows both units, if any.
 bool LinkNeighbours(int n, int c, FactorMatrix& m)

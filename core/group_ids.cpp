@@ -6,9 +6,9 @@
 namespace kalvex {
 namespace {
 
-constexpr std::array<const char*, kStandardGroupCount> kTags = {
-    "Temp", "Dist", "Mass", "Vol", "Area", "Angl", "Powr", "Ener",
-    "Pres", "Time", "Forc", "Dens", "Velo", "Mony", "Acce"};
+constexpr std::array<const char*, kStandardGroupCount> kTags = {"Temp", "Dist", "Mass", "Vol",  "Area",
+                                                                "Angl", "Powr", "Ener", "Pres", "Time",
+                                                                "Forc", "Dens", "Velo", "Mony", "Acce"};
 
 std::string Numbered(const char* format, int number)
 {

@@ -16,12 +16,24 @@ inline constexpr int kUnitsCommandOffset = 49;
 inline constexpr int kFactorsCommandOffset = 149;
 inline constexpr int kDisableCommandOffset = 249;
 
-inline constexpr int CustomGroupId(int k) { return kAccelerationId + k; }
-inline constexpr bool IsStandardGroup(int id) { return id >= kTemperatureId && id <= kAccelerationId; }
-inline constexpr bool IsCustomGroup(int id) { return id > kAccelerationId; }
+inline constexpr int CustomGroupId(int k)
+{
+    return kAccelerationId + k;
+}
+inline constexpr bool IsStandardGroup(int id)
+{
+    return id >= kTemperatureId && id <= kAccelerationId;
+}
+inline constexpr bool IsCustomGroup(int id)
+{
+    return id > kAccelerationId;
+}
 
 // Group index: 0 Temperature .. 14 Acceleration, 15 for any custom group.
-inline constexpr int GroupIndex(int id) { return IsCustomGroup(id) ? kCustomGroupIndex : id - kTemperatureId; }
+inline constexpr int GroupIndex(int id)
+{
+    return IsCustomGroup(id) ? kCustomGroupIndex : id - kTemperatureId;
+}
 
 // "Temp", "Dist", ... "Acce" for standard groups; "Cust%.2d" for custom group k.
 std::string GroupTag(int id);

@@ -15,9 +15,15 @@ constexpr std::size_t kEntryCharacters = 39;
 constexpr int kMaxPrecision = 17;
 constexpr int kExponentDigits = 3;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 // The first `count` UTF-8 characters of the text (a character is a lead byte and its
 // continuation bytes), cut at an embedded terminator as the C string it stands for.
@@ -96,7 +102,8 @@ double ReadNumber(std::string_view text)
     double value = 0.0;
     const auto result = std::from_chars(first, text.data() + i, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        const long magnitude = DecimalMagnitude(text.substr(mantissaStart, mantissaEnd - mantissaStart), exponent);
+        const long magnitude =
+            DecimalMagnitude(text.substr(mantissaStart, mantissaEnd - mantissaStart), exponent);
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
@@ -224,6 +231,9 @@ std::string ShortForm(double value, int n)
     return WithoutTrailingZeros(std::move(text));
 }
 
-std::string DigitsLabel(int digits) { return "#." + std::to_string(digits); }
+std::string DigitsLabel(int digits)
+{
+    return "#." + std::to_string(digits);
+}
 
 } // namespace kalvex

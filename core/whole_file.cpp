@@ -21,7 +21,10 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& file, std::m
 
 // Creates the file only when nothing of that name exists ("x": fails on any existing entry,
 // a dangling link included).
-std::FILE* CreateExclusive(const std::filesystem::path& name) { return std::fopen(name.string().c_str(), "wbx"); }
+std::FILE* CreateExclusive(const std::filesystem::path& name)
+{
+    return std::fopen(name.string().c_str(), "wbx");
+}
 
 bool WriteAndClose(std::FILE* stream, std::string_view bytes)
 {
@@ -55,9 +58,10 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
         std::FILE* stream = CreateExclusive(temporary);
         if (!stream) {
             std::error_code error;
-            if (std::filesystem::symlink_status(temporary, error).type() != std::filesystem::file_type::not_found)
+            if (std::filesystem::symlink_status(temporary, error).type() !=
+                std::filesystem::file_type::not_found)
                 continue; // the name is taken; try another
-            return false;  // the folder cannot be written
+            return false; // the folder cannot be written
         }
         std::error_code error;
         if (WriteAndClose(stream, bytes)) {

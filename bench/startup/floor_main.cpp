@@ -9,8 +9,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QMainWindow window;
-    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"), &window,
-                                                                   &QMainWindow::close);
+    window.menuBar()
+        ->addMenu(QStringLiteral("&File"))
+        ->addAction(QStringLiteral("E&xit"), &window, &QMainWindow::close);
     window.statusBar()->showMessage(QStringLiteral("Ready"));
     window.show();
     return app.exec();

@@ -61,6 +61,7 @@ public:
                 const std::filesystem::path& workDir)
     {
         posix_spawn_file_actions_addchdir_np(&m_actions, workDir.c_str());
+        posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_adddup2(&m_actions, m_pipe[1], STDOUT_FILENO);
         posix_spawn_file_actions_adddup2(&m_actions, m_pipe[1], STDERR_FILENO);
         std::string programText = program.string();

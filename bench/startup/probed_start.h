@@ -10,8 +10,8 @@ namespace kalvex::bench {
 // What one probed start of a program showed.
 struct StartReport {
     bool shown = false;
-    double shownMilliseconds = 0; // from just before the process was spawned
-    long residentKilobytes = 0;   // when the main window had painted
+    double shownMilliseconds = 0;   // from just before the process was spawned
+    long residentKilobytes = 0;     // when the main window had painted
     std::vector<std::string> asked; // message box texts the probe answered, in order
     std::string otherOutput;        // everything else the program printed, for diagnosis
     int exitStatus = -1;            // -1 when it did not end normally

@@ -69,8 +69,8 @@ public:
     // One start; stops the benchmark with the program's output when it did not show its window.
     StartReport Start(const fs::path& program, const UserFolders& folders, Series* series)
     {
-        StartReport report = RunProbedStart(program, folders.Environment(m_options.probeDir), folders.Root(),
-                                            kStartLimit);
+        StartReport report =
+            RunProbedStart(program, folders.Environment(m_options.probeDir), folders.Root(), kStartLimit);
         if (!report.shown || report.exitStatus != 0) {
             std::fprintf(stderr, "%s did not show its main window and end cleanly (exit %d):\n%s",
                          program.c_str(), report.exitStatus, report.otherOutput.c_str());
@@ -88,8 +88,8 @@ public:
     {
         Start(m_options.program, folders, series);
         if (folders.FactorFileCount() != kFactorFileCount) {
-            std::fprintf(stderr, "a first start left %d factor files in %s, not %d\n", folders.FactorFileCount(),
-                         folders.FactorFolder().c_str(), kFactorFileCount);
+            std::fprintf(stderr, "a first start left %d factor files in %s, not %d\n",
+                         folders.FactorFileCount(), folders.FactorFolder().c_str(), kFactorFileCount);
             std::exit(1);
         }
     }
@@ -120,7 +120,8 @@ private:
     {
         const RunFigures time = Summarise(series.milliseconds);
         const RunFigures memory = Summarise(series.kilobytes);
-        std::printf("%-46s %8.1f %8.1f %10.0f %10.0f\n", label, time.min, time.median, memory.min, memory.median);
+        std::printf("%-46s %8.1f %8.1f %10.0f %10.0f\n", label, time.min, time.median, memory.min,
+                    memory.median);
     }
 
     static const char* Verdict(bool met) { return met ? "met" : "MISSED"; }
@@ -141,10 +142,10 @@ private:
         const double timeRatio = time.median / floorTime.median;
         const double memoryRatio = memory.median / floorMemory.median;
         std::printf("\nNormal start as a multiple of the floor:\n");
-        std::printf("  time    min %.2f  median %.2f   (target median <= 1.25: %s)\n", time.min / floorTime.min,
-                    timeRatio, Verdict(timeRatio <= 1.25));
-        std::printf("  memory  min %.2f  median %.2f   (target median <= 1.50: %s)\n", memory.min / floorMemory.min,
-                    memoryRatio, Verdict(memoryRatio <= 1.5));
+        std::printf("  time    min %.2f  median %.2f   (target median <= 1.25: %s)\n",
+                    time.min / floorTime.min, timeRatio, Verdict(timeRatio <= 1.25));
+        std::printf("  memory  min %.2f  median %.2f   (target median <= 1.50: %s)\n",
+                    memory.min / floorMemory.min, memoryRatio, Verdict(memoryRatio <= 1.5));
 
         const double firstExtra = Summarise(m_series["first"].milliseconds).median - time.median;
         const double rebuildExtra = Summarise(m_series["rebuild"].milliseconds).median - time.median;

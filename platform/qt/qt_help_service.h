@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/help_service.h"
+#include "platform/qt/help_window.h"
 
 #include <QPointer>
 
 namespace kalvex {
 
-class HelpWindow;
 
 // The program's help shown in its own help window, created on first use.
 class QtHelpService final : public IHelpService {

@@ -45,13 +45,6 @@ TEST_F(ConversionCommit, StampsTheDateSavesTheFileAndMarksTheTagKey)
     EXPECT_FALSE(settings.Has("Settings", "Conv02"));
 }
 
-TEST_F(ConversionCommit, DateHasNoLeadingZerosAndAFourDigitYear)
-{
-    clock.date = {2026, 12, 8};
-    group.Commit(kDistance, 2, folder.FactorPath(), settings, clock);
-    EXPECT_EQ(group.m_updateDate, "12/8/2026");
-}
-
 TEST_F(ConversionCommit, NoUnitsKeepsThePreviousDate)
 {
     group.Commit(kDistance, 0, folder.FactorPath(), settings, clock);

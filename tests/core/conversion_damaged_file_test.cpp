@@ -14,7 +14,10 @@ constexpr std::size_t kCountsOffset = 49;
 constexpr std::size_t kRowsOffset = 49 + 10 + 16;
 constexpr std::size_t kOrderOffset = kRowsOffset + 30 * 242;
 
-std::string Example() { return testing::ReadBytes(kDataDir / "worked_example.fsf"); }
+std::string Example()
+{
+    return testing::ReadBytes(kDataDir / "worked_example.fsf");
+}
 
 std::string WithU16(std::string image, std::size_t offset, std::uint16_t value)
 {
@@ -70,18 +73,18 @@ TEST_P(CountBeyondTheRecord, IsRefused)
     ExpectRefused(WithU16(Example(), GetParam().offset, GetParam().value));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FactorFile, CountBeyondTheRecord,
-    ::testing::Values(DamagedCount{"unit count", kCountsOffset, 31},
-                      DamagedCount{"shown count", kCountsOffset + 2, 31},
-                      DamagedCount{"row length", kRowsOffset + 242 * 4, 31},
-                      DamagedCount{"order length", kOrderOffset, 31},
-                      DamagedCount{"unit entry longer than the file", kCountsOffset + 10, 0xFFFF}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        std::erase(name, ' ');
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(FactorFile, CountBeyondTheRecord,
+                         ::testing::Values(DamagedCount{"unit count", kCountsOffset, 31},
+                                           DamagedCount{"shown count", kCountsOffset + 2, 31},
+                                           DamagedCount{"row length", kRowsOffset + 242 * 4, 31},
+                                           DamagedCount{"order length", kOrderOffset, 31},
+                                           DamagedCount{"unit entry longer than the file", kCountsOffset + 10,
+                                                        0xFFFF}),
+                         [](const auto& info) {
+                             std::string name = info.param.what;
+                             std::erase(name, ' ');
+                             return name;
+                         });
 
 TEST(DamagedFactorFile, HugeTextLengthIsRefused)
 {

@@ -113,9 +113,10 @@ TEST(ConversionFile, WideTextOfAnotherWriterIsRead)
 {
     std::string image = WorkedExample().Serialize();
     // "Custom" as wide text: 0xFF, 0xFFFE, length 6, UTF-16LE.
-    image.replace(0, 7, std::string("\xFF\xFE\xFF\x06"
-                                    "C\0u\0s\0t\0o\0m\0",
-                                    16));
+    image.replace(0, 7,
+                  std::string("\xFF\xFE\xFF\x06"
+                              "C\0u\0s\0t\0o\0m\0",
+                              16));
     CConversion group;
     ASSERT_TRUE(group.Deserialize(image));
     EXPECT_EQ(group.m_name, "Custom");
@@ -150,6 +151,17 @@ TEST(ConversionFile, GroupWithoutUnitsStillWritesAllRowsAndTheOrder)
     ASSERT_TRUE(loaded.Deserialize(image));
     EXPECT_EQ(loaded.m_name, "");
     EXPECT_EQ(loaded.m_updateDate, "");
+}
+
+TEST(ConversionFile, CountsBeyondTheRecordAreNotWrittenIntoAFileThatCannotLoad)
+{
+    CConversion group = WorkedExample();
+    group.m_unitCount = 40;
+    group.m_shownCount = 50;
+    CConversion loaded;
+    ASSERT_TRUE(loaded.Deserialize(group.Serialize()));
+    EXPECT_EQ(loaded.m_unitCount, 30);
+    EXPECT_EQ(loaded.m_shownCount, 30);
 }
 
 TEST(ConversionFile, MissingFileGivesFalseAndAnEmptyMatrix)

@@ -17,7 +17,10 @@ struct EntryCase {
     double expected;
 };
 
-void PrintTo(const EntryCase& entry, std::ostream* out) { *out << '"' << entry.text << '"'; }
+void PrintTo(const EntryCase& entry, std::ostream* out)
+{
+    *out << '"' << entry.text << '"';
+}
 
 class ParseEntryTest : public ::testing::TestWithParam<EntryCase> {};
 
@@ -32,13 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{"1.5E-2", 0.015}, EntryCase{"+.5", 0.5}, EntryCase{"5.", 5},
                       EntryCase{"12 kg", 12}, EntryCase{"1,5", 1}, EntryCase{"abc", 0}, EntryCase{"1e", 1},
                       EntryCase{"1e+x", 1}, EntryCase{"-", 0}, EntryCase{".", 0}, EntryCase{"\t4", 4},
-                      EntryCase{"0.1", 0.1}, EntryCase{"123456789012345678901234567890", 1.2345678901234568e29}));
+                      EntryCase{"0.1", 0.1},
+                      EntryCase{"123456789012345678901234567890", 1.2345678901234568e29}));
 
 INSTANTIATE_TEST_SUITE_P(Fractions, ParseEntryTest,
-                         ::testing::Values(EntryCase{"3/4", 0.75}, EntryCase{"-3/4", -0.75}, EntryCase{"3/4/5", 0.75},
-                                           EntryCase{"2/0", 0}, EntryCase{"2/", 0}, EntryCase{"/4", 0},
-                                           EntryCase{"1 1/2", 1.5}, EntryCase{"-1 1/2", -0.5},
-                                           EntryCase{"2 3/0", 2}, EntryCase{"1 x", 1}, EntryCase{"1 2", 1},
+                         ::testing::Values(EntryCase{"3/4", 0.75}, EntryCase{"-3/4", -0.75},
+                                           EntryCase{"3/4/5", 0.75}, EntryCase{"2/0", 0}, EntryCase{"2/", 0},
+                                           EntryCase{"/4", 0}, EntryCase{"1 1/2", 1.5},
+                                           EntryCase{"-1 1/2", -0.5}, EntryCase{"2 3/0", 2},
+                                           EntryCase{"1 x", 1}, EntryCase{"1 2", 1},
                                            EntryCase{"1   1/2", 1.5}, EntryCase{"3/4 1/2", 0.75}));
 
 // Not numbers: the literal is decimal only.
@@ -76,7 +81,10 @@ struct FormatCase {
     std::string expected;
 };
 
-void PrintTo(const FormatCase& format, std::ostream* out) { *out << format.expected; }
+void PrintTo(const FormatCase& format, std::ostream* out)
+{
+    *out << format.expected;
+}
 
 class FormatResultTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -88,18 +96,20 @@ TEST_P(FormatResultTest, WritesTheResultField)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FormatResultTest,
-    ::testing::Values(FormatCase{1234.5, 6, false, "1234.5"}, FormatCase{1234.5, 6, true, "1.234500e+003"},
-                      FormatCase{1.0 / 3, 6, false, "0.333333"}, FormatCase{1.0 / 3, 6, true, "3.333333e-001"},
-                      FormatCase{0.00001, 6, false, "1e-005"}, FormatCase{123456789, 6, false, "1.23457e+008"},
-                      FormatCase{1, 6, false, "1"}, FormatCase{1, 6, true, "1.000000e+000"},
-                      FormatCase{0, 6, false, "0"}, FormatCase{1234567.89, 6, false, "1.23457e+006"},
-                      FormatCase{0.0001234, 6, false, "0.0001234"}, FormatCase{0.00001234, 6, false, "1.234e-005"},
-                      FormatCase{-1.5, 3, true, "-1.500e+000"}, FormatCase{1e300, 13, false, "1e+300"},
-                      FormatCase{-2.5e-310, 3, true, "-2.500e-310"}, FormatCase{999999.5, 6, false, "1e+006"},
-                      FormatCase{0.1 + 0.2, 13, false, "0.3"}, FormatCase{12345678901234.0, 13, false, "1.234567890123e+013"}));
+    ::testing::Values(
+        FormatCase{1234.5, 6, false, "1234.5"}, FormatCase{1234.5, 6, true, "1.234500e+003"},
+        FormatCase{1.0 / 3, 6, false, "0.333333"}, FormatCase{1.0 / 3, 6, true, "3.333333e-001"},
+        FormatCase{0.00001, 6, false, "1e-005"}, FormatCase{123456789, 6, false, "1.23457e+008"},
+        FormatCase{1, 6, false, "1"}, FormatCase{1, 6, true, "1.000000e+000"}, FormatCase{0, 6, false, "0"},
+        FormatCase{1234567.89, 6, false, "1.23457e+006"}, FormatCase{0.0001234, 6, false, "0.0001234"},
+        FormatCase{0.00001234, 6, false, "1.234e-005"}, FormatCase{-1.5, 3, true, "-1.500e+000"},
+        FormatCase{1e300, 13, false, "1e+300"}, FormatCase{-2.5e-310, 3, true, "-2.500e-310"},
+        FormatCase{999999.5, 6, false, "1e+006"}, FormatCase{0.1 + 0.2, 13, false, "0.3"},
+        FormatCase{12345678901234.0, 13, false, "1.234567890123e+013"}));
 
 INSTANTIATE_TEST_SUITE_P(NotFinite, FormatResultTest,
-                         ::testing::Values(FormatCase{kInf, 6, false, "inf"}, FormatCase{-kInf, 6, true, "-inf"},
+                         ::testing::Values(FormatCase{kInf, 6, false, "inf"},
+                                           FormatCase{-kInf, 6, true, "-inf"},
                                            FormatCase{std::nan(""), 6, false, "nan"},
                                            FormatCase{-std::nan(""), 6, true, "nan"}));
 
@@ -109,7 +119,10 @@ struct ShortCase {
     std::string expected;
 };
 
-void PrintTo(const ShortCase& form, std::ostream* out) { *out << form.expected; }
+void PrintTo(const ShortCase& form, std::ostream* out)
+{
+    *out << form.expected;
+}
 
 class ShortFormTest : public ::testing::TestWithParam<ShortCase> {};
 
@@ -118,14 +131,16 @@ TEST_P(ShortFormTest, WritesTheValueBackForTheInputField)
     EXPECT_EQ(ShortForm(GetParam().value, GetParam().n), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, ShortFormTest,
-    ::testing::Values(ShortCase{1, 7, "1."}, ShortCase{0, 7, "0."}, ShortCase{2.5, 7, "2.5"},
-                      ShortCase{0.5, 7, "0.5"}, ShortCase{0.05, 7, "5.e-002"}, ShortCase{1234567, 7, "1234567"},
-                      ShortCase{12345678, 7, "1.234568e+007"}, ShortCase{-459.67, 7, "-459.67"},
-                      ShortCase{-459.67, 10, "-459.67"}, ShortCase{19540.33, 10, "19540.33"},
-                      ShortCase{9.99999999, 7, "10."}, ShortCase{1e23, 7, "1.e+023"},
-                      ShortCase{-273.15, 10, "-273.15"}, ShortCase{kInf, 7, "inf"}));
+INSTANTIATE_TEST_SUITE_P(Examples, ShortFormTest,
+                         ::testing::Values(ShortCase{1, 7, "1."}, ShortCase{0, 7, "0."},
+                                           ShortCase{2.5, 7, "2.5"}, ShortCase{0.5, 7, "0.5"},
+                                           ShortCase{0.05, 7, "5.e-002"}, ShortCase{1234567, 7, "1234567"},
+                                           ShortCase{12345678, 7, "1.234568e+007"},
+                                           ShortCase{-459.67, 7, "-459.67"},
+                                           ShortCase{-459.67, 10, "-459.67"},
+                                           ShortCase{19540.33, 10, "19540.33"},
+                                           ShortCase{9.99999999, 7, "10."}, ShortCase{1e23, 7, "1.e+023"},
+                                           ShortCase{-273.15, 10, "-273.15"}, ShortCase{kInf, 7, "inf"}));
 
 TEST(DigitsLabel, ShowsTheDigitCount)
 {

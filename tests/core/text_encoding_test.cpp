@@ -31,7 +31,7 @@ TEST(TextEncoding, CharactersWithoutAByteAndBrokenUtf8HaveNoWindows1252Form)
     EXPECT_FALSE(Utf8ToCp1252("\xC3").has_value());         // cut off
     EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF").has_value());     // overlong
     EXPECT_FALSE(Utf8ToCp1252("\xED\xA0\x80").has_value()); // surrogate
-    EXPECT_FALSE(Utf8ToCp1252("\xEF\xBF\xBD").has_value());  // U+FFFD itself
+    EXPECT_FALSE(Utf8ToCp1252("\xEF\xBF\xBD").has_value()); // U+FFFD itself
 }
 
 TEST(TextEncoding, Utf16KeepsEveryCharacterAndReplacesLoneSurrogates)

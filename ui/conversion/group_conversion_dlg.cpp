@@ -2,6 +2,7 @@
 
 #include "core/group_ids.h"
 #include "core/number_text.h"
+#include "platform/qt/dialog_runner.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "ui/conversion/conversion_ids.h"

@@ -40,7 +40,14 @@ CValueDlgBase::CValueDlgBase(AppState& app, QWidget* parent) : QDialog(parent), 
     BuildControls();
 }
 
-CValueDlgBase::~CValueDlgBase() = default;
+CValueDlgBase::~CValueDlgBase()
+{
+    // Hiding a dialog that is destroyed while shown takes the focus from the input field; the
+    // windows' own parts are gone by then, so nothing may be recomputed.
+    disconnect(m_inputEdit, nullptr, this, nullptr);
+    for (QLineEdit* field : m_selectableFields)
+        field->removeEventFilter(this);
+}
 
 void CValueDlgBase::BuildControls()
 {

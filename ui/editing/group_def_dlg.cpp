@@ -217,6 +217,7 @@ void CGroupDefDlg::Open(int signedUnitCount)
         m_groupName = Numbered("Custom%.2d", m_newCustomNumber);
         m_description = QStringLiteral("My own group of conversions.");
         EnableUnitControls(false);
+        m_changeButton->setEnabled(false);
     } else {
         if (m_mayChangeUnits)
             setWindowTitle(Printf("Modify %s Conversion Units", group.m_name));
@@ -287,7 +288,7 @@ void CGroupDefDlg::WriteFields()
     if (m_unitSelection >= 0) {
         m_unitList->Select(m_unitSelection);
     } else {
-        if (m_unitList->SelectedIndex() >= 0)
+        if (m_unitList->currentIndex() >= 0)
             m_unitList->Select(-1);
         m_unitList->setEditText(m_unitName);
     }

@@ -31,8 +31,9 @@ int CUnitComboBox::SelectedIndex() const
 void CUnitComboBox::Select(int index)
 {
     setCurrentIndex(index);
-    if (index < 0 && lineEdit())
-        lineEdit()->clear();
+    // Choosing the entry already current must still replace whatever was typed over it.
+    if (QLineEdit* edit = lineEdit())
+        edit->setText(index >= 0 ? itemText(index) : QString());
     m_typedOver = false;
 }
 

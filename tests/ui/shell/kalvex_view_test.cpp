@@ -84,11 +84,12 @@ private slots:
         f.Show();
         QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.IconCentre(4));
         QCOMPARE(f.view->SelectedEntry(), 4);
-        // The gap between two icons and the lower part of a label band select nothing.
+        // The gap between two icons selects nothing; the upper label band selects its icon.
         QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, QPoint(70, 20));
-        const QRect label = f.view->Grid().LabelBox(0);
-        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, QPoint(label.center().x(), label.bottom()));
         QCOMPARE(f.view->SelectedEntry(), 4);
+        const QRect label = f.view->Grid().LabelBox(1);
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, QPoint(label.center().x(), label.top() + 2));
+        QCOMPARE(f.view->SelectedEntry(), 1);
         QCOMPARE(f.view->HelpHitTest(f.view->viewport()->mapTo(f.view, f.IconCentre(1))), 65536 + 4104);
         QCOMPARE(f.view->HelpHitTest(QPoint(70, 20)), 0);
     }

@@ -1,0 +1,70 @@
+#include "core/conversion.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The real program, started offscreen with a private home, driven by the e2e driver plugin.
+struct ProgramRun {
+    QString output;
+    int exitCode = -1;
+    QString distanceFile;
+};
+
+ProgramRun RunProgram(const QTemporaryDir& home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString base = home.path();
+    for (const char* folder : {"config", "data", "cache", "runtime"})
+        QDir(base).mkpath(QLatin1String(folder));
+    QFile::setPermissions(base + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    env.insert("HOME", base);
+    env.insert("XDG_CONFIG_HOME", base + "/config");
+    env.insert("XDG_DATA_HOME", base + "/data");
+    env.insert("XDG_CACHE_HOME", base + "/cache");
+    env.insert("XDG_RUNTIME_DIR", base + "/runtime");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_PLUGIN_PATH", KALVEX_E2E_PLUGINS);
+    env.insert("QT_QPA_GENERIC_PLUGINS", "kalvexe2e");
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(base);
+    program.start(KALVEX_PROGRAM, {});
+    ProgramRun run;
+    if (!program.waitForStarted() || !program.waitForFinished(120000)) {
+        program.kill();
+        program.waitForFinished();
+    }
+    run.output = QString::fromLocal8Bit(program.readAllStandardOutput());
+    run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    QDirIterator files(base, {"Dist.fsf"}, QDir::Files, QDirIterator::Subdirectories);
+    if (files.hasNext())
+        run.distanceFile = files.next();
+    return run;
+}
+
+TEST(LauncherEndToEnd, OpensDistanceFromItsIconConvertsAndSavesChangedFactors)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ProgramRun run = RunProgram(home);
+    SCOPED_TRACE(run.output.toStdString());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.output.contains("e2e open Distance"));
+    EXPECT_TRUE(run.output.contains("e2e result 12\n"));
+    EXPECT_TRUE(run.output.contains("e2e asked You made changes to the conversion factors."));
+    EXPECT_TRUE(run.output.contains("e2e done"));
+
+    ASSERT_FALSE(run.distanceFile.isEmpty());
+    kalvex::CConversion distance;
+    ASSERT_TRUE(distance.Load(run.distanceFile.toStdString()));
+    EXPECT_EQ(distance.m_factors[1][0], 40.0);
+    EXPECT_EQ(distance.m_factors[0][1], 1.0 / 40.0);
+}
+
+} // namespace

@@ -1,0 +1,563 @@
+#include "core/group_ids.h"
+#include "tests/ui/conversion/test_groups.h"
+#include "tests/ui/support/isolated_environment.h"
+#include "tests/ui/support/modal_watchdog.h"
+#include "tests/ui/support/test_app.h"
+#include "ui/conversion/all_units_dlg.h"
+#include "ui/conversion/conversion_dlg.h"
+#include "ui/editing/control_id.h"
+#include "ui/editing/group_def_dlg.h"
+#include "ui/editing/unit_combo_box.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+using namespace kalvex;
+using namespace kalvex::testing;
+
+namespace {
+
+constexpr int kInput = 306;
+constexpr int kFirstResult = 8201;
+
+const QStringList kOneMeter = {"1", "0.001", "100", "39.3701", "3.28084", "1.09361"};
+const QStringList kTwelveMeters = {"12", "0.012", "1200", "472.441", "39.3701", "13.1234"};
+
+} // namespace
+
+class ConversionDlgTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestApp> m_t;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+    std::unique_ptr<CGroupConversionDlg> m_dlg;
+
+    std::string File(int groupId) const { return FactorFileName(m_t->state.m_factorPath, groupId); }
+    QByteArray FileBytes(int groupId) const
+    {
+        QFile file(QString::fromStdString(File(groupId)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Stores the group's factor file and loads it into the current group, as the launcher does.
+    void Store(const CConversion& group, int groupId)
+    {
+        QVERIFY(group.Save(File(groupId)));
+        QVERIFY(m_t->state.m_current.Load(File(groupId)));
+    }
+    void Show()
+    {
+        m_dlg->show();
+        QApplication::setActiveWindow(m_dlg.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+    }
+    void OpenChosen(int groupId)
+    {
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, groupId);
+        Show();
+    }
+    void OpenDistance()
+    {
+        Store(DistanceGroup(), kDistanceId);
+        OpenChosen(kDistanceId);
+    }
+
+    template <class T = QWidget> T* Control(int id) const { return FindControl<T>(*m_dlg, id); }
+    QLineEdit* Input() const { return Control<QLineEdit>(kInput); }
+    QString Text(int id) const
+    {
+        if (auto* label = Control<QLabel>(id))
+            return label->text();
+        if (auto* field = Control<QLineEdit>(id))
+            return field->text();
+        return Control<QAbstractButton>(id)->text();
+    }
+    QStringList Results(int rows) const
+    {
+        QStringList texts;
+        for (int row = 0; row < rows; ++row)
+            texts << Text(kFirstResult + row);
+        return texts;
+    }
+    void Type(const QString& text)
+    {
+        Input()->setFocus();
+        Input()->selectAll();
+        QTest::keyClick(Input(), Qt::Key_Delete);
+        QTest::keyClicks(Input(), text);
+    }
+    void Enter(const QString& text)
+    {
+        Type(text);
+        QTest::keyClick(Input(), Qt::Key_Return);
+    }
+    void Click(int id) { QTest::mouseClick(Control<QAbstractButton>(id), Qt::LeftButton); }
+    QScrollBar* Slider() const { return Control<QScrollBar>(111); }
+
+    // Changes the kilometer factor to 0.002 per meter in the group editor and accepts it.
+    void ScriptFactorChange()
+    {
+        m_t->dialogs.steps.push_back([](QDialog& dialog) {
+            auto* units = FindControl<CUnitComboBox>(dialog, 104);
+            units->setCurrentIndex(2);
+            emit units->activated(2);
+            auto* factor = FindControl<QLineEdit>(dialog, 102);
+            factor->setFocus();
+            factor->selectAll();
+            QTest::keyClicks(factor, QStringLiteral("0.002"));
+            QTest::mouseClick(FindControl<QAbstractButton>(dialog, 107), Qt::LeftButton);
+            QTest::mouseClick(FindControl<QAbstractButton>(dialog, 699), Qt::LeftButton);
+            return dialog.result();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        m_t = std::make_unique<TestApp>();
+        m_watchdog = std::make_unique<ModalWatchdog>();
+    }
+    void cleanup()
+    {
+        m_dlg.reset();
+        QCOMPARE(m_watchdog->caught, 0);
+        QCOMPARE(m_t->messages.unexpected, 0);
+        QCOMPARE(m_t->dialogs.unexpected, 0);
+        m_watchdog.reset();
+        m_t.reset();
+    }
+
+    void opensWithTitleCaptionsAndFirstResults()
+    {
+        OpenDistance();
+        QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_06"));
+        QCOMPARE(m_dlg->property("resourceId").toInt(), 8306);
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Distance Conversions"));
+        QCOMPARE(Text(210), QStringLiteral("&Initial Distance:"));
+        QCOMPARE(Text(211), QStringLiteral("Initial distance in:"));
+        QCOMPARE(Text(212), QStringLiteral("Equivalent distance:"));
+        QCOMPARE(Input()->text(), QStringLiteral("1"));
+        QCOMPARE(Text(160), QStringLiteral("#.6"));
+        QCOMPARE(Results(6), kOneMeter);
+        const QStringList names = {"meter", "kilometer", "centimeter", "inch", "foot", "yard"};
+        const QStringList symbols = {"m", "km", "cm", "in", "ft", "yd"};
+        for (int row = 0; row < 6; ++row) {
+            QCOMPARE(Text(8001 + row), names[row]);
+            QCOMPARE(Text(8101 + row), symbols[row]);
+        }
+        QVERIFY(!Control(8007) && !Control(8207) && !Control(8107));
+        QVERIFY(Control<QRadioButton>(8001)->isChecked());
+        QCOMPARE(m_dlg->m_selectedId, 8001);
+        QCOMPARE(m_dlg->m_focusId, kInput);
+        QCOMPARE(Slider()->value(), 1);
+        // The table is completed from its lower triangle when the dialog opens.
+        QCOMPARE(m_t->state.m_current.m_factors[0][2], 1000.0);
+    }
+
+    void controlsHaveSpokenNames()
+    {
+        OpenDistance();
+        QCOMPARE(Control(8201)->accessibleName(), QStringLiteral("meter: 1"));
+        QCOMPARE(Control(8202)->accessibleName(), QStringLiteral("kilometer: 0.001"));
+        QCOMPARE(Input()->accessibleName(), QStringLiteral("Initial Distance"));
+        Enter(QStringLiteral("12"));
+        QCOMPARE(Control(8203)->accessibleName(), QStringLiteral("centimeter: 1200"));
+        for (QWidget* control : m_dlg->findChildren<QWidget*>())
+            if (ControlId(*control) != 0 && control->isVisible())
+                QVERIFY2(!control->accessibleName().isEmpty() ||
+                             !control->property("text").toString().isEmpty(),
+                         qPrintable(control->objectName()));
+    }
+
+    void typedValueConvertsOnEnterAndOnLeavingTheField()
+    {
+        OpenDistance();
+        Enter(QStringLiteral("12"));
+        QCOMPARE(Results(6), kTwelveMeters);
+        QCOMPARE(m_dlg->m_lastValue, 12.0);
+        Type(QStringLiteral("2 1/2"));
+        Control(8203)->setFocus();
+        QCOMPARE(Text(8201), QStringLiteral("2.5"));
+        QCOMPARE(Text(8203), QStringLiteral("250"));
+    }
+
+    void valueBelowMinimumIsRefused()
+    {
+        OpenDistance();
+        Enter(QStringLiteral("-5"));
+        QCOMPARE(m_t->messages.shown.size(), std::size_t(1));
+        QCOMPARE(m_t->messages.Last()->text, std::string("distance less than minimum of 0.000000"));
+        QCOMPARE(m_t->messages.Last()->icon, MessageIcon::Warning);
+        QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});
+        QCOMPARE(Input()->text(), QStringLiteral("1."));
+        QVERIFY(!Input()->isModified());
+        QCOMPARE(Results(6), kOneMeter);
+        QCOMPARE(m_dlg->m_busy, 0);
+        // The value put back is taken again as an ordinary entry.
+        Enter(QStringLiteral("12"));
+        QCOMPARE(Results(6), kTwelveMeters);
+    }
+
+    void largeValueWidensTheSlider()
+    {
+        OpenDistance();
+        Enter(QStringLiteral("30000"));
+        QCOMPARE(m_dlg->m_sliderMax, 60000.0);
+        QCOMPARE(m_dlg->m_sliderStep, 3.0);
+        QCOMPARE(Slider()->value(), 10000);
+
+        Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(Text(8201), QStringLiteral("30001"));
+        QCOMPARE(Input()->text(), QStringLiteral("30000"));
+        Slider()->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QCOMPARE(Text(8201), QStringLiteral("29991"));
+        QCOMPARE(Slider()->value(), 9997);
+        Slider()->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(Text(8201), QStringLiteral("60000"));
+        QCOMPARE(Slider()->value(), 20000);
+        Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(Text(8201), QStringLiteral("60000"));
+
+        Slider()->setSliderDown(true);
+        Slider()->setSliderPosition(5000);
+        QCOMPARE(Text(8201), QStringLiteral("60000")); // tracking leaves the value
+        Slider()->setSliderDown(false);
+        QCOMPARE(Text(8201), QStringLiteral("15000"));
+        QCOMPARE(Slider()->value(), 5000);
+    }
+
+    void overflowingEntryKeepsTheSliderInRange()
+    {
+        OpenDistance();
+        Enter(QStringLiteral("1e400"));
+        QCOMPARE(Text(8201), QStringLiteral("inf"));
+        QVERIFY(Slider()->value() >= 0 && Slider()->value() <= 20000);
+        Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        Enter(QStringLiteral("3"));
+        QCOMPARE(Text(8201), QStringLiteral("3"));
+    }
+
+    void changingTheInitialUnitConvertsTheLastTypedValue()
+    {
+        OpenDistance();
+        Enter(QStringLiteral("12"));
+        Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(Text(8201), QStringLiteral("13"));
+        Click(8002);
+        QCOMPARE(m_dlg->m_selectedId, 8002);
+        QCOMPARE(m_dlg->m_focusId, 0);
+        QCOMPARE(Results(6), (QStringList{"12000", "12", "1.2e+006", "472441", "39370.1", "13123.4"}));
+        QCOMPARE(Slider()->value(), 12);
+
+        // Picking the chosen unit again recomputes nothing.
+        Control<QLineEdit>(8201)->setText(QStringLiteral("untouched"));
+        Click(8002);
+        QCOMPARE(Text(8201), QStringLiteral("untouched"));
+
+        // A factor missing from the file is filled through the first unit.
+        Click(8004);
+        Enter(QStringLiteral("36"));
+        QCOMPARE(Text(8206), QStringLiteral("1"));
+        QCOMPARE(Text(8205), QStringLiteral("3"));
+    }
+
+    void digitsButtonWrapsAndNotationSwitches()
+    {
+        CConversion group = DistanceGroup();
+        group.m_digits = 12;
+        Store(group, kDistanceId);
+        OpenChosen(kDistanceId);
+        QCOMPARE(Text(8204), QStringLiteral("39.3700787402"));
+        Click(160);
+        QCOMPARE(Text(160), QStringLiteral("#.13"));
+        Click(160);
+        QCOMPARE(Text(160), QStringLiteral("#.3"));
+        QCOMPARE(m_dlg->m_numDigits, 3);
+        QCOMPARE(Text(8204), QStringLiteral("39.4"));
+        Click(161);
+        QCOMPARE(m_dlg->m_sci, 1);
+        QCOMPARE(Text(8201), QStringLiteral("1.000e+000"));
+        QCOMPARE(Text(8204), QStringLiteral("3.937e+001"));
+        // Both follow the typed value, not a value the slider reached.
+        Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        Click(161);
+        QCOMPARE(Text(8201), QStringLiteral("1"));
+    }
+
+    void storedDigitsAreClamped_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("below") << 1 << "#.3" << 3;
+        QTest::newRow("above") << 20 << "#.13" << 13;
+    }
+    void storedDigitsAreClamped()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, caption);
+        QFETCH(int, kept);
+        CConversion group = DistanceGroup();
+        group.m_digits = std::uint16_t(stored);
+        Store(group, kDistanceId);
+        OpenChosen(kDistanceId);
+        QCOMPARE(Text(160), caption);
+        QCOMPARE(int(m_t->state.m_current.m_digits), kept);
+    }
+
+    void copyAndPasteGoThroughTheClipboard()
+    {
+        OpenDistance();
+        auto* paste = Control<QPushButton>(41);
+        Control(8202)->setFocus();
+        QVERIFY(!paste->isEnabled());
+        QCOMPARE(Control<QLineEdit>(8202)->selectedText(), QStringLiteral("0.001"));
+        Click(40);
+        QCOMPARE(m_t->clipboard.text, std::string("0.001"));
+        QCOMPARE(Control<QLineEdit>(8202)->selectedText(), QStringLiteral("0.001")); // still shown
+
+        m_t->clipboard.text.clear();
+        Input()->setFocus();
+        QVERIFY(!paste->isEnabled());
+        QVERIFY(Control<QLineEdit>(8202)->selectedText().isEmpty());
+        Control(8203)->setFocus();
+        m_t->clipboard.text = "2.5\n";
+        Input()->setFocus();
+        QVERIFY(paste->isEnabled());
+        Control(8001)->setFocus();
+        QVERIFY(!paste->isEnabled());
+        Input()->setFocus();
+        Click(41);
+        QCOMPARE(Input()->text(), QStringLiteral("2.5"));
+        QVERIFY(Input()->hasFocus());
+        QCOMPARE(Text(8201), QStringLiteral("1")); // converted only when the field is left
+        QTest::keyClick(Input(), Qt::Key_Return);
+        QCOMPARE(Text(8201), QStringLiteral("2.5"));
+
+        // Ctrl+C copies the selected field; Ctrl+Shift+C the whole table.
+        Control(8203)->setFocus();
+        QTest::keyClick(Control(8203), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(m_t->clipboard.text, std::string("250"));
+        QTest::keyClick(Control(8203), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QString::fromStdString(m_t->clipboard.text),
+                 QStringLiteral("meter\t2.5\tm\nkilometer\t0.0025\tkm\ncentimeter\t250\tcm\n"
+                                "inch\t98.4252\tin\nfoot\t8.2021\tft\nyard\t2.73403\tyd"));
+    }
+
+    void factorsButtonChangesTheResults()
+    {
+        OpenDistance();
+        ScriptFactorChange();
+        Click(712);
+        QCOMPARE(m_t->dialogs.runs, 1);
+        QCOMPARE(m_dlg->m_factorsChanged, 1);
+        QCOMPARE(Text(8202), QStringLiteral("0.002"));
+        QCOMPARE(Text(8203), QStringLiteral("100"));
+
+        // Also after a refused entry, whose value carries no modified mark.
+        Enter(QStringLiteral("-1"));
+        m_t->dialogs.steps.push_back([](QDialog&) { return 0; });
+        Click(712);
+        QCOMPARE(Text(8202), QStringLiteral("0.002"));
+    }
+
+    void savingChangedFactorsCommitsTheGroup()
+    {
+        OpenDistance();
+        ScriptFactorChange();
+        Click(712);
+        Click(160);
+        m_t->messages.Answer(MessageAnswer::Yes);
+        Click(2);
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(m_t->messages.Last()->text,
+                 std::string("You made changes to the conversion factors.  Do you wish to save them?"));
+        QCOMPARE(m_t->messages.Last()->buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(m_t->messages.beeps.back(), MessageIcon::Question);
+        QCOMPARE(m_t->busy.depth, 0);
+        QVERIFY(m_t->busy.begun > 0);
+        CConversion saved;
+        QVERIFY(saved.Load(File(kDistanceId)));
+        QCOMPARE(saved.m_factors[2][0], 0.002);
+        QCOMPARE(saved.m_factors[0][2], 500.0);
+        QCOMPARE(int(saved.m_digits), 7);
+        QCOMPARE(saved.m_updateDate, std::string("12/8/2026"));
+        QCOMPARE(m_t->settings.ReadInt("Settings", "Dist", 0), 1);
+    }
+
+    void decliningToSaveKeepsTheStoredFactors_data()
+    {
+        QTest::addColumn<int>("groupId");
+        QTest::addColumn<bool>("changeDigits");
+        QTest::newRow("distance, same digits") << kDistanceId << false;
+        QTest::newRow("distance, new digits") << kDistanceId << true;
+        QTest::newRow("custom group, new digits") << kCustom1Id << true;
+    }
+    void decliningToSaveKeepsTheStoredFactors()
+    {
+        QFETCH(int, groupId);
+        QFETCH(bool, changeDigits);
+        Store(DistanceGroup(), groupId);
+        const QByteArray before = FileBytes(groupId);
+        OpenChosen(groupId);
+        ScriptFactorChange();
+        Click(712);
+        if (changeDigits)
+            Click(161);
+        m_t->messages.Answer(MessageAnswer::No);
+        Click(2);
+        QVERIFY(!m_dlg->isVisible());
+        if (!changeDigits) {
+            QCOMPARE(FileBytes(groupId), before);
+            return;
+        }
+        CConversion saved;
+        QVERIFY(saved.Load(File(groupId)));
+        QCOMPARE(saved.m_factors[2][0], 0.001);
+        QCOMPARE(int(saved.m_scientific), 1);
+        QCOMPARE(saved.m_updateDate, std::string("Unknown"));
+    }
+
+    void cancellingTheQuestionKeepsTheDialogOpen()
+    {
+        OpenDistance();
+        ScriptFactorChange();
+        Click(712);
+        m_t->messages.Answer(MessageAnswer::Cancel);
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(m_dlg->m_closing, 0);
+        Enter(QStringLiteral("12"));
+        QCOMPARE(Text(8201), QStringLiteral("12"));
+    }
+
+    void closingFromTheFrameRunsTheCloseProcedure()
+    {
+        OpenDistance();
+        ScriptFactorChange();
+        Click(712);
+        m_t->messages.Answer(MessageAnswer::Cancel);
+        m_dlg->close();
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(m_t->messages.shown.size(), std::size_t(1));
+
+        Click(160);
+        m_t->messages.Answer(MessageAnswer::No);
+        m_dlg->close();
+        QVERIFY(!m_dlg->isVisible());
+        CConversion saved;
+        QVERIFY(saved.Load(File(kDistanceId)));
+        QCOMPARE(int(saved.m_digits), 7);
+        QCOMPARE(saved.m_factors[2][0], 0.001);
+    }
+
+    void unreadableFileIsNotReplacedOnClosing()
+    {
+        OpenDistance();
+        Click(160);
+        QVERIFY(QFile::remove(QString::fromStdString(File(kDistanceId))));
+        Click(2);
+        QVERIFY(!m_dlg->isVisible());
+        QVERIFY(!QFile::exists(QString::fromStdString(File(kDistanceId))));
+    }
+
+    void moneyTitleShowsTheUpdateDate()
+    {
+        CConversion group = DistanceGroup();
+        group.m_name.clear();
+        group.m_updateDate = "6/13/1994";
+        Store(group, kMoneyId);
+        OpenChosen(kMoneyId);
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Money Conversions - Updated (6/13/1994)"));
+        QCOMPARE(Text(211), QStringLiteral("Initial money in:"));
+    }
+
+    void groupWithoutUnitsIsRefused()
+    {
+        CConversion group = DistanceGroup();
+        group.m_unitCount = 0;
+        Store(group, kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        QCOMPARE(m_t->messages.Last()->text, std::string("Distance conversions not defined!"));
+        QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});
+        QCOMPARE(m_dlg->exec(), 0);
+    }
+
+    void damagedUnitOrderShowsEmptyRows()
+    {
+        CConversion group = DistanceGroup();
+        group.m_unitOrder = {1, 0, 29, 2};
+        group.m_shownCount = 20;
+        Store(group, kDistanceId);
+        OpenChosen(kDistanceId);
+        QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_15"));
+        QCOMPARE(Results(4), (QStringList{"1", "0", "0", "100"}));
+        QCOMPARE(Text(8002), QString());
+        Click(8002);
+        QCOMPARE(Text(8201), QStringLiteral("0"));
+    }
+
+    void allUnitsLayoutShowsEveryUnit()
+    {
+        Store(CountedGroup(17), kDistanceId);
+        auto& order = m_t->state.m_current.m_unitOrder;
+        for (std::size_t k = 0; k < order.size(); ++k)
+            order[k] = std::uint16_t(k + 1);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        Show();
+        QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_16"));
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Counted Conversions"));
+        QCOMPARE(Control<QGroupBox>(212)->title(), QStringLiteral("Equivalent counted:"));
+        auto* list = Control<QComboBox>(1001);
+        QCOMPARE(list->count(), 17);
+        QCOMPARE(list->itemText(16), QStringLiteral("unit17"));
+        QCOMPARE(Text(8217), QStringLiteral("0.0588235"));
+        QCOMPARE(Text(8117), QStringLiteral("u17"));
+        QVERIFY(Control(8217)->isEnabled());
+        for (int row = 17; row < 30; ++row) {
+            QCOMPARE(Text(8101 + row), QString());
+            QVERIFY(!Control(8201 + row)->isEnabled());
+        }
+        // Rows 16..30 stand in the second column.
+        QVERIFY(Control(8216)->x() > Control(8201)->x());
+        QCOMPARE(Control(8216)->y(), Control(8201)->y());
+
+        list->setCurrentIndex(3);
+        emit list->activated(3);
+        QCOMPARE(m_dlg->m_selectedId, 8004);
+        QCOMPARE(Text(8201), QStringLiteral("4"));
+        QCOMPARE(Text(8204), QStringLiteral("1"));
+        QCOMPARE(QString::fromStdString(m_t->clipboard.text), QString());
+        QTest::keyClick(Input(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QString::fromStdString(m_t->clipboard.text).count(u'\n'), 16);
+    }
+
+    void helpButtonAndContextHelp()
+    {
+        OpenDistance();
+        Click(710);
+        QTest::keyClick(Control(8203), Qt::Key_F1);
+        Control(161)->setFocus();
+        QTest::keyClick(Control(161), Qt::Key_F1);
+        QCOMPARE(m_t->help.topics, (std::vector<int>{1210, 17003, 17008}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    kalvex::testing::IsolateUserFolders();
+    QApplication app(argc, argv);
+    ConversionDlgTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "conversion_dlg_test.moc"

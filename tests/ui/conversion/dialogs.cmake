@@ -1,0 +1,6 @@
+kalvex_add_qttest(conversion_dlg_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/conversion_dlg_test.cpp ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
+  LIBS kalvex_ui kalvex_testing)
+kalvex_add_qttest(temperature_dlg_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/temperature_dlg_test.cpp
+  LIBS kalvex_ui kalvex_testing)

@@ -1,0 +1,171 @@
+#include "platform/posix/ini_profile_reader.h"
+#include "platform/posix/lz_file_copier.h"
+#include "platform/qt/termination_signals.h"
+#include "tests/ui/support/isolated_environment.h"
+#include "tests/ui/support/modal_watchdog.h"
+#include "tests/ui/support/test_app.h"
+#include "ui/shell/kalvex_app.h"
+#include "ui/shell/main_frame.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <csignal>
+
+using namespace kalvex;
+using kalvex::testing::TestApp;
+
+namespace {
+
+// The scripted services plus the real legacy reader and file copier over the test's folder.
+struct StartupFixture {
+    StartupFixture() : legacy(std::filesystem::path(test.folder.path().toStdString()))
+    {
+        test.services.legacy = &legacy;
+        test.services.copier = &copier;
+    }
+
+    std::unique_ptr<CKalvexApp> MakeApp(bool minimized = false)
+    {
+        StartOptions options;
+        options.programDir = Folder();
+        options.dataDir = Folder() + "data/";
+        options.systemFolder = QString::fromStdString(Folder());
+        options.startMinimized = minimized;
+        return std::make_unique<CKalvexApp>(test.services, options);
+    }
+
+    std::string Folder() const { return test.folder.path().toStdString() + "/"; }
+    int FactorFileCount() const
+    {
+        return int(QDir(test.folder.path()).entryList({"*.fsf"}, QDir::Files).size());
+    }
+
+    TestApp test;
+    IniProfileReader legacy;
+    LzFileCopier copier;
+};
+
+} // namespace
+
+class KalvexAppTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartBuildsTheGroupsBehindTheProgressWindow()
+    {
+        StartupFixture fixture;
+        fixture.test.messages.Answer(MessageAnswer::Yes); // the first-run question
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitApplication());
+        QVERIFY(app->InitInstance());
+
+        QCOMPARE(fixture.test.messages.shown.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(fixture.test.messages.shown[0].text).startsWith("Since this is the first time"));
+        QCOMPARE(fixture.FactorFileCount(), 14);
+        QVERIFY(app->ShowedProgressWindow());
+        QCOMPARE(fixture.test.busy.begun, 1);
+        QCOMPARE(fixture.test.busy.depth, 0);
+        QVERIFY(app->State().m_listFormat != 0);
+        QCOMPARE(app->Frame()->windowTitle(), QStringLiteral("Kalvex! - Vela v3.52"));
+        QVERIFY(app->Frame()->isVisible());
+        QVERIFY(app->Frame()->centralWidget());
+        // Groups have a handler now that the launcher is there.
+        QVERIFY(app->Frame()->IsCommandEnabled(4104));
+        QVERIFY(app->Frame()->IsCommandEnabled(103));
+        QCOMPARE(fixture.test.settings.ReadString("Settings", "ConvVersion", ""), std::string("3.5.2"));
+    }
+
+    void upToDateSettingsStartWithoutQuestionOrProgress()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        fixture.test.settings.WriteString("Settings", "ConvVersion", "3.5.2");
+        fixture.test.settings.WriteInt("Settings", "NumDigits", 9);
+        fixture.test.settings.WriteInt("Settings", "Scientific", 1);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitApplication());
+        QVERIFY(app->InitInstance());
+        QVERIFY(fixture.test.messages.shown.empty());
+        QVERIFY(!app->ShowedProgressWindow());
+        QCOMPARE(app->State().m_factorPath, fixture.Folder());
+        QCOMPARE(app->State().m_tempDigits, 9);
+        QCOMPARE(app->State().m_tempScientific, 1);
+        QVERIFY(app->SplashWindow());
+    }
+
+    void startedMinimizedShowsNoSplash()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto app = fixture.MakeApp(true);
+        QVERIFY(app->InitApplication());
+        QVERIFY(app->InitInstance());
+        QVERIFY(!app->SplashWindow());
+        QCOMPARE(app->ExitInstance(7), 7);
+    }
+
+    void secondApplicationObjectEndsAtOnce()
+    {
+        StartupFixture fixture;
+        auto first = fixture.MakeApp();
+        QVERIFY(first->InitApplication());
+        auto second = fixture.MakeApp();
+        QVERIFY(!second->InitApplication());
+    }
+
+    void aboutAndHelpCommandsOfTheApplication()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        fixture.test.dialogs.steps.push_back([](QDialog& dialog) {
+            return dialog.objectName() == "aboutDlg" ? int(QDialog::Accepted) : -1;
+        });
+        app->Frame()->RouteCommand(57664);
+        QCOMPARE(fixture.test.dialogs.runs, 1);
+        QCOMPARE(fixture.test.dialogs.unexpected, 0);
+        for (int command = 4202; command <= 4207; ++command)
+            app->Frame()->RouteCommand(command);
+        QCOMPARE(fixture.test.help.topics, std::vector<int>({5001, 2001, 1005, 3001, 4001, 8001}));
+    }
+
+    void terminationSignalClosesTheFrameAsTheUserWould()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        fixture.test.settings.WriteInt("Settings", "NumDigits", 8);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        QVERIFY(QTest::qWaitForWindowExposed(app->Frame()));
+        app->Frame()->setGeometry(40, 50, 300, 200);
+        QSignalSpy closed(app.get(), &CKalvexApp::mainFrameClosed);
+
+        TerminationSignals termination;
+        connect(&termination, &TerminationSignals::terminationRequested, app.get(),
+                [&app] { app->CloseMainFrame(); });
+        std::raise(SIGTERM);
+        QTRY_COMPARE(closed.count(), 1);
+        QCOMPARE(fixture.test.settings.ReadInt("Frame", "Status", 0), 1);
+        QCOMPARE(fixture.test.settings.ReadInt("Frame", "Left", 0), 40);
+        QCOMPARE(fixture.test.settings.ReadInt("Frame", "Bottom", 0), 250);
+
+        app->State().m_tempDigits = 11;
+        app.reset(); // the view goes with the frame and keeps the temperature digits
+        QCOMPARE(fixture.test.settings.ReadInt("Settings", "NumDigits", 0), 11);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    kalvex::testing::IsolateUserFolders();
+    QApplication application(argc, argv);
+    kalvex::testing::ModalWatchdog watchdog;
+    KalvexAppTest test;
+    const int result = QTest::qExec(&test, argc, argv);
+    return result != 0 ? result : watchdog.caught;
+}
+
+#include "kalvex_app_test.moc"
