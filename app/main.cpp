@@ -16,7 +16,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     kalvex::QtPlatformServices platform;
-    kalvex::CKalvexApp kalvex(platform.services, kalvex::StartOptions::FromEnvironment(platform.SettingsFolder()));
+    kalvex::CKalvexApp kalvex(platform.services,
+                              kalvex::StartOptions::FromEnvironment(platform.SettingsFolder()));
     if (!kalvex.InitApplication())
         return EXIT_SUCCESS;
 

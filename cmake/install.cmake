@@ -11,13 +11,9 @@ install(TARGETS kalvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # the menu, the software centre and the running window find one another.
 install(FILES ${kalvex_packaging}/${KALVEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-# The program's own scalable icon when it has one, so the menu shows the icon of its window.
-set(kalvex_icon ${PROJECT_SOURCE_DIR}/resources/images/kalvex.svg)
-if(NOT EXISTS ${kalvex_icon})
-  set(kalvex_icon ${kalvex_packaging}/${KALVEX_APP_ID}.svg)
-endif()
-install(FILES ${kalvex_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-  RENAME ${KALVEX_APP_ID}.svg)
+# The menu shows the same scalable icon as the program's window.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/images/kalvex.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${KALVEX_APP_ID}.svg)
 
 # The release entry carries the project version; its date honours SOURCE_DATE_EPOCH, so a
 # package rebuilt from the same sources is the same package.

@@ -4,6 +4,7 @@
 //
 //   kalvex_startup_bench [--runs N] [--program PATH] [--floor PATH] [--probe-dir DIR]
 
+#include "bench/startup/factor_folder.h"
 #include "bench/startup/probed_start.h"
 #include "bench/startup/run_figures.h"
 #include "bench/startup/user_folders.h"
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,15 +85,18 @@ public:
         return report;
     }
 
-    // A first start in fresh folders, which must create the fourteen factor files.
-    void FirstStart(const UserFolders& folders, Series* series)
+    // A first start, which must ask where to keep the factor files and create all of them
+    // there; returns that folder.
+    fs::path FirstStart(const fs::path& program, const UserFolders& folders, Series* series)
     {
-        Start(m_options.program, folders, series);
-        if (folders.FactorFileCount() != kFactorFileCount) {
-            std::fprintf(stderr, "a first start left %d factor files in %s, not %d\n",
-                         folders.FactorFileCount(), folders.FactorFolder().c_str(), kFactorFileCount);
+        const std::optional<fs::path> folder = OfferedFactorFolder(Start(program, folders, series).asked);
+        if (!folder || CountFactorFiles(*folder) != kFactorFileCount) {
+            std::fprintf(stderr,
+                         "a first start did not create the %d factor files in the folder it offered (%s)\n",
+                         kFactorFileCount, folder ? folder->c_str() : "no first-run question");
             std::exit(1);
         }
+        return *folder;
     }
 
     void Run()
@@ -99,18 +104,26 @@ public:
         const UserFolders floorFolders(m_scratch / "floor");
         const UserFolders normalFolders(m_scratch / "normal");
         const UserFolders rebuildFolders(m_scratch / "rebuild");
+        const fs::path floor = floorFolders.PlaceProgram(m_options.floor);
+        const fs::path normal = normalFolders.PlaceProgram(m_options.program);
+        const fs::path rebuild = rebuildFolders.PlaceProgram(m_options.program);
         // Untimed: warms the file cache and prepares the profiles of the normal and rebuild starts.
-        Start(m_options.floor, floorFolders, nullptr);
-        FirstStart(normalFolders, nullptr);
-        FirstStart(rebuildFolders, nullptr);
-        Start(m_options.program, normalFolders, nullptr);
+        Start(floor, floorFolders, nullptr);
+        FirstStart(normal, normalFolders, nullptr);
+        const fs::path rebuildFactors = FirstStart(rebuild, rebuildFolders, nullptr);
+        Start(normal, normalFolders, nullptr);
 
         for (int run = 0; run < m_options.runs; ++run) {
-            Start(m_options.floor, floorFolders, &m_series["floor"]);
-            Start(m_options.program, normalFolders, &m_series["normal"]);
-            rebuildFolders.RemoveFactorFiles();
-            FirstStart(rebuildFolders, &m_series["rebuild"]);
-            FirstStart(UserFolders(m_scratch / ("first-" + std::to_string(run))), &m_series["first"]);
+            Start(floor, floorFolders, &m_series["floor"]);
+            Start(normal, normalFolders, &m_series["normal"]);
+            RemoveFactorFiles(rebuildFactors);
+            Start(rebuild, rebuildFolders, &m_series["rebuild"]);
+            if (CountFactorFiles(rebuildFactors) != kFactorFileCount) {
+                std::fprintf(stderr, "a start did not rebuild the %d factor files\n", kFactorFileCount);
+                std::exit(1);
+            }
+            const UserFolders firstFolders(m_scratch / ("first-" + std::to_string(run)));
+            FirstStart(firstFolders.PlaceProgram(m_options.program), firstFolders, &m_series["first"]);
         }
         Print();
     }

@@ -1,3 +1,4 @@
+#include "bench/startup/factor_folder.h"
 #include "bench/startup/probed_start.h"
 #include "bench/startup/run_figures.h"
 #include "bench/startup/user_folders.h"
@@ -58,17 +59,26 @@ TEST_F(ProbedStartTest, ProgramThatNeverShowsAWindowIsReportedAsNotShown)
     EXPECT_FALSE(report.shown);
 }
 
-TEST_F(ProbedStartTest, FactorFilesAreCountedAndRemovedInTheDataFolder)
+TEST(FactorFolderTest, FolderIsTakenFromTheFirstRunQuestion)
 {
-    const UserFolders folders(m_root);
-    fs::create_directories(folders.FactorFolder());
+    const std::vector<std::string> asked{
+        "Something else",
+        "Since this is the first time you have run Kalvex! after installing, we have a question you need to "
+        "answer.\\n\\nKalvex!'s factor files will be stored in the directory:\\n\\n/home/u/.local/share/"
+        "Qor Corporation/Kalvex!/\\n\\nThis directory must have read/write capabilities.\\n\\nIs this "
+        "acceptable?"};
+    EXPECT_EQ(OfferedFactorFolder(asked), fs::path("/home/u/.local/share/Qor Corporation/Kalvex!/"));
+    EXPECT_EQ(OfferedFactorFolder({"Can't find conversion group file!"}), std::nullopt);
+}
+
+TEST_F(ProbedStartTest, OnlyFactorFilesAreCountedAndRemoved)
+{
     for (const char* name : {"Dist.fsf", "Mass.fsf", "notes.txt"})
-        std::fclose(std::fopen((folders.FactorFolder() / name).c_str(), "w"));
-    EXPECT_EQ(folders.FactorFolder(), m_root / "data" / "Qor Corporation" / "Kalvex!");
-    EXPECT_EQ(folders.FactorFileCount(), 2);
-    folders.RemoveFactorFiles();
-    EXPECT_EQ(folders.FactorFileCount(), 0);
-    EXPECT_TRUE(fs::exists(folders.FactorFolder() / "notes.txt"));
+        std::fclose(std::fopen((m_root / name).c_str(), "w"));
+    EXPECT_EQ(CountFactorFiles(m_root), 2);
+    RemoveFactorFiles(m_root);
+    EXPECT_EQ(CountFactorFiles(m_root), 0);
+    EXPECT_TRUE(fs::exists(m_root / "notes.txt"));
 }
 
 } // namespace

@@ -7,32 +7,19 @@ namespace fs = std::filesystem;
 
 UserFolders::UserFolders(fs::path root) : m_root(std::move(root))
 {
-    for (const char* name : {"config", "data", "cache", "runtime"})
+    for (const char* name : {"config", "data", "cache", "runtime", "program"})
         fs::create_directories(m_root / name);
     fs::permissions(m_root / "runtime", fs::perms::owner_all, fs::perm_options::replace);
 }
 
-fs::path UserFolders::FactorFolder() const
+fs::path UserFolders::PlaceProgram(const fs::path& program) const
 {
-    return m_root / "data" / "Qor Corporation" / "Kalvex!";
-}
-
-int UserFolders::FactorFileCount() const
-{
-    std::error_code error;
-    int count = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(FactorFolder(), error))
-        if (entry.path().extension() == ".fsf")
-            ++count;
-    return count;
-}
-
-void UserFolders::RemoveFactorFiles() const
-{
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(FactorFolder(), error))
-        if (entry.path().extension() == ".fsf")
-            fs::remove(entry.path());
+    const fs::path placed = m_root / "program" / program.filename();
+    std::error_code linkError;
+    fs::create_hard_link(program, placed, linkError);
+    if (linkError)
+        fs::copy_file(program, placed, fs::copy_options::overwrite_existing);
+    return placed;
 }
 
 std::vector<std::string> UserFolders::Environment(const fs::path& probeDir) const

@@ -6,17 +6,19 @@
 
 namespace kalvex::bench {
 
-// A private home with its own config, data, cache and runtime folders, so a started program
-// sees exactly the profile and factor files prepared for it and nothing of the real user's.
+// A private home with its own config, data, cache and runtime folders, and a program folder
+// of its own, so a started program sees exactly the profile and factor files prepared for it
+// and nothing of the real user's.
 class UserFolders {
 public:
     explicit UserFolders(std::filesystem::path root); // creates the folders
 
     const std::filesystem::path& Root() const { return m_root; }
-    // Where a first start keeps the factor files: the user's data folder for the program.
-    std::filesystem::path FactorFolder() const;
-    int FactorFileCount() const;
-    void RemoveFactorFiles() const;
+
+    // Links (or copies) program into this home's program folder and returns the new path: a
+    // program started from a folder it can write to may keep its factor files beside itself,
+    // so every home needs its own for a first start to be a real first start.
+    std::filesystem::path PlaceProgram(const std::filesystem::path& program) const;
 
     // The whole environment of a probed start: these folders, the offscreen platform and the
     // probe plugin found in probeDir.

@@ -16,7 +16,8 @@ const QString kContentsPage = QStringLiteral("contents.html");
 
 } // namespace
 
-HelpWindow::HelpWindow(HelpIndex index, QWidget* parent) : QWidget(parent, Qt::Window), m_index(std::move(index))
+HelpWindow::HelpWindow(HelpIndex index, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_index(std::move(index))
 {
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(ApplicationTitle() + QStringLiteral(" Help"));

@@ -7,7 +7,6 @@
 
 namespace kalvex {
 
-
 // The program's help shown in its own help window, created on first use.
 class QtHelpService final : public IHelpService {
 public:

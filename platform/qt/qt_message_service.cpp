@@ -40,8 +40,13 @@ QMessageBox::StandardButtons BoxButtons(MessageButtons buttons)
     return QMessageBox::Ok;
 }
 
-MessageAnswer Answer(int button)
+// A box closed without a button (the program ending under it) answers as Escape would.
+MessageAnswer Answer(int button, MessageButtons buttons)
 {
+    if (button == QMessageBox::NoButton)
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No
+               : buttons == MessageButtons::Ok  ? MessageAnswer::Ok
+                                                : MessageAnswer::Cancel;
     switch (button) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -73,7 +78,7 @@ MessageAnswer QtMessageService::Show(const MessageRequest& request)
     // otherwise No for a question, as the home platform does.
     if (request.buttons == MessageButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);
-    return Answer(box.exec());
+    return Answer(box.exec(), request.buttons);
 }
 
 void QtMessageService::Beep(MessageIcon)

@@ -11,7 +11,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 namespace kalvex::e2e {
 
@@ -56,16 +58,17 @@ bool IsConversionDialog(const QWidget& dialog)
 
 E2eDriver::E2eDriver()
 {
-    connect(&m_timer, &QTimer::timeout, this, &E2eDriver::Tick);
-    m_timer.start(kTickMs);
+    QTimer::singleShot(kTickMs, this, &E2eDriver::Tick);
 }
 
 void E2eDriver::Tick()
 {
+    // A fresh timer every tick: a repeating timer would not fire again inside the modal loops
+    // that its own handler opens.
+    QTimer::singleShot(kTickMs, this, &E2eDriver::Tick);
     if (++m_ticks > kGiveUpTicks) {
         Report("timeout", QString::number(static_cast<int>(m_step)));
-        QCoreApplication::exit(3);
-        return;
+        std::_Exit(3);
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 
 class QDialog;
 class QWidget;
@@ -26,7 +25,6 @@ private:
     void Convert(QDialog& dialog);
     void EditFactor(QDialog& editor);
 
-    QTimer m_timer;
     Step m_step = Step::OpenGroup;
     int m_ticks = 0;
 };

@@ -21,7 +21,15 @@ ProgramRun RunProgram(const QTemporaryDir& home)
     const QString base = home.path();
     for (const char* folder : {"config", "data", "cache", "runtime"})
         QDir(base).mkpath(QLatin1String(folder));
-    QFile::setPermissions(base + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(base + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // A stored factor path: no first-run question, and the factor files stay in the private home.
+    QDir(base).mkpath("factors");
+    QDir(base).mkpath("config/Qor Corporation");
+    QFile profile(base + "/config/Qor Corporation/Kalvex!.conf");
+    if (profile.open(QIODevice::WriteOnly))
+        profile.write("[Settings]\nConvFilePath=" + (base + "/factors/").toUtf8() + "\n");
+    profile.close();
     env.insert("HOME", base);
     env.insert("XDG_CONFIG_HOME", base + "/config");
     env.insert("XDG_DATA_HOME", base + "/data");

@@ -37,7 +37,7 @@ CAllUnitsDlg::CAllUnitsDlg(AppState& app, int groupId, QWidget* parent)
     auto* choiceRow = new QHBoxLayout;
     choiceRow->addWidget(&InitialInCaption());
     choiceRow->addWidget(m_unitList, 1);
-    ContentLayout().addLayout(choiceRow);
+    AddSection(kFirstFrame + 1, tr("Initial unit"), choiceRow);
 
     m_equivBox = new QGroupBox(this);
     SetControlId(*m_equivBox, kEquivalentCaption, QStringLiteral("equivalentCaption"));

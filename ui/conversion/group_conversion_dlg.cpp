@@ -23,8 +23,6 @@ using namespace conversion_ids;
 
 namespace {
 
-constexpr int kFewestDigits = 3;
-constexpr int kMostDigits = 13;
 constexpr int kLongestName = 29;
 constexpr int kMoneyId = 4116;
 constexpr int kFirstCustomId = 4118;
@@ -56,7 +54,7 @@ CGroupConversionDlg::CGroupConversionDlg(AppState& app, int groupId, const Conve
     auto* inputRow = new QHBoxLayout;
     inputRow->addWidget(m_initialCaption);
     inputRow->addWidget(m_inputEdit, 1);
-    ContentLayout().addLayout(inputRow);
+    AddSection(kFirstFrame, tr("Initial value"), inputRow);
 
     auto* factorsButton = new CImageButton(kFactorsButton, tr("Factors"), this);
     SetControlId(*factorsButton, kFactorsButton, QStringLiteral("factorsButton"));
@@ -85,7 +83,7 @@ void CGroupConversionDlg::Open()
         return;
 
     CConversion& group = m_app.m_current;
-    group.m_digits = std::uint16_t(std::clamp<int>(group.m_digits, kFewestDigits, kMostDigits));
+    group.m_digits = std::uint16_t(ClampedDigits(group.m_digits));
     m_numDigits = group.m_digits;
     SetDigitsCaption();
     m_inputText = QStringLiteral("1");
@@ -288,7 +286,7 @@ void CGroupConversionDlg::SaveDisplaySettings()
         return;
     // Reloading drops the factor changes the user chose not to keep. A file that can no longer
     // be read is left alone rather than replaced by a half-filled record.
-    const std::filesystem::path file = FactorFileName(m_app.m_factorPath, m_groupId);
+    const std::filesystem::path file = m_app.m_factorPath + m_groupTag.toStdString() + ".fsf";
     if (!group.Load(file))
         return;
     group.m_scientific = std::uint16_t(m_sci);

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -25,8 +24,6 @@ using namespace conversion_ids;
 namespace {
 
 constexpr int kTemperatureHelpTopic = 1200;
-constexpr int kFewestDigits = 3;
-constexpr int kMostDigits = 13;
 constexpr int kLiftedValueDigits = 10;
 
 // The scales in the order the window lists them, with their result fields.
@@ -81,7 +78,7 @@ void CTemperatureDlg::BuildRows()
     m_inputEdit->setAccessibleName(tr("Initial Temperature"));
     inputRow->addWidget(inputCaption);
     inputRow->addWidget(m_inputEdit, 1);
-    ContentLayout().addLayout(inputRow);
+    AddSection(kFirstFrame, tr("Initial value"), inputRow);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Initial temp. is in:"), this), 0, 0);
@@ -103,14 +100,14 @@ void CTemperatureDlg::BuildRows()
         grid->addWidget(field, row + 1, 1);
         grid->addWidget(symbol, row + 1, 2);
     }
-    ContentLayout().addLayout(grid);
+    AddSection(kFirstFrame + 1, tr("Scales"), grid);
 }
 
 void CTemperatureDlg::Open()
 {
     m_busy = 0;
     m_closing = 0;
-    m_app.m_tempDigits = std::clamp(m_app.m_tempDigits, kFewestDigits, kMostDigits);
+    m_app.m_tempDigits = ClampedDigits(m_app.m_tempDigits);
     m_numDigits = m_app.m_tempDigits;
     SetDigitsCaption();
     m_inputText = QStringLiteral("0");

@@ -9,6 +9,7 @@
 #include "ui/editing/value_edit.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kalvex {
 
@@ -81,7 +83,7 @@ void CValueDlgBase::BuildControls()
     sliderRow->addWidget(lowEnd);
     sliderRow->addWidget(m_slider, 1);
     sliderRow->addWidget(highEnd);
-    layout->addLayout(sliderRow);
+    layout->addWidget(MakeSection(kFirstFrame + 2, tr("Slider"), sliderRow));
 
     auto* displayRow = new QHBoxLayout;
     m_digitsButton = new QPushButton(this);
@@ -95,7 +97,7 @@ void CValueDlgBase::BuildControls()
     displayRow->addWidget(m_digitsButton);
     displayRow->addWidget(m_sciCheck);
     displayRow->addStretch(1);
-    layout->addLayout(displayRow);
+    layout->addWidget(MakeSection(kFirstFrame + 3, tr("Display"), displayRow));
 
     m_buttonRow = new QHBoxLayout;
     auto addButton = [this](int imageBase, int id, const QString& text, const char* name) {
@@ -115,7 +117,22 @@ void CValueDlgBase::BuildControls()
     connect(m_pasteButton, &QPushButton::clicked, this, &CValueDlgBase::OnPaste);
     connect(m_helpButton, &QPushButton::clicked, this,
             [this] { m_app.services.help->ShowTopic(DialogHelpTopic()); });
-    layout->addLayout(m_buttonRow);
+    layout->addWidget(MakeSection(kFirstFrame + 4, tr("Commands"), m_buttonRow));
+}
+
+QFrame* CValueDlgBase::MakeSection(int frameId, const QString& spokenName, QLayout* content)
+{
+    auto* frame = new QFrame(this);
+    SetControlId(*frame, frameId, QStringLiteral("frame%1").arg(frameId));
+    frame->setAccessibleName(spokenName);
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    frame->setLayout(content);
+    return frame;
+}
+
+void CValueDlgBase::AddSection(int frameId, const QString& spokenName, QLayout* content)
+{
+    m_contentLayout->addWidget(MakeSection(frameId, spokenName, content));
 }
 
 void CValueDlgBase::InsertButton(QPushButton& button)
@@ -196,12 +213,17 @@ void CValueDlgBase::DoDataExchange(bool saving)
 
 void CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
 {
-    m_contextHelp = new CContextHelp(*this, helpTable, *m_app.services.help);
+    new CContextHelp(*this, helpTable, *m_app.services.help);
     auto* copyWhole = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copyWhole, &QShortcut::activated, this, &CValueDlgBase::OnCopyWholeResults);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &CValueDlgBase::OnCopy);
     UpdatePasteButton();
+}
+
+int CValueDlgBase::ClampedDigits(int digits)
+{
+    return std::clamp(digits, kFewestDigits, kMostDigits);
 }
 
 void CValueDlgBase::SetDigitsCaption()
@@ -325,8 +347,9 @@ void CValueDlgBase::AddSelectableField(QLineEdit& field)
     connect(&field, &QLineEdit::selectionChanged, this, [this, &field] {
         if (m_writingFields || !field.hasFocus() || ControlId(field) != m_focusId)
             return;
-        m_selectionStart = field.selectionStart();
-        m_selectionLength = int(field.selectedText().size());
+        // Taking the selection away (a click) leaves the whole text to copy.
+        m_selectionStart = field.hasSelectedText() ? field.selectionStart() : 0;
+        m_selectionLength = field.hasSelectedText() ? int(field.selectedText().size()) : -1;
     });
 }
 

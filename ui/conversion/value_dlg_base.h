@@ -8,6 +8,8 @@
 #include <vector>
 
 class QCheckBox;
+class QFrame;
+class QLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -17,7 +19,6 @@ class QVBoxLayout;
 namespace kalvex {
 
 struct AppState;
-class CContextHelp;
 class CFocusScrollBar;
 class CImageButton;
 class CValueEdit;
@@ -59,6 +60,8 @@ protected:
 
     // Where the windows put their own controls: above the slider, and into the button row.
     QVBoxLayout& ContentLayout() { return *m_contentLayout; }
+    // A framed section of controls; frames are numbered from 7500.
+    void AddSection(int frameId, const QString& spokenName, QLayout* content);
     void InsertButton(QPushButton& button); // before Help
 
     // A result row: the read-only field and its symbol label, found by their ids.
@@ -78,6 +81,8 @@ protected:
 
     // Finishes the opening once the windows built their rows: help table, shortcuts, Paste state.
     void AttachBehaviours(const HelpPair* helpTable);
+    // Stored digit counts outside 3..13 are brought to the nearest end before first use.
+    static int ClampedDigits(int digits);
     void SetDigitsCaption();
     SliderScale Scale() const { return {m_sliderMin, m_sliderMax, m_sliderStep}; }
     void ResetSliderRange();
@@ -110,6 +115,7 @@ private:
     };
 
     void BuildControls();
+    QFrame* MakeSection(int frameId, const QString& spokenName, QLayout* content);
     void AddSelectableField(QLineEdit& field);
     QLineEdit* SelectableField(int id) const;
 
@@ -135,7 +141,6 @@ private:
     bool m_centred = false;
     QVBoxLayout* m_contentLayout = nullptr;
     QHBoxLayout* m_buttonRow = nullptr;
-    CContextHelp* m_contextHelp = nullptr;
 };
 
 } // namespace kalvex

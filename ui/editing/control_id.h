@@ -14,8 +14,7 @@ int ControlId(const QWidget& control);
 // The control of that number inside window (the window itself included), or nothing.
 QWidget* FindControl(const QWidget& window, int id);
 
-template <class T>
-T* FindControl(const QWidget& window, int id)
+template <class T> T* FindControl(const QWidget& window, int id)
 {
     return qobject_cast<T*>(FindControl(window, id));
 }

@@ -17,8 +17,8 @@ bool DeriveFactorsReporting(int n, FactorMatrix& factors, const std::array<std::
     if (!missing)
         return true;
     MessageRequest request;
-    request.text = "Could not calculate a factor for converting '" + units[std::size_t(missing->row)] + "' to '" +
-                   units[std::size_t(missing->column)] + "'.";
+    request.text = "Could not calculate a factor for converting '" + units[std::size_t(missing->row)] +
+                   "' to '" + units[std::size_t(missing->column)] + "'.";
     request.icon = MessageIcon::Warning;
     services.messages->Beep(MessageIcon::Warning);
     services.messages->Show(request);

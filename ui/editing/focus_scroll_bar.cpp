@@ -4,7 +4,8 @@
 
 namespace kalvex {
 
-CFocusScrollBar::CFocusScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent)
+CFocusScrollBar::CFocusScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -36,10 +36,12 @@ constexpr int kModFactImageBase = 999;
 
 const char* const kUnitsHint =
     "You may add, change or delete any conversion units, and change conversion factors.";
-const char* const kStandardFactorsHint = "You may modify the conversion factors. However, you cannot add, change or "
-                                         "delete any conversion units.";
-const char* const kCustomFactorsHint = "You may modify the conversion factors. However, you cannot add, change or "
-                                       "delete any conversion units. To add units use the Units command.";
+const char* const kStandardFactorsHint =
+    "You may modify the conversion factors. However, you cannot add, change or "
+    "delete any conversion units.";
+const char* const kCustomFactorsHint =
+    "You may modify the conversion factors. However, you cannot add, change or "
+    "delete any conversion units. To add units use the Units command.";
 
 QString Printf(const char* format, const std::string& value)
 {
@@ -270,7 +272,8 @@ bool CGroupDefDlg::ReadFields()
     if (!ReadNumber(m_factorEdit->text(), factor)) {
         // The fields after the factor keep what they last read, as the field exchange stops here.
         m_app.services.messages->Beep(MessageIcon::Warning);
-        m_app.services.messages->Show({"Please enter a number.", "", MessageButtons::Ok, MessageIcon::Warning});
+        m_app.services.messages->Show(
+            {"Please enter a number.", "", MessageButtons::Ok, MessageIcon::Warning});
         m_factorEdit->setFocus();
         m_factorEdit->selectAll();
         return false;
@@ -360,9 +363,10 @@ void CGroupDefDlg::OnAddUnit()
     }
     const QString name = m_unitName;
     if (name.isEmpty()) {
-        m_app.services.messages->Show({"You cannot add a null unit.  Enter a unit name in the Unit field and a "
-                                       "conversion factor in the Factor field, if appropriate.",
-                                       "", MessageButtons::Ok, MessageIcon::Stop});
+        m_app.services.messages->Show(
+            {"You cannot add a null unit.  Enter a unit name in the Unit field and a "
+             "conversion factor in the Factor field, if appropriate.",
+             "", MessageButtons::Ok, MessageIcon::Stop});
         return;
     }
     if (m_copy.Count() == 0) {
@@ -377,7 +381,8 @@ void CGroupDefDlg::OnAddUnit()
     const char* verb = "added";
     if (unit >= 0) {
         m_app.services.messages->Beep(MessageIcon::Question);
-        const QString question = name + QStringLiteral(" already exists. Do you wish to change the factor or symbol?");
+        const QString question =
+            name + QStringLiteral(" already exists. Do you wish to change the factor or symbol?");
         const MessageAnswer answer = m_app.services.messages->Show(
             {question.toStdString(), "", MessageButtons::YesNo, MessageIcon::Question});
         if (answer != MessageAnswer::Yes) {
@@ -409,8 +414,8 @@ void CGroupDefDlg::AddFirstUnit()
     EnableUnitControls(true);
     m_changeButton->setEnabled(true);
     m_copy.SetCount(1);
-    m_status = (truncated ? QStringLiteral("(truncated) ") : QString()) + QStringLiteral("Unit '") + m_unitName +
-               QStringLiteral("' added.");
+    m_status = (truncated ? QStringLiteral("(truncated) ") : QString()) + QStringLiteral("Unit '") +
+               m_unitName + QStringLiteral("' added.");
     WriteFields();
 }
 
@@ -418,7 +423,8 @@ void CGroupDefDlg::StoreUnitAndFactor(int unit, const char* verb, bool clear)
 {
     const bool truncated = m_copy.StoreUnit(unit, m_unitName.toStdString(), m_symbol.toStdString(), false);
     const QString prefix = truncated ? QStringLiteral("(truncated) ") : QString();
-    const QString quotedName = QStringLiteral("Unit '") + m_unitName + QStringLiteral("' ") + QLatin1String(verb);
+    const QString quotedName =
+        QStringLiteral("Unit '") + m_unitName + QStringLiteral("' ") + QLatin1String(verb);
     if (m_baseIndex < 0)
         m_baseIndex = 0;
     if (unit == m_baseIndex) {

@@ -27,7 +27,8 @@ std::size_t OffsetOfCharacter(const std::string& text, std::size_t count)
 
 std::size_t CharacterCount(const std::string& text)
 {
-    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
+    return std::size_t(
+        std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
 }
 
 } // namespace
@@ -57,7 +58,8 @@ void GroupWorkingCopy::CopyTo(CConversion& group) const
     group.m_unitCount = std::uint16_t(m_count);
 }
 
-bool GroupWorkingCopy::StoreUnit(int u, const std::string& name, const std::string& symbol, bool firstOfEmptyGroup)
+bool GroupWorkingCopy::StoreUnit(int u, const std::string& name, const std::string& symbol,
+                                 bool firstOfEmptyGroup)
 {
     std::string entry = name + "," + symbol;
     const std::size_t limit = firstOfEmptyGroup ? kMaxStoredLength - 1 : kMaxStoredLength;

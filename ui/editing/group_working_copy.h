@@ -25,7 +25,10 @@ public:
     const std::string& Unit(int u) const { return m_units[std::size_t(u)]; }
     const std::array<std::string, kMaxUnits>& Units() const { return m_units; }
     double Factor(int row, int column) const { return m_factors[std::size_t(row)][std::size_t(column)]; }
-    void SetFactor(int row, int column, double value) { m_factors[std::size_t(row)][std::size_t(column)] = value; }
+    void SetFactor(int row, int column, double value)
+    {
+        m_factors[std::size_t(row)][std::size_t(column)] = value;
+    }
     FactorMatrix& Factors() { return m_factors; }
 
     // Stores "name,symbol" as unit u, cut to its first 51 characters when it reaches the limit

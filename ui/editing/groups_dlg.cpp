@@ -89,9 +89,10 @@ void CGroupsDlg::BuildControls()
 
     auto* instructions = new QGroupBox(this);
     auto* instructionsLayout = new QVBoxLayout(instructions);
-    auto* instructionText = new QLabel(QStringLiteral("Select groups and press Enable or Disable, or drag them "
-                                                      "from one list to the other."),
-                                       instructions);
+    auto* instructionText =
+        new QLabel(QStringLiteral("Select groups and press Enable or Disable, or drag them "
+                                  "from one list to the other."),
+                   instructions);
     instructionText->setWordWrap(true);
     instructionsLayout->addWidget(instructionText);
 
@@ -138,7 +139,8 @@ void CGroupsDlg::ListGroups()
         else
             name = QStringLiteral("Not Found");
         const QString entry = GroupKey(groupId) + QLatin1Char(' ') + name;
-        const bool enabled = ReadSetting(*m_app.services.settings, profile::GroupEnabledSetting(groupId)) != 0;
+        const bool enabled =
+            ReadSetting(*m_app.services.settings, profile::GroupEnabledSetting(groupId)) != 0;
         (enabled ? m_enabled : m_disabled)->addItem(entry);
     }
 }

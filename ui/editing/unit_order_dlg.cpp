@@ -33,10 +33,10 @@ constexpr int kInfoLabel = 120;
 constexpr int kHelpTopic = 3015;
 constexpr std::uint16_t kUnusedOrder = 65535;
 
-constexpr HelpPair kHelp[] = {{101, 17023}, {102, 17023}, {103, 17023}, {104, 17023}, {105, 17023},
-                              {106, 17023}, {107, 17023}, {108, 17023}, {109, 17023}, {110, 17023},
-                              {111, 17023}, {112, 17023}, {113, 17023}, {114, 17023}, {115, 17023},
-                              {1002, 17024}, {712, 17007},  {699, 17021},  {700, 17022},  {0, 0}};
+constexpr HelpPair kHelp[] = {{101, 17023},  {102, 17023}, {103, 17023}, {104, 17023}, {105, 17023},
+                              {106, 17023},  {107, 17023}, {108, 17023}, {109, 17023}, {110, 17023},
+                              {111, 17023},  {112, 17023}, {113, 17023}, {114, 17023}, {115, 17023},
+                              {1002, 17024}, {712, 17007}, {699, 17021}, {700, 17022}, {0, 0}};
 
 constexpr const char* kOrderChangedText = "You have made changes to the unit order.";
 constexpr const char* kUnitsChangedText = "You have made changes to the conversion units or factors";
@@ -235,7 +235,8 @@ void CUnitOrderDlg::OnOk()
     IMessageService& messages = *m_app.services.messages;
     if (count < 2) {
         messages.Beep(MessageIcon::Information);
-        messages.Show({"You must have at least 2 units selected.", "", MessageButtons::Ok, MessageIcon::Information});
+        messages.Show(
+            {"You must have at least 2 units selected.", "", MessageButtons::Ok, MessageIcon::Information});
         return;
     }
     if (m_unitsChanged) {
@@ -259,11 +260,13 @@ void CUnitOrderDlg::OnOk()
 void CUnitOrderDlg::reject()
 {
     if (m_unitsChanged &&
-        !ConfirmAbandon("You are about to abort the changes you made to the conversion factors/units.  Is this "
-                        "correct?"))
+        !ConfirmAbandon(
+            "You are about to abort the changes you made to the conversion factors/units.  Is this "
+            "correct?"))
         return;
     if (m_orderChanged &&
-        !ConfirmAbandon("You are about to abort the changes you made to the conversion unit order.  Is this correct?"))
+        !ConfirmAbandon(
+            "You are about to abort the changes you made to the conversion unit order.  Is this correct?"))
         return;
     done(0);
 }

@@ -16,9 +16,9 @@ class SingleInstance;
 
 // Where and how this run starts; FromEnvironment gives the values of the running program.
 struct StartOptions {
-    std::string programDir;   // the program's own folder, ending with the separator
-    std::string dataDir;      // the user's data folder for the program, ending with the separator
-    QString systemFolder;     // what the system information shows as the system's directory
+    std::string programDir; // the program's own folder, ending with the separator
+    std::string dataDir;    // the user's data folder for the program, ending with the separator
+    QString systemFolder;   // what the system information shows as the system's directory
     bool startMinimized = false;
 
     static StartOptions FromEnvironment(const QString& settingsFolder);

@@ -244,7 +244,8 @@ void CKalvexView::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
     const bool settingsChanged = event->type() == QEvent::FontChange ||
-                                 event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange;
+                                 event->type() == QEvent::PaletteChange ||
+                                 event->type() == QEvent::StyleChange;
     if (settingsChanged && m_initialUpdateDone) {
         BusyScope busy(*m_app.services.busy);
         Rebuild();
@@ -314,7 +315,8 @@ void CKalvexView::ShowContextMenu(int entry, QPoint viewportPoint)
     menu->addSeparator();
     m_frame.AddCommandAction(menu, QStringLiteral("Disable"), groupId + kDisableCommandOffset);
     menu->addSeparator();
-    QAction* units = m_frame.AddCommandAction(menu, QStringLiteral("Units..."), groupId + kUnitsCommandOffset);
+    QAction* units =
+        m_frame.AddCommandAction(menu, QStringLiteral("Units..."), groupId + kUnitsCommandOffset);
     QAction* factors =
         m_frame.AddCommandAction(menu, QStringLiteral("Factors..."), groupId + kFactorsCommandOffset);
     units->setEnabled(groupId != kTemperatureId);

@@ -81,7 +81,7 @@ std::vector<LauncherGroup> ListEnabledGroups(AppState& app)
         const int groupId = kTemperatureId + i;
         if (!IsEnabled(app, groupId))
             continue;
-        LauncherGroup group = i == 0                   ? ListTemperature(app)
+        LauncherGroup group = i == 0                  ? ListTemperature(app)
                               : i < kCustomGroupIndex ? ListStandardGroup(app, i)
                                                       : ListCustomGroup(app, i);
         group.groupIndex = i;

@@ -7,9 +7,8 @@ namespace kalvex {
 namespace {
 
 constexpr std::array<const char*, 16> kMenuLabels = {
-    "&Temperature", "&Distance", "&Mass",     "&Volume",   "&Area",     "A&ngle",
-    "&Power",       "&Energy",   "P&ressure", "T&ime",     "&Force",    "Den&sity",
-    "Ve&locity",    "M&oney",    "A&cceleration", "&Custom"};
+    "&Temperature", "&Distance", "&Mass",  "&Volume",  "&Area",     "A&ngle", "&Power",        "&Energy",
+    "P&ressure",    "T&ime",     "&Force", "Den&sity", "Ve&locity", "M&oney", "A&cceleration", "&Custom"};
 } // namespace
 
 QString GroupMenuLabel(int groupIndex)

@@ -29,8 +29,8 @@ CProgressWindow::CProgressWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Updating application settings..."));
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    auto* message =
-        new QLabel(QStringLiteral("Please wait while Kalvex! updates its settings with changes for this version."));
+    auto* message = new QLabel(
+        QStringLiteral("Please wait while Kalvex! updates its settings with changes for this version."));
     message->setObjectName(QStringLiteral("messageText"));
     message->setWordWrap(true);
     m_progressText = new QLabel;

@@ -100,7 +100,13 @@ private:
         Type(text);
         QTest::keyClick(Input(), Qt::Key_Return);
     }
-    void Click(int id) { QTest::mouseClick(Control<QAbstractButton>(id), Qt::LeftButton); }
+    // Clicks near the left edge, where a radio button's indicator is whatever its row's width.
+    void Click(int id)
+    {
+        QWidget* button = Control<QAbstractButton>(id);
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          QPoint(std::min(8, button->width() / 2), button->height() / 2));
+    }
     QScrollBar* Slider() const { return Control<QScrollBar>(111); }
 
     // Changes the kilometer factor to 0.002 per meter in the group editor and accepts it.
@@ -356,18 +362,24 @@ private slots:
     void factorsButtonChangesTheResults()
     {
         OpenDistance();
+        m_t->dialogs.steps.push_back([](QDialog& dialog) {
+            return qobject_cast<CGroupDefDlg*>(&dialog) &&
+                           !static_cast<CGroupDefDlg&>(dialog).MayChangeUnits()
+                       ? 0
+                       : -1;
+        });
+        Click(712);
+        QCOMPARE(m_dlg->m_factorsChanged, 0);
+
+        // Even after a refused entry, whose value put back carries no modified mark, the results
+        // follow the changed factors.
+        Enter(QStringLiteral("-1"));
         ScriptFactorChange();
         Click(712);
-        QCOMPARE(m_t->dialogs.runs, 1);
+        QCOMPARE(m_t->dialogs.runs, 2);
         QCOMPARE(m_dlg->m_factorsChanged, 1);
         QCOMPARE(Text(8202), QStringLiteral("0.002"));
         QCOMPARE(Text(8203), QStringLiteral("100"));
-
-        // Also after a refused entry, whose value carries no modified mark.
-        Enter(QStringLiteral("-1"));
-        m_t->dialogs.steps.push_back([](QDialog&) { return 0; });
-        Click(712);
-        QCOMPARE(Text(8202), QStringLiteral("0.002"));
     }
 
     void savingChangedFactorsCommitsTheGroup()

@@ -49,7 +49,13 @@ private:
         QTest::keyClicks(Input(), text);
         QTest::keyClick(Input(), Qt::Key_Return);
     }
-    void Click(int id) { QTest::mouseClick(Control<QAbstractButton>(id), Qt::LeftButton); }
+    // Clicks near the left edge, where a radio button's indicator is whatever its row's width.
+    void Click(int id)
+    {
+        QWidget* button = Control<QAbstractButton>(id);
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          QPoint(std::min(8, button->width() / 2), button->height() / 2));
+    }
     std::string LastMessage() const
     {
         return m_t->messages.Last() ? m_t->messages.Last()->text : std::string();
@@ -175,6 +181,8 @@ private slots:
                  QStringLiteral(
                      "fahrenheit\t0\t°F\nrankine\t459.67\t°R\ncelsius\t-17.7778\t°C\nkelvin\t255.372\tK"));
         m_t->clipboard.text = "37";
+        Control(113)->setFocus();
+        QVERIFY(!Control<QPushButton>(41)->isEnabled());
         Input()->setFocus();
         QVERIFY(Control<QPushButton>(41)->isEnabled());
         Click(41);

@@ -170,7 +170,8 @@ private slots:
         MakeGroup(m_t->state.m_current, 30);
         Open(kDistance, 30);
         AddUnit(QStringLiteral("extra"), QStringLiteral("x"), QStringLiteral("2"));
-        QCOMPARE(LastText(), std::string("You have reached the unit limit.  Delete some units to add others."));
+        QCOMPARE(LastText(),
+                 std::string("You have reached the unit limit.  Delete some units to add others."));
         QCOMPARE(m_t->messages.Last()->icon, MessageIcon::Information);
         QCOMPARE(m_t->messages.beeps.back(), MessageIcon::Information);
         QCOMPARE(m_dlg->UnitCount(), 30);
@@ -316,8 +317,9 @@ private slots:
         AddUnit(QStringLiteral("new"), QString(), QStringLiteral("0"));
         QCOMPARE(LastText(), std::string("Factor must be greater than 0."));
         AddUnit(QString(), QString(), QStringLiteral("2"));
-        QCOMPARE(LastText(), std::string("You cannot add a null unit.  Enter a unit name in the Unit field and a "
-                                         "conversion factor in the Factor field, if appropriate."));
+        QCOMPARE(LastText(),
+                 std::string("You cannot add a null unit.  Enter a unit name in the Unit field and a "
+                             "conversion factor in the Factor field, if appropriate."));
         QCOMPARE(m_t->messages.Last()->icon, MessageIcon::Stop);
         QCOMPARE(m_t->messages.beeps.size(), std::size_t(3)); // the null unit box has no beep
         QVERIFY(unchanged());

@@ -142,7 +142,8 @@ private slots:
         QVERIFY(Texts(Enabled(dialog)).contains("Conv03 Mass"));
         QVERIFY(Texts(Enabled(dialog)).contains("Conv06 Angle"));
         QCOMPARE(Enabled(dialog)->count(), 12);
-        QVERIFY(Texts(Enabled(dialog)).indexOf("Conv03 Mass") < Texts(Enabled(dialog)).indexOf("Conv04 Volume"));
+        QVERIFY(Texts(Enabled(dialog)).indexOf("Conv03 Mass") <
+                Texts(Enabled(dialog)).indexOf("Conv04 Volume"));
     }
 
     void cancelWritesNothing()

@@ -30,7 +30,8 @@ void MakeGroup(AppState& state, int n, std::initializer_list<int> order)
     group = CConversion{};
     group.m_name = "Distance";
     for (int k = 0; k < n; ++k) {
-        group.m_units[static_cast<std::size_t>(k)] = "unit" + std::to_string(k + 1) + ",u" + std::to_string(k + 1);
+        group.m_units[static_cast<std::size_t>(k)] =
+            "unit" + std::to_string(k + 1) + ",u" + std::to_string(k + 1);
         group.m_factors[static_cast<std::size_t>(k)][0] = k + 1.0;
     }
     group.m_unitCount = static_cast<std::uint16_t>(n);
@@ -91,7 +92,8 @@ private slots:
         List(dialog, 2)->setCurrentIndex(5);
         List(dialog, 3)->setCurrentIndex(-1);
         List(dialog, 4)->setCurrentIndex(3);
-        QCOMPARE(FindControl<QLabel>(dialog, 120)->text(), QStringLiteral("You have made changes to the unit order."));
+        QCOMPARE(FindControl<QLabel>(dialog, 120)->text(),
+                 QStringLiteral("You have made changes to the unit order."));
         SendCommand(dialog, 699);
         QCOMPARE(dialog.result(), 8);
         const CConversion& group = app.state.m_current;

@@ -62,7 +62,8 @@ private slots:
         QVERIFY(app->InitInstance());
 
         QCOMPARE(fixture.test.messages.shown.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(fixture.test.messages.shown[0].text).startsWith("Since this is the first time"));
+        QVERIFY(QString::fromStdString(fixture.test.messages.shown[0].text)
+                    .startsWith("Since this is the first time"));
         QCOMPARE(fixture.FactorFileCount(), 14);
         QVERIFY(app->ShowedProgressWindow());
         QCOMPARE(fixture.test.busy.begun, 1);
@@ -121,9 +122,8 @@ private slots:
         fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
         auto app = fixture.MakeApp();
         QVERIFY(app->InitInstance());
-        fixture.test.dialogs.steps.push_back([](QDialog& dialog) {
-            return dialog.objectName() == "aboutDlg" ? int(QDialog::Accepted) : -1;
-        });
+        fixture.test.dialogs.steps.push_back(
+            [](QDialog& dialog) { return dialog.objectName() == "aboutDlg" ? int(QDialog::Accepted) : -1; });
         app->Frame()->RouteCommand(57664);
         QCOMPARE(fixture.test.dialogs.runs, 1);
         QCOMPARE(fixture.test.dialogs.unexpected, 0);

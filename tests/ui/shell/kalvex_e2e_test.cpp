@@ -54,8 +54,8 @@ private slots:
         QProcess first;
         Start(first);
         QTRY_COMPARE_WITH_TIMEOUT(QDir(m_factors).entryList({"*.fsf"}, QDir::Files).size(), 14, 30000);
-        QTRY_VERIFY_WITH_TIMEOUT(QSettings(ProfileFile(), QSettings::IniFormat).value("Settings/NumStd").isValid(),
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QSettings(ProfileFile(), QSettings::IniFormat).value("Settings/NumStd").isValid(), 10000);
         {
             const QSettings profile(ProfileFile(), QSettings::IniFormat);
             QCOMPARE(profile.value("Settings/ConvVersion").toString(), QStringLiteral("3.5.2"));

@@ -6,11 +6,13 @@
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/editing/control_id.h"
 #include "ui/editing/unit_order_dlg.h"
+#include "ui/shell/launcher_icons.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QSet>
 
 using namespace kalvex;
 using kalvex::testing::LauncherFixture;
@@ -88,7 +90,8 @@ private slots:
         QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, QPoint(70, 20));
         QCOMPARE(f.view->SelectedEntry(), 4);
         const QRect label = f.view->Grid().LabelBox(1);
-        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, QPoint(label.center().x(), label.top() + 2));
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {},
+                          QPoint(label.center().x(), label.top() + 2));
         QCOMPARE(f.view->SelectedEntry(), 1);
         QCOMPARE(f.view->HelpHitTest(f.view->viewport()->mapTo(f.view, f.IconCentre(1))), 65536 + 4104);
         QCOMPARE(f.view->HelpHitTest(QPoint(70, 20)), 0);
@@ -114,7 +117,8 @@ private slots:
 
         bool openedDistance = false;
         f.app.dialogs.steps.push_back([&](QDialog& dialog) {
-            openedDistance = qobject_cast<CConversionDlg*>(&dialog) && f.State().m_current.m_name == "Distance";
+            openedDistance =
+                qobject_cast<CConversionDlg*>(&dialog) && f.State().m_current.m_name == "Distance";
             return 0;
         });
         QTest::keyClick(f.view, Qt::Key_Return);
@@ -227,8 +231,9 @@ private slots:
         QVERIFY(f.view->OnCommand(3007));
         QCOMPARE(f.app.dialogs.runs, 1);
         const MessageRequest* refusal = f.app.messages.Last();
-        QCOMPARE(refusal->text, std::string("You have reached the maximum of 1 custom groups.\nYou can redefine the "
-                                            "conversions in one of your existing groups to add more factors."));
+        QCOMPARE(refusal->text,
+                 std::string("You have reached the maximum of 1 custom groups.\nYou can redefine the "
+                             "conversions in one of your existing groups to add more factors."));
         QCOMPARE(refusal->caption, std::string("Error"));
         QCOMPARE(refusal->icon, MessageIcon::Information);
         QCOMPARE(f.app.messages.beeps.back(), MessageIcon::Information);
@@ -273,6 +278,20 @@ private slots:
         f.view->SelectEntry(1);
         QVERIFY(distance->state().selected);
         QVERIFY(!list->child(0)->state().selected);
+    }
+
+    void everyGroupHasAnIconSharpAtDoubleScale()
+    {
+        QSet<QString> paths;
+        for (int i = 0; i <= 15; ++i) {
+            const QPixmap icon = RenderGroupIcon(i, QSize(32, 32), 2.0);
+            QVERIFY2(!icon.isNull(), qPrintable(GroupIconPath(i)));
+            QCOMPARE(icon.size(), QSize(64, 64));
+            QVERIFY(icon.toImage().pixelColor(32, 32).alpha() > 0);
+            paths.insert(GroupIconPath(i));
+        }
+        QCOMPARE(paths.size(), 16);
+        QCOMPARE(GroupIconPath(14), QStringLiteral(":/icons/acceleration.svg"));
     }
 
     void destroyingTheViewSavesTemperatureSettings()

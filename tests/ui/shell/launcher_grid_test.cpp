@@ -15,7 +15,10 @@ class LauncherGridTest : public QObject {
     Q_OBJECT
 
     static constexpr int kTextHeight = 13;
-    static LauncherGrid Example(int count = 15) { return LauncherGrid(QSize(32, 32), kTextHeight, 200, count); }
+    static LauncherGrid Example(int count = 15)
+    {
+        return LauncherGrid(QSize(32, 32), kTextHeight, 200, count);
+    }
 
 private slots:
     void layoutOfTheExample()
@@ -101,7 +104,8 @@ private slots:
         const QFontMetrics metrics(QApplication::font());
         const QRect box(0, 0, 64, 2 * metrics.height());
         QCOMPARE(kalvex::FitLabel(metrics, box, QStringLiteral("Mass")), QStringLiteral("Mass"));
-        const QString fitted = kalvex::FitLabel(metrics, box, QStringLiteral("Extraordinarilylongunitgroupname"));
+        const QString fitted =
+            kalvex::FitLabel(metrics, box, QStringLiteral("Extraordinarilylongunitgroupname"));
         QVERIFY(fitted.endsWith(QStringLiteral("...")));
         QVERIFY(QStringLiteral("Extraordinarilylongunitgroupname").startsWith(fitted.chopped(3)));
         QCOMPARE(kalvex::FitLabel(metrics, QRect(0, 0, 1, 1), QStringLiteral("Mass")), QStringLiteral("..."));

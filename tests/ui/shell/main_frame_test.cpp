@@ -214,7 +214,8 @@ private slots:
         QCOMPARE(frame.PromptFor(4202), QStringLiteral("Tables of conversion units"));
         QCOMPARE(frame.PromptFor(4207), QStringLiteral("Glossary of terms used in Kalvex!"));
 
-        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Kalvex! Vela 3.5 -- For Help, press F1"));
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 QStringLiteral("Kalvex! Vela 3.5 -- For Help, press F1"));
         // Highlighting a menu item shows its prompt and makes it the context for F1.
         frame.CommandAction(4153)->hover();
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Change the distance units"));
@@ -231,9 +232,11 @@ private slots:
     {
         QTest::addColumn<QList<int>>("stored"); // left, top, right, bottom
         QTest::addColumn<QList<int>>("expected");
-        QTest::newRow("past the right edge") << QList<int>{900, 10, 1300, 300} << QList<int>{624, 10, 1024, 300};
+        QTest::newRow("past the right edge")
+            << QList<int>{900, 10, 1300, 300} << QList<int>{624, 10, 1024, 300};
         QTest::newRow("wider than the desktop") << QList<int>{0, 0, 1400, 300} << QList<int>{0, 0, 1024, 300};
-        QTest::newRow("past the bottom edge") << QList<int>{10, 700, 200, 900} << QList<int>{10, 568, 200, 768};
+        QTest::newRow("past the bottom edge")
+            << QList<int>{10, 700, 200, 900} << QList<int>{10, 568, 200, 768};
         QTest::newRow("negative left kept") << QList<int>{-20, -5, 300, 200} << QList<int>{-20, -5, 300, 200};
         QTest::newRow("zero width ignored") << QList<int>{100, 100, 100, 300} << QList<int>{};
         QTest::newRow("nothing stored") << QList<int>{0, 0, 0, 0} << QList<int>{};

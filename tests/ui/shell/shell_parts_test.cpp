@@ -1,6 +1,7 @@
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/qt/help_index.h"
 #include "platform/qt/qt_directory_picker.h"
+#include "platform/qt/qt_help_service.h"
 #include "platform/qt/registered_ids.h"
 #include "platform/qt/single_instance.h"
 #include "platform/qt/system_facts.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,10 +83,19 @@ private slots:
         CSysInfoDlg dialog(facts);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("System Information"));
 
-        const std::pair<int, QString> expected[] = {
-            {327, "Debian GNU/Linux 12 (bookworm)"}, {328, "6.1"}, {337, "55"}, {329, "4"},
-            {330, "Intel Pentium"}, {1000, "host"}, {334, "averyverylonguser"}, {331, "16,384 KB"},
-            {332, "512 KB"}, {335, "0 KB"}, {336, ""}, {338, "/home/u/.config/Qor Corporation"}, {339, ""}};
+        const std::pair<int, QString> expected[] = {{327, "Debian GNU/Linux 12 (bookworm)"},
+                                                    {328, "6.1"},
+                                                    {337, "55"},
+                                                    {329, "4"},
+                                                    {330, "Intel Pentium"},
+                                                    {1000, "host"},
+                                                    {334, "averyverylonguser"},
+                                                    {331, "16,384 KB"},
+                                                    {332, "512 KB"},
+                                                    {335, "0 KB"},
+                                                    {336, ""},
+                                                    {338, "/home/u/.config/Qor Corporation"},
+                                                    {339, ""}};
         auto* grid = dialog.findChild<QGridLayout*>();
         QVERIFY(grid);
         for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -143,18 +154,30 @@ private slots:
         QTest::addColumn<QString>("profile");
         QTest::addColumn<QString>("legacy"); // ConvVersion in kalvex.ini, empty for none
         QTest::addColumn<bool>("shown");
-        QTest::newRow("3.5.2") << "3.5.2" << "" << false;
-        QTest::newRow("3.5.10") << "3.5.10" << "" << false;
-        QTest::newRow("3.6") << "3.6" << "" << false;
-        QTest::newRow("4") << "4" << "" << false;
-        QTest::newRow("3.5.1") << "3.5.1" << "" << true;
-        QTest::newRow("3.5") << "3.5" << "" << true;
-        QTest::newRow("3.4.9") << "3.4.9" << "" << true;
-        QTest::newRow("1.0 without legacy") << "1.0" << "" << true;
-        QTest::newRow("empty") << "" << "" << true;
-        QTest::newRow("no digits") << "abc" << "" << true;
-        QTest::newRow("1.0 with legacy 3.5.2") << "1.0" << "3.5.2" << false;
-        QTest::newRow("legacy only read for 1.0") << "3.5.1" << "3.5.2" << true;
+        QTest::newRow("3.5.2") << "3.5.2"
+                               << "" << false;
+        QTest::newRow("3.5.10") << "3.5.10"
+                                << "" << false;
+        QTest::newRow("3.6") << "3.6"
+                             << "" << false;
+        QTest::newRow("4") << "4"
+                           << "" << false;
+        QTest::newRow("3.5.1") << "3.5.1"
+                               << "" << true;
+        QTest::newRow("3.5") << "3.5"
+                             << "" << true;
+        QTest::newRow("3.4.9") << "3.4.9"
+                               << "" << true;
+        QTest::newRow("1.0 without legacy") << "1.0"
+                                            << "" << true;
+        QTest::newRow("empty") << ""
+                               << "" << true;
+        QTest::newRow("no digits") << "abc"
+                                   << "" << true;
+        QTest::newRow("1.0 with legacy 3.5.2") << "1.0"
+                                               << "3.5.2" << false;
+        QTest::newRow("legacy only read for 1.0") << "3.5.1"
+                                                  << "3.5.2" << true;
     }
 
     void settingsVersionDecidesTheProgressWindow()
@@ -196,12 +219,12 @@ private slots:
     {
         const HelpIndex index = HelpIndex::LoadFrom(":/help/topics.txt");
         QVERIFY(!index.IsEmpty());
-        std::vector<int> topics = {5001, 2001, 1005, 3001, 4001, 8001, 1200, 1210, 1211, 1220, 3010, 3015,
-                                   68544, 0x20000 + 128};
+        std::vector<int> topics = {5001, 2001, 1005, 3001, 4001, 8001,  1200,
+                                   1210, 1211, 1220, 3010, 3015, 68544, 0x20000 + 128};
         for (int id = 17001; id <= 17028; ++id)
             topics.push_back(id);
-        for (int command : {103, 3007, 3008, 57664, 57665, 57666, 57668, 59393, 4202, 4203, 4204, 4205, 4206,
-                            4207})
+        for (int command :
+             {103, 3007, 3008, 57664, 57665, 57666, 57668, 59393, 4202, 4203, 4204, 4205, 4206, 4207})
             topics.push_back(0x10000 + command);
         for (int group = 4103; group <= 4118; ++group) {
             topics.push_back(0x10000 + group);
@@ -220,6 +243,27 @@ private slots:
             QVERIFY2(QFile::exists(":/help/" + page.page), qPrintable(page.page));
         QVERIFY(QFile::exists(":/help/using_help.html"));
         QVERIFY(QFile::exists(":/help/contents.html"));
+    }
+
+    void helpWindowShowsTopicsByNumber()
+    {
+        QtHelpService help;
+        help.ShowTopic(17001);
+        QVERIFY(help.Window()->isVisible());
+        QCOMPARE(help.Window()->CurrentPage(), QStringLiteral("control_17001.html"));
+        help.ShowTopic(1211);
+        QCOMPARE(help.Window()->CurrentPage(), QStringLiteral("conversion_window.html#all"));
+        help.ShowHelpOnHelp();
+        QCOMPARE(help.Window()->CurrentPage(), QStringLiteral("using_help.html"));
+        help.ShowTopic(99); // no page of its own: the contents
+        QCOMPARE(help.Window()->CurrentPage(), QStringLiteral("contents.html"));
+        auto* topics = help.Window()->findChild<QListWidget*>("topicList");
+        QCOMPARE(topics->currentItem()->text(), QStringLiteral("Contents"));
+        topics->setCurrentRow(2);
+        emit topics->itemClicked(topics->currentItem());
+        QVERIFY(help.Window()->CurrentPage() != QStringLiteral("contents.html"));
+        help.Close();
+        QTRY_VERIFY(!help.Window());
     }
 
     void registeredIdsAreStablePerName()
