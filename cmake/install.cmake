@@ -34,8 +34,8 @@ if(KALVEX_TESTS)
   endif()
 endif()
 
-# Debian package. Library dependencies come from dpkg-shlibdeps (package dpkg-dev); the SVG
-# plugins are named too, because the icons load through them rather than through a linked library.
+# Debian package. Its dependencies come from the libraries the program links, found by
+# dpkg-shlibdeps (package dpkg-dev); libqt6svg6 among them also brings the SVG icon plugins.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kalvex)
 set(CPACK_PACKAGE_VENDOR "Qor Corporation")
@@ -50,6 +50,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -59,6 +59,7 @@ private slots:
         QCOMPARE(f.State().m_groupPrompts[0], BuiltinGroupDescription(4103));
         QCOMPARE(f.State().m_groupPrompts[1], BuiltinGroupDescription(4104));
         QTRY_VERIFY(splashAlive.isNull() || !splashAlive->isVisible());
+        delete splashAlive.data();
     }
 
     void menusListExactlyTheEnabledGroups()
