@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
     QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.qorcorporation.Kalvex"));
     QApplication::setWindowIcon(kalvex::ProgramIcon());
     // The help window may stay open; the program ends with its main window.
     QApplication::setQuitOnLastWindowClosed(false);

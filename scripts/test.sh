@@ -20,3 +20,6 @@ if [ -x "$root/scripts/fuzz.sh" ]; then
   echo "== Fuzz targets"
   "$root/scripts/fuzz.sh"
 fi
+
+echo "== Package, install and first start of the installed program"
+KALVEX_PACKAGE_BUILD="$root/build/werror" "$root/scripts/package-test.sh"
