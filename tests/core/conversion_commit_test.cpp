@@ -2,7 +2,7 @@
 #include "core/group_ids.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/memory_settings_store.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ protected:
     CConversion Reloaded(int groupId) const
     {
         CConversion loaded;
-        EXPECT_TRUE(loaded.Load(FactorFileName(folder.FactorPath(), groupId)));
+        EXPECT_TRUE(loaded.Load(FactorFileName(folder.Dir(), groupId)));
         return loaded;
     }
 
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(ConversionCommit, StampsTheDateSavesTheFileAndMarksTheTagKey)
 {
-    group.Commit(kDistance, 2, folder.FactorPath(), settings, clock);
+    group.Commit(kDistance, 2, folder.Dir(), settings, clock);
     EXPECT_EQ(group.m_updateDate, "1/5/2027");
     EXPECT_EQ(Reloaded(kDistance).m_updateDate, "1/5/2027");
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Dist.fsf"));
@@ -47,7 +47,7 @@ TEST_F(ConversionCommit, StampsTheDateSavesTheFileAndMarksTheTagKey)
 
 TEST_F(ConversionCommit, NoUnitsKeepsThePreviousDate)
 {
-    group.Commit(kDistance, 0, folder.FactorPath(), settings, clock);
+    group.Commit(kDistance, 0, folder.Dir(), settings, clock);
     EXPECT_EQ(group.m_updateDate, "Unknown");
     EXPECT_EQ(settings.ReadInt("Settings", "Dist", 0), 1);
 }
@@ -56,7 +56,7 @@ TEST_F(ConversionCommit, ShownCountIsCappedAtTheUnitCount)
 {
     group.m_unitCount = 9;
     group.m_shownCount = 12;
-    group.Commit(kDistance, 9, folder.FactorPath(), settings, clock);
+    group.Commit(kDistance, 9, folder.Dir(), settings, clock);
     EXPECT_EQ(group.m_shownCount, 9);
     EXPECT_EQ(Reloaded(kDistance).m_shownCount, 9);
 }
@@ -64,7 +64,7 @@ TEST_F(ConversionCommit, ShownCountIsCappedAtTheUnitCount)
 TEST_F(ConversionCommit, CustomGroupWritesItsTagWhichIsAlsoItsEnabledFlag)
 {
     const int custom = CustomGroupId(1);
-    group.Commit(custom, 2, folder.FactorPath(), settings, clock);
+    group.Commit(custom, 2, folder.Dir(), settings, clock);
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Cust01.fsf"));
     EXPECT_EQ(settings.ReadInt("Settings", "Cust01", 0), 1);
     EXPECT_EQ(settings.ReadInt("Settings", EnabledFlagKey(custom), 0), 1);

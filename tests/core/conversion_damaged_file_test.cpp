@@ -1,5 +1,5 @@
 #include "core/conversion.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

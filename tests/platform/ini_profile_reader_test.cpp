@@ -1,5 +1,5 @@
 #include "platform/posix/ini_profile_reader.h"
-#include "tests/storage/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

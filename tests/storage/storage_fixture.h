@@ -7,7 +7,7 @@
 #include "platform/testing/scripted_messages.h"
 #include "platform/testing/simple_doubles.h"
 #include "storage/app_state.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
