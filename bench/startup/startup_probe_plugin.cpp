@@ -4,7 +4,7 @@
 
 namespace kalvex::bench {
 
-QObject* StartupProbePlugin::create(const QString& name, const QString& /*spec*/)
+QObject* StartupProbePlugin::create(const QString& name, const QString& /*parameters*/)
 {
     if (name.compare(QLatin1String("kalvexprobe"), Qt::CaseInsensitive) != 0)
         return nullptr;

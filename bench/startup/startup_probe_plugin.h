@@ -10,7 +10,7 @@ class StartupProbePlugin final : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "startup_probe.json")
 public:
-    QObject* create(const QString& name, const QString& spec) override;
+    QObject* create(const QString& name, const QString& parameters) override;
 };
 
 } // namespace kalvex::bench

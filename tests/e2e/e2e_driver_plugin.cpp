@@ -4,7 +4,7 @@
 
 namespace kalvex::e2e {
 
-QObject* E2eDriverPlugin::create(const QString& name, const QString& /*spec*/)
+QObject* E2eDriverPlugin::create(const QString& name, const QString& /*parameters*/)
 {
     if (name.compare(QLatin1String("kalvexe2e"), Qt::CaseInsensitive) != 0)
         return nullptr;

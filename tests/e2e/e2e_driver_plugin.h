@@ -10,7 +10,7 @@ class E2eDriverPlugin final : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "e2e_driver.json")
 public:
-    QObject* create(const QString& name, const QString& spec) override;
+    QObject* create(const QString& name, const QString& parameters) override;
 };
 
 } // namespace kalvex::e2e
