@@ -1,3 +1,4 @@
+#include "platform/qt/font_database_warm_up.h"
 #include "platform/qt/qt_platform_services.h"
 #include "platform/qt/termination_signals.h"
 #include "ui/shell/kalvex_app.h"
@@ -13,7 +14,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.qorcorporation.Kalvex"));
-    QApplication::setWindowIcon(kalvex::ProgramIcon());
     // The help window may stay open; the program ends with its main window.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -22,6 +22,10 @@ int main(int argc, char* argv[])
                               kalvex::StartOptions::FromEnvironment(platform.SettingsFolder()));
     if (!kalvex.InitApplication())
         return EXIT_SUCCESS;
+    // Runs beside the start-up work below, until the first window measures its text.
+    const kalvex::FontDatabaseWarmUp fonts;
+    // Only a copy that goes on to show windows needs their icon.
+    QApplication::setWindowIcon(kalvex::ProgramWindowIcon());
 
     kalvex::TerminationSignals termination;
     QObject::connect(&termination, &kalvex::TerminationSignals::terminationRequested, &kalvex,

@@ -1,14 +1,24 @@
 #include "platform/qt/single_instance.h"
 
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace kalvex {
 namespace {
 
-constexpr int kConnectTimeoutMs = 1000;
-const QByteArray kRaiseRequest = "raise\n";
+constexpr std::string_view kRaiseRequest = "raise";
 
 QString RuntimeFolder()
 {
@@ -19,60 +29,110 @@ QString RuntimeFolder()
     return folder;
 }
 
-} // namespace
-
-SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), m_lockPath(RuntimeFolder() + u'/' + name + QStringLiteral(".lock")),
-      m_serverPath(RuntimeFolder() + u'/' + name + QStringLiteral(".socket"))
+// False when the path does not fit a socket address; the instance then only holds its lock.
+bool FillAddress(const QByteArray& path, sockaddr_un& address)
 {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    return true;
 }
 
-SingleInstance::~SingleInstance() = default;
+} // namespace
+
+SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent)
+{
+    const QString folder = RuntimeFolder();
+    m_lockPath = QFile::encodeName(folder + u'/' + name + QStringLiteral(".lock"));
+    m_socketPath = QFile::encodeName(folder + u'/' + name + QStringLiteral(".socket"));
+}
+
+SingleInstance::~SingleInstance()
+{
+    m_notifier.reset();
+    if (m_socketFd >= 0) {
+        ::close(m_socketFd);
+        ::unlink(m_socketPath.constData());
+    }
+    // Closing the descriptor releases the lock; the file stays, so no later copy can lock a
+    // file that is about to be removed.
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+}
 
 bool SingleInstance::Claim()
 {
-    m_lock = std::make_unique<QLockFile>(m_lockPath);
-    // A running instance's lock never grows stale with age; only a dead owner frees it.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0)) {
+    m_lockFd = ::open(m_lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    // A lock that cannot be made at all (no writable folder) must not keep the program from
+    // starting: only a lock held by a live process means another instance. The system drops
+    // the lock of a process that ends in any way, so it never goes stale.
+    if (m_lockFd < 0)
+        return true;
+    int result = 0;
+    while ((result = ::flock(m_lockFd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    if (result == 0) {
         Listen();
         return true;
     }
-    // A lock that cannot be made at all (no writable folder) must not keep the program from
-    // starting: only a lock held by a live process means another instance.
-    if (m_lock->error() != QLockFile::LockFailedError)
+    const bool heldByAnother = errno == EWOULDBLOCK;
+    if (!heldByAnother)
         return true;
-    m_lock.reset();
+    ::close(m_lockFd);
+    m_lockFd = -1;
     AskRunningInstanceToRaise();
     return false;
 }
 
 void SingleInstance::Listen()
 {
-    QLocalServer::removeServer(m_serverPath);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server.listen(m_serverPath))
+    sockaddr_un address;
+    if (!FillAddress(m_socketPath, address))
         return;
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server.nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (client->readAll().startsWith(kRaiseRequest.trimmed()))
-                    emit raiseRequested();
-            });
-        }
-    });
+    m_socketFd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (m_socketFd < 0)
+        return;
+    // Whoever left the socket behind no longer holds the lock, so it is no one's now.
+    ::unlink(m_socketPath.constData());
+    // Only this user may send to it (the runtime folder is private to the user as well).
+    if (::bind(m_socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(m_socketPath.constData(), S_IRUSR | S_IWUSR) != 0) {
+        ::close(m_socketFd);
+        m_socketFd = -1;
+        return;
+    }
+    m_notifier = std::make_unique<QSocketNotifier>(m_socketFd, QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &SingleInstance::ReadRequests);
 }
 
-void SingleInstance::AskRunningInstanceToRaise()
+void SingleInstance::ReadRequests()
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverPath);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
+    char buffer[64];
+    ssize_t got = 0;
+    bool raise = false;
+    // Drains every queued request; several starts in a row raise the window once.
+    while ((got = ::recv(m_socketFd, buffer, sizeof buffer, 0)) >= 0 || errno == EINTR) {
+        if (got >= 0 && std::string_view(buffer, static_cast<std::size_t>(got)) == kRaiseRequest)
+            raise = true;
+    }
+    if (raise)
+        emit raiseRequested();
+}
+
+void SingleInstance::AskRunningInstanceToRaise() const
+{
+    sockaddr_un address;
+    if (!FillAddress(m_socketPath, address))
         return;
-    socket.write(kRaiseRequest);
-    socket.waitForBytesWritten(kConnectTimeoutMs);
-    socket.disconnectFromServer();
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    // A datagram is queued at once or not at all; the running copy reads it from its event loop.
+    ::sendto(fd, kRaiseRequest.data(), kRaiseRequest.size(), MSG_DONTWAIT,
+             reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    ::close(fd);
 }
 
 } // namespace kalvex

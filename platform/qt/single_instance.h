@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <memory>
 
+class QSocketNotifier;
+
 namespace kalvex {
 
-// Keeps a second copy of the program from running. The first copy holds a lock file and
-// listens on a local socket, both named after the application title in the user's runtime
-// folder; a later copy finds the lock taken, asks the first to come to the front, and ends.
+// Keeps a second copy of the program from running. The first copy holds a lock on a file and
+// listens on a local datagram socket, both named after the application title in the user's
+// runtime folder; a later copy finds the lock taken, asks the first to come to the front, and
+// ends. Plain POSIX calls, so no networking library is loaded at start-up.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -25,13 +26,15 @@ signals:
     void raiseRequested();
 
 private:
-    void AskRunningInstanceToRaise();
+    void AskRunningInstanceToRaise() const;
     void Listen();
+    void ReadRequests();
 
-    QString m_lockPath;
-    QString m_serverPath;
-    std::unique_ptr<QLockFile> m_lock;
-    QLocalServer m_server;
+    QByteArray m_lockPath;
+    QByteArray m_socketPath;
+    int m_lockFd = -1;
+    int m_socketFd = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
 } // namespace kalvex

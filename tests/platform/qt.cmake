@@ -3,3 +3,11 @@ kalvex_add_gtest(kalvex_qsettings_store_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/qsettings_store_test.cpp
   LIBS kalvex_platform
 )
+kalvex_add_qttest(single_instance_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
+  LIBS kalvex_platform
+)
+kalvex_add_qttest(font_database_warm_up_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/font_database_warm_up_test.cpp
+  LIBS kalvex_platform
+)

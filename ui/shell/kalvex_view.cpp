@@ -185,6 +185,10 @@ void CKalvexView::resizeEvent(QResizeEvent* event)
         return;
     m_app.m_viewWidth = size.width();
     m_app.m_viewHeight = size.height();
+    // The size a view gets before it is first shown is laid out by the first update, which
+    // follows at once; rebuilding here too would read every factor file one more time.
+    if (!m_initialUpdateDone)
+        return;
     Rebuild();
     UpdateScrollSizes();
     viewport()->update();

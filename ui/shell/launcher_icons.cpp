@@ -2,33 +2,36 @@
 
 #include "core/group_ids.h"
 #include "ui/shell/launcher_texts.h"
-
-#include <QPainter>
-#include <QSvgRenderer>
+#include "ui/shell/program_images.h"
 
 namespace kalvex {
 
-QString GroupIconPath(int groupIndex)
+namespace {
+
+QString GroupIconName(int groupIndex)
 {
     QString name = QStringLiteral("custom");
     if (groupIndex >= 0 && groupIndex < kCustomGroupIndex) {
         name = GroupMenuLabel(groupIndex);
         name.remove(QLatin1Char('&')).remove(QLatin1Char(' '));
     }
-    return QStringLiteral(":/icons/") + name.toLower() + QStringLiteral(".svg");
+    return name.toLower();
+}
+
+} // namespace
+
+QString GroupIconPath(int groupIndex)
+{
+    return QStringLiteral(":/icons/") + GroupIconName(groupIndex) + QStringLiteral(".svg");
 }
 
 QPixmap RenderGroupIcon(int groupIndex, QSize size, qreal devicePixelRatio)
 {
-    QSvgRenderer renderer(GroupIconPath(groupIndex));
-    if (!renderer.isValid())
-        return {};
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return pixmap;
+    // Square icons are drawn at build time for the usual sizes ("<name>-<side>@<scale>x.png").
+    const QString prerendered =
+        QStringLiteral(":/icons/%1-%2@").arg(GroupIconName(groupIndex)).arg(size.width()) +
+        QStringLiteral("%1x.png");
+    return DrawnImage(GroupIconPath(groupIndex), prerendered, size, devicePixelRatio);
 }
 
 } // namespace kalvex

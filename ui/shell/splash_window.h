@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSvgRenderer>
+#include <QPixmap>
 #include <QWidget>
 
 namespace kalvex {
@@ -17,7 +17,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer m_image;
+    QPixmap m_image;
 };
 
 } // namespace kalvex

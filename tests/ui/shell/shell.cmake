@@ -14,3 +14,6 @@ kalvex_add_qttest(kalvex_e2e_test
   LIBS kalvex_options Qt6::Core)
 target_compile_definitions(kalvex_e2e_test PRIVATE KALVEX_PROGRAM="$<TARGET_FILE:kalvex>")
 add_dependencies(kalvex_e2e_test kalvex)
+kalvex_add_qttest(program_images_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/program_images_test.cpp
+  LIBS kalvex_ui)
