@@ -1,9 +1,9 @@
 #include "ui/conversion/all_units_dlg.h"
 
 #include "storage/app_state.h"
+#include "ui/controls/control_id.h"
 #include "ui/conversion/conversion_help.h"
 #include "ui/conversion/conversion_ids.h"
-#include "ui/editing/control_id.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "ui/conversion/conversion_dlg.h"
 
 #include "storage/app_state.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/focus_button.h"
 #include "ui/conversion/conversion_help.h"
 #include "ui/conversion/conversion_ids.h"
-#include "ui/editing/control_id.h"
-#include "ui/editing/focus_button.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

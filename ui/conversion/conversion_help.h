@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/editing/context_help.h"
+#include "ui/controls/context_help.h"
 
 namespace kalvex {
 

@@ -5,12 +5,12 @@
 #include "platform/qt/dialog_runner.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/image_button.h"
+#include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
-#include "ui/editing/control_id.h"
 #include "ui/editing/derive_report.h"
 #include "ui/editing/group_def_dlg.h"
-#include "ui/editing/image_button.h"
-#include "ui/editing/value_edit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

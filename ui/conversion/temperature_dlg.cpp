@@ -3,10 +3,10 @@
 #include "core/number_text.h"
 #include "core/temperature.h"
 #include "storage/app_state.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/focus_button.h"
+#include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
-#include "ui/editing/control_id.h"
-#include "ui/editing/focus_button.h"
-#include "ui/editing/value_edit.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -2,11 +2,11 @@
 
 #include "core/number_text.h"
 #include "storage/app_state.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/focus_scroll_bar.h"
+#include "ui/controls/image_button.h"
+#include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
-#include "ui/editing/control_id.h"
-#include "ui/editing/focus_scroll_bar.h"
-#include "ui/editing/image_button.h"
-#include "ui/editing/value_edit.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ui/controls/context_help.h"
 #include "ui/conversion/slider_scale.h"
-#include "ui/editing/context_help.h"
 
 #include <QDialog>
 #include <QString>

@@ -3,12 +3,12 @@
 #include "core/conversion.h"
 #include "core/group_ids.h"
 #include "storage/app_state.h"
-#include "ui/editing/context_help.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/context_help.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/image_button.h"
+#include "ui/controls/unit_combo_box.h"
+#include "ui/controls/unit_edit.h"
 #include "ui/editing/derive_report.h"
-#include "ui/editing/image_button.h"
-#include "ui/editing/unit_combo_box.h"
-#include "ui/editing/unit_edit.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -3,13 +3,13 @@
 #include "core/group_ids.h"
 #include "storage/app_state.h"
 #include "storage/settings_profile.h"
-#include "ui/conversion/drag_messages.h"
-#include "ui/conversion/str_list.h"
-#include "ui/conversion/transfer.h"
-#include "ui/editing/context_help.h"
-#include "ui/editing/control_id.h"
-#include "ui/editing/drag_list_box.h"
-#include "ui/editing/image_button.h"
+#include "ui/controls/context_help.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/drag_list_box.h"
+#include "ui/controls/drag_messages.h"
+#include "ui/controls/image_button.h"
+#include "ui/controls/str_list.h"
+#include "ui/controls/transfer.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

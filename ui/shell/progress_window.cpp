@@ -1,6 +1,6 @@
 #include "ui/shell/progress_window.h"
 
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 #include "ui/shell/centring.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "ui/shell/sys_info_dlg.h"
 
 #include "platform/qt/system_facts.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 #include "ui/shell/centring.h"
 #include "ui/shell/sys_info_format.h"
 

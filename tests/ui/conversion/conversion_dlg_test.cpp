@@ -3,11 +3,11 @@
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/unit_combo_box.h"
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
-#include "ui/editing/control_id.h"
 #include "ui/editing/group_def_dlg.h"
-#include "ui/editing/unit_combo_box.h"
 
 #include <QApplication>
 #include <QComboBox>

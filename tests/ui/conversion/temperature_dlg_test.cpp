@@ -1,8 +1,8 @@
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
+#include "ui/controls/control_id.h"
 #include "ui/conversion/temperature_dlg.h"
-#include "ui/editing/control_id.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,10 +2,10 @@
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/image_button.h"
+#include "ui/controls/unit_combo_box.h"
 #include "ui/editing/group_def_dlg.h"
-#include "ui/editing/image_button.h"
-#include "ui/editing/unit_combo_box.h"
 
 #include <QApplication>
 #include <QLabel>

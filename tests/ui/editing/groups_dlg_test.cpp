@@ -6,11 +6,11 @@
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
-#include "ui/conversion/drag_messages.h"
-#include "ui/conversion/str_list.h"
-#include "ui/conversion/transfer.h"
-#include "ui/editing/control_id.h"
-#include "ui/editing/drag_list_box.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/drag_list_box.h"
+#include "ui/controls/drag_messages.h"
+#include "ui/controls/str_list.h"
+#include "ui/controls/transfer.h"
 
 #include <QApplication>
 #include <QTest>

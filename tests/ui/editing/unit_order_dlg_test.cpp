@@ -3,7 +3,7 @@
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 #include "ui/editing/group_def_dlg.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "storage/builtin_groups.h"
 #include "storage/settings_profile.h"
 #include "tests/ui/support/isolated_environment.h"
+#include "ui/controls/control_id.h"
 #include "ui/conversion/conversion_dlg.h"
-#include "ui/editing/control_id.h"
 #include "ui/editing/unit_order_dlg.h"
 #include "ui/shell/launcher_icons.h"
 

@@ -7,7 +7,7 @@
 #include "platform/qt/system_facts.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 #include "ui/shell/about_dlg.h"
 #include "ui/shell/kalvex_app.h"
 #include "ui/shell/progress_window.h"

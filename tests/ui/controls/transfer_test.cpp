@@ -1,8 +1,8 @@
 #include "tests/ui/support/isolated_environment.h"
-#include "ui/conversion/drag_messages.h"
-#include "ui/conversion/drag_tracker.h"
-#include "ui/conversion/str_list.h"
-#include "ui/conversion/transfer.h"
+#include "ui/controls/drag_messages.h"
+#include "ui/controls/drag_tracker.h"
+#include "ui/controls/str_list.h"
+#include "ui/controls/transfer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -88,7 +88,9 @@ private slots:
         list.AddTail(QStringLiteral("Mass"));
         list.AddTail(QStringLiteral("Area"));
         list.AddTail(QStringLiteral("\u00b5m"));
-        QCOMPARE(list.Store(), QByteArray("\x03\0\0\0\x04Mass\x04" "Area\x02\xb5m", 17));
+        QCOMPARE(list.Store(), QByteArray("\x03\0\0\0\x04Mass\x04"
+                                          "Area\x02\xb5m",
+                                          17));
 
         CStrList loaded;
         loaded.AddTail(QStringLiteral("first"));

@@ -1,4 +1,4 @@
-#include "ui/editing/value_edit.h"
+#include "ui/controls/value_edit.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 
 #include <QAbstractButton>
 #include <QVariant>

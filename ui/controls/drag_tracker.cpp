@@ -1,6 +1,6 @@
-#include "ui/conversion/drag_tracker.h"
+#include "ui/controls/drag_tracker.h"
 
-#include "ui/conversion/drag_messages.h"
+#include "ui/controls/drag_messages.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -44,7 +44,8 @@ QWidget* CDragTracker::WindowAt(const QPoint& globalPos)
     QWidget* widget = QApplication::widgetAt(globalPos);
     // A list's entries live in its viewport; the list is the window that takes part.
     if (widget) {
-        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget->parentWidget()); area && area->viewport() == widget)
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget->parentWidget());
+            area && area->viewport() == widget)
             return area;
     }
     return widget;

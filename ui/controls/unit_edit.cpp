@@ -1,6 +1,6 @@
-#include "ui/editing/unit_edit.h"
+#include "ui/controls/unit_edit.h"
 
-#include "ui/editing/add_unit_command.h"
+#include "ui/controls/add_unit_command.h"
 
 #include <QKeyEvent>
 

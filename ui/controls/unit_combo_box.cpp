@@ -1,7 +1,7 @@
-#include "ui/editing/unit_combo_box.h"
+#include "ui/controls/unit_combo_box.h"
 
-#include "ui/editing/add_unit_command.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/add_unit_command.h"
+#include "ui/controls/control_id.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

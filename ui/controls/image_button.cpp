@@ -1,4 +1,4 @@
-#include "ui/editing/image_button.h"
+#include "ui/controls/image_button.h"
 
 #include <QApplication>
 #include <QImage>

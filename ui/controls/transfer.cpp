@@ -1,7 +1,7 @@
-#include "ui/conversion/transfer.h"
+#include "ui/controls/transfer.h"
 
-#include "ui/conversion/drag_tracker.h"
-#include "ui/conversion/str_list.h"
+#include "ui/controls/drag_tracker.h"
+#include "ui/controls/str_list.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +28,8 @@ bool WriteTransferFile(const QString& path, const QByteArray& bytes)
             return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return false;
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();

@@ -1,7 +1,7 @@
-#include "ui/editing/context_help.h"
+#include "ui/controls/context_help.h"
 
 #include "platform/help_service.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "ui/conversion/drag_messages.h"
+#include "ui/controls/drag_messages.h"
 
 #include "platform/qt/registered_ids.h"
 

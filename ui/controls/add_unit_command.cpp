@@ -1,6 +1,6 @@
-#include "ui/editing/add_unit_command.h"
+#include "ui/controls/add_unit_command.h"
 
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 
 #include <QKeyEvent>
 #include <QWidget>

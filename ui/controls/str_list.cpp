@@ -1,4 +1,4 @@
-#include "ui/conversion/str_list.h"
+#include "ui/controls/str_list.h"
 
 #include "core/byte_reader.h"
 #include "core/byte_writer.h"

@@ -1,6 +1,6 @@
-#include "ui/editing/focus_scroll_bar.h"
+#include "ui/controls/focus_scroll_bar.h"
 
-#include "ui/editing/paste_control.h"
+#include "ui/controls/paste_control.h"
 
 namespace kalvex {
 

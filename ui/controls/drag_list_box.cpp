@@ -1,8 +1,8 @@
-#include "ui/editing/drag_list_box.h"
+#include "ui/controls/drag_list_box.h"
 
-#include "ui/conversion/drag_messages.h"
-#include "ui/conversion/str_list.h"
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
+#include "ui/controls/drag_messages.h"
+#include "ui/controls/str_list.h"
 
 #include <QApplication>
 #include <QMouseEvent>

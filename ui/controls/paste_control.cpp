@@ -1,6 +1,6 @@
-#include "ui/editing/paste_control.h"
+#include "ui/controls/paste_control.h"
 
-#include "ui/editing/control_id.h"
+#include "ui/controls/control_id.h"
 
 #include <QWidget>
 
