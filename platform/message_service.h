@@ -5,8 +5,9 @@
 namespace kalvex {
 
 enum class MessageIcon { None, Information, Warning, Question, Stop };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// DiscardKeepEditing asks whether to drop unsaved edits: Keep Editing is the default and Escape.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, DiscardKeepEditing };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Discard, KeepEditing };
 
 struct MessageRequest {
     std::string text;    // UTF-8; "\n" breaks lines

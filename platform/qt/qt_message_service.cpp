@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kalvex {
 namespace {
@@ -34,6 +35,8 @@ QMessageBox::StandardButtons BoxButtons(MessageButtons buttons)
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::DiscardKeepEditing:
+        return QMessageBox::Discard;
     case MessageButtons::Ok:
         break;
     }
@@ -78,6 +81,15 @@ MessageAnswer QtMessageService::Show(const MessageRequest& request)
     // otherwise No for a question, as the home platform does.
     if (request.buttons == MessageButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);
+    if (request.buttons == MessageButtons::DiscardKeepEditing) {
+        // Keeping the edits is the safe answer: the default, and what Escape or closing gives.
+        QPushButton* keep = box.addButton(QMessageBox::tr("Keep Editing"), QMessageBox::RejectRole);
+        box.setDefaultButton(keep);
+        box.setEscapeButton(keep);
+        box.exec();
+        return box.clickedButton() == box.button(QMessageBox::Discard) ? MessageAnswer::Discard
+                                                                       : MessageAnswer::KeepEditing;
+    }
     return Answer(box.exec(), request.buttons);
 }
 

@@ -20,6 +20,9 @@ MessageAnswer ScriptedMessages::Show(const MessageRequest& request)
     case MessageButtons::YesNo:
         ++unexpected;
         return MessageAnswer::No;
+    case MessageButtons::DiscardKeepEditing:
+        ++unexpected;
+        return MessageAnswer::KeepEditing;
     }
     return MessageAnswer::Cancel;
 }
