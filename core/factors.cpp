@@ -1,6 +1,7 @@
 #include "core/factors.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kalvex {
 namespace {
@@ -48,6 +49,23 @@ bool Propagate(int n, int c, FactorMatrix& m)
     return missing;
 }
 
+// A factor a double holds together with its reciprocal: finite and not denormal.
+bool Representable(double factor)
+{
+    return std::isnormal(factor);
+}
+
+// An unknown factor is out of range when some unit relates both and the chained value is:
+// that is how a derivation loses it to underflow.
+bool ChainsOutOfRange(int n, int r, int c, const FactorMatrix& m)
+{
+    for (int k = 0; k < n; ++k) {
+        if (k != r && k != c && Known(m[r][k]) && Known(m[k][c]) && !Representable(m[r][k] * m[k][c]))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<UnitPair> DeriveFactors(int n, FactorMatrix& m)
@@ -81,6 +99,19 @@ std::optional<UnitPair> DeriveFactors(int n, FactorMatrix& m)
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
             if (!Known(m[r][c]))
+                return UnitPair{r, c};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<UnitPair> FirstUnrepresentableFactor(int n, const FactorMatrix& m)
+{
+    n = UsedUnits(n);
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            const double factor = m[r][c];
+            if (Known(factor) ? !Representable(factor) : ChainsOutOfRange(n, r, c, m))
                 return UnitPair{r, c};
         }
     }

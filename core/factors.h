@@ -19,6 +19,11 @@ struct UnitPair {
 // chaining could not relate every pair (the caller reports it), nothing otherwise.
 std::optional<UnitPair> DeriveFactors(int n, FactorMatrix& m);
 
+// The first pair of units 0..n-1, row by row, whose factor a double cannot hold: an entry that
+// is infinite, not a number or so small that its reciprocal overflows, or an unknown entry whose
+// value through another unit would be one of those. Nothing when every related pair is sound.
+std::optional<UnitPair> FirstUnrepresentableFactor(int n, const FactorMatrix& m);
+
 // Recomputes every factor of unit r from its factor against unit 0.
 void FillRowThroughFirstUnit(int n, int r, FactorMatrix& m);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace kalvex {
 namespace {
@@ -111,6 +112,45 @@ TEST(DeriveFactors, UnderflowingLinkNeverYieldsAnInfinity)
         for (int c = 0; c < 4; ++c)
             EXPECT_TRUE(std::isfinite(m[r][c])) << r << "," << c;
     }
+}
+
+// Units a, b = 1e300 a and c = 1e-300 a: b to c is 1e600, beyond any double.
+FactorMatrix FarApartUnits()
+{
+    FactorMatrix m = WithDiagonal(3);
+    m[1][0] = 1e300;
+    m[2][0] = 1e-300;
+    return m;
+}
+
+TEST(FirstUnrepresentableFactor, FindsThePairADerivationLosesToUnderflowOrOverflow)
+{
+    FactorMatrix m = FarApartUnits();
+    DeriveFactors(3, m);
+    const auto pair = FirstUnrepresentableFactor(3, m);
+    ASSERT_TRUE(pair.has_value());
+    EXPECT_EQ(pair->row, 1);
+    EXPECT_EQ(pair->column, 2);
+
+    FactorMatrix huge = WithDiagonal(2);
+    huge[1][0] = std::numeric_limits<double>::infinity();
+    EXPECT_TRUE(FirstUnrepresentableFactor(2, huge).has_value());
+    FactorMatrix denormal = WithDiagonal(2);
+    denormal[0][1] = 1e-310; // its reciprocal overflows
+    EXPECT_TRUE(FirstUnrepresentableFactor(2, denormal).has_value());
+}
+
+TEST(FirstUnrepresentableFactor, AcceptsWideButSoundFactorsAndUnrelatedUnits)
+{
+    FactorMatrix m = WithDiagonal(4);
+    m[1][0] = 1e300;
+    m[2][0] = 1e8;
+    DeriveFactors(4, m); // unit 3 is related to nothing: unknown, not out of range
+    EXPECT_FALSE(FirstUnrepresentableFactor(4, m).has_value());
+    // Units beyond n are not looked at.
+    FactorMatrix beyond = FarApartUnits();
+    beyond[5][5] = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(FirstUnrepresentableFactor(2, beyond).has_value());
 }
 
 TEST(FillRowThroughFirstUnit, ComputesTheRowAndItsReciprocals)

@@ -9,7 +9,9 @@
 #include "ui/controls/unit_combo_box.h"
 #include "ui/controls/unit_edit.h"
 #include "ui/editing/derive_report.h"
+#include "ui/editing/factor_text.h"
 
+#include <QAbstractItemView>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,9 +20,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace kalvex {
 namespace {
@@ -53,20 +55,38 @@ QString Numbered(const char* format, int number)
     return QString::asprintf(format, number);
 }
 
-// A decimal number with optional sign and exponent, blanks allowed around it.
-bool ReadNumber(const QString& text, double& value)
+const char* const kNullUnitText =
+    "You cannot add a null unit.  Enter a unit name in the Unit field and a conversion factor in "
+    "the Factor field, if appropriate.";
+const char* const kFactorNotPositiveText = "Factor must be greater than 0.";
+const char* const kCommaInUnitText = "A unit name or symbol cannot contain a comma.";
+
+// Lists stay this many characters wide whatever the names; longer names are elided in the list
+// and shown whole in the entry's tooltip.
+constexpr int kListCharacters = 14;
+constexpr int kFactorCharacters = 18;
+
+void FocusField(QWidget& field)
 {
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const char* first = bytes.constData();
-    const char* last = first + bytes.size();
-    if (first != last && *first == '+' && last - first > 1 && first[1] != '-')
-        ++first;
-    double parsed = 0.0;
-    const auto [end, error] = std::from_chars(first, last, parsed);
-    if (error != std::errc() || end != last || !std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
+    field.setFocus();
+    if (auto* combo = qobject_cast<QComboBox*>(&field); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
+    else if (auto* edit = qobject_cast<QLineEdit*>(&field))
+        edit->selectAll();
+}
+
+void ShowFullNameAsTip(QComboBox& list, int index)
+{
+    list.setItemData(index, list.itemText(index), Qt::ToolTipRole);
+}
+
+void KeepListNarrow(QComboBox& list)
+{
+    list.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list.setMinimumContentsLength(kListCharacters);
+    list.view()->setTextElideMode(Qt::ElideRight);
+    QObject::connect(&list, &QComboBox::currentTextChanged, &list,
+                     [&list](const QString& text) { list.setToolTip(text); });
 }
 
 QLabel* NewLabel(const QString& text, QWidget* parent, int id = 0, const QString& objectName = {})
@@ -115,6 +135,9 @@ void CGroupDefDlg::BuildControls()
     m_symbolEdit = new CUnitEdit(this);
     SetControlId(*m_symbolEdit, 105, QStringLiteral("symbolEdit"));
     m_symbolEdit->setMaxLength(10);
+    KeepListNarrow(*m_baseList);
+    KeepListNarrow(*m_unitList);
+    m_factorEdit->setMinimumWidth(m_factorEdit->fontMetrics().averageCharWidth() * kFactorCharacters);
 
     m_addButton = new CImageButton(107, tr("Add Unit"), this);
     SetControlId(*m_addButton, 107, QStringLiteral("addButton"));
@@ -139,6 +162,9 @@ void CGroupDefDlg::BuildControls()
     m_statusLabel = NewLabel({}, this, 113, QStringLiteral("statusLabel"));
     m_hintLabel = NewLabel({}, this, 115, QStringLiteral("hintLabel"));
     m_hintLabel->setWordWrap(true);
+    // Names come from files and the user: shown as typed, never as markup.
+    for (QLabel* label : {m_countLabel, m_statusLabel, m_hintLabel})
+        label->setTextFormat(Qt::PlainText);
 
     auto* texts = NewFrame(7500, this);
     auto* textsLayout = new QGridLayout(texts);
@@ -251,6 +277,9 @@ void CGroupDefDlg::Open(int signedUnitCount)
         m_unitList->lineEdit()->setReadOnly(true);
     }
     WriteFields();
+    m_openedCopy = m_copy;
+    m_openedName = m_groupName;
+    m_openedDescription = m_description;
     m_unitList->setFocus();
 }
 
@@ -261,25 +290,28 @@ void CGroupDefDlg::showEvent(QShowEvent* event)
         move(shown->availableGeometry().center() - rect().center());
 }
 
-bool CGroupDefDlg::ReadFields()
+void CGroupDefDlg::ReadTexts()
 {
     m_groupName = m_nameEdit->text();
     m_description = m_descriptionEdit->text();
     m_baseIndex = m_baseList->currentIndex();
     m_unitSelection = m_unitList->SelectedIndex();
     m_unitName = m_unitList->currentText();
-    double factor = 0.0;
-    if (!ReadNumber(m_factorEdit->text(), factor)) {
-        // The fields after the factor keep what they last read, as the field exchange stops here.
+    m_symbol = m_symbolEdit->text();
+}
+
+bool CGroupDefDlg::ReadFields()
+{
+    ReadTexts();
+    const std::optional<double> factor = ReadFactorText(m_factorEdit->text());
+    if (!factor) {
         m_app.services.messages->Beep(MessageIcon::Warning);
         m_app.services.messages->Show(
             {"Please enter a number.", "", MessageButtons::Ok, MessageIcon::Warning});
-        m_factorEdit->setFocus();
-        m_factorEdit->selectAll();
+        FocusField(*m_factorEdit);
         return false;
     }
-    m_factor = factor;
-    m_symbol = m_symbolEdit->text();
+    m_factor = *factor;
     return true;
 }
 
@@ -309,10 +341,78 @@ void CGroupDefDlg::EnableUnitControls(bool enabled)
         control->setEnabled(enabled);
 }
 
-void CGroupDefDlg::Refuse(const char* text)
+void CGroupDefDlg::Refuse(const QString& text)
 {
     m_app.services.messages->Beep(MessageIcon::Information);
-    m_app.services.messages->Show({text, "", MessageButtons::Ok, MessageIcon::Information});
+    m_app.services.messages->Show({text.toStdString(), "", MessageButtons::Ok, MessageIcon::Information});
+}
+
+void CGroupDefDlg::RefuseAt(QWidget& field, const QString& text)
+{
+    Refuse(text);
+    FocusField(field);
+}
+
+bool CGroupDefDlg::UnitTextsAcceptable()
+{
+    if (m_unitName.isEmpty()) {
+        m_app.services.messages->Show({kNullUnitText, "", MessageButtons::Ok, MessageIcon::Stop});
+        FocusField(*m_unitList);
+        return false;
+    }
+    const QChar comma(QLatin1Char(','));
+    if (m_unitName.contains(comma)) {
+        RefuseAt(*m_unitList, tr(kCommaInUnitText));
+        return false;
+    }
+    if (m_symbol.contains(comma)) {
+        RefuseAt(*m_symbolEdit, tr(kCommaInUnitText));
+        return false;
+    }
+    return true;
+}
+
+bool CGroupDefDlg::AcceptableGroupName()
+{
+    // A standard group without a name of its own shows its built-in one; a custom group has no other.
+    if (!m_creating && !IsCustomGroup(m_groupId))
+        return true;
+    if (!m_groupName.trimmed().isEmpty())
+        return true;
+    RefuseAt(*m_nameEdit, tr("You must enter a group name."));
+    return false;
+}
+
+bool CGroupDefDlg::FactorFits(int unit, int unitCount, bool clear)
+{
+    GroupWorkingCopy trial = m_copy;
+    if (unit >= m_copy.Count())
+        trial.StoreUnit(unit, m_unitName.toStdString(), m_symbol.toStdString(), false);
+    trial.SetCount(unitCount);
+    trial.PairUpdate(unit, m_baseIndex, m_factor, clear);
+    if (DerivationFits(std::move(trial)))
+        return true;
+    FocusField(*m_factorEdit);
+    return false;
+}
+
+bool CGroupDefDlg::DerivationFits(GroupWorkingCopy trial)
+{
+    DeriveFactors(trial.Count(), trial.Factors());
+    const std::optional<UnitPair> pair = FirstUnrepresentableFactor(trial.Count(), trial.Factors());
+    if (!pair)
+        return true;
+    Refuse(tr("The factor for converting '%1' to '%2' would be too large or too small to store. "
+              "Nothing was changed.")
+               .arg(QString::fromStdString(UnitName(trial.Unit(pair->row))),
+                    QString::fromStdString(UnitName(trial.Unit(pair->column)))));
+    return false;
+}
+
+bool CGroupDefDlg::Changed()
+{
+    ReadTexts();
+    return !(m_copy == m_openedCopy) || m_groupName != m_openedName || m_description != m_openedDescription;
 }
 
 int CGroupDefDlg::FindUnit(const QString& name) const
@@ -328,11 +428,14 @@ void CGroupDefDlg::AppendEntry(const QString& name)
 {
     m_baseList->addItem(name);
     m_unitList->addItem(name);
+    ShowFullNameAsTip(*m_baseList, m_baseList->count() - 1);
+    ShowFullNameAsTip(*m_unitList, m_unitList->count() - 1);
 }
 
 void CGroupDefDlg::OnSelectBaseUnit(int index)
 {
-    ReadFields();
+    // The factor field is about to show the new pair's factor, so whatever it held is not read.
+    ReadTexts();
     m_baseIndex = index;
     if (m_unitSelection < 0 || index < 0)
         return;
@@ -342,7 +445,7 @@ void CGroupDefDlg::OnSelectBaseUnit(int index)
 
 void CGroupDefDlg::OnSelectUnit(int index)
 {
-    ReadFields();
+    ReadTexts();
     if (index < 0 || index >= m_copy.Count())
         return;
     m_lastSelectedUnit = index;
@@ -356,27 +459,25 @@ void CGroupDefDlg::OnSelectUnit(int index)
 
 void CGroupDefDlg::OnAddUnit()
 {
-    ReadFields();
+    if (!ReadFields())
+        return;
     if (!m_mayChangeUnits) {
         ChangeUnit();
         return;
     }
     const QString name = m_unitName;
-    if (name.isEmpty()) {
-        m_app.services.messages->Show(
-            {"You cannot add a null unit.  Enter a unit name in the Unit field and a "
-             "conversion factor in the Factor field, if appropriate.",
-             "", MessageButtons::Ok, MessageIcon::Stop});
+    if (!UnitTextsAcceptable())
         return;
-    }
     if (m_copy.Count() == 0) {
         AddFirstUnit();
         return;
     }
     if (!(m_factor > 0.0)) {
-        Refuse("Factor must be greater than 0.");
+        RefuseAt(*m_factorEdit, tr(kFactorNotPositiveText));
         return;
     }
+    if (m_baseIndex < 0)
+        m_baseIndex = 0;
     int unit = FindUnit(name);
     const char* verb = "added";
     if (unit >= 0) {
@@ -387,16 +488,20 @@ void CGroupDefDlg::OnAddUnit()
             {question.toStdString(), "", MessageButtons::YesNo, MessageIcon::Question});
         if (answer != MessageAnswer::Yes) {
             m_symbol = QString::fromStdString(UnitSymbol(m_copy.Unit(unit)));
-            m_factor = m_copy.Factor(unit, std::max(m_baseIndex, 0));
+            m_factor = m_copy.Factor(unit, m_baseIndex);
             WriteFields();
             return;
         }
         verb = "changed";
+        if (unit != m_baseIndex && !FactorFits(unit, m_copy.Count(), true))
+            return;
     } else if (m_copy.Count() == kMaxUnits) {
-        Refuse("You have reached the unit limit.  Delete some units to add others.");
+        Refuse(tr("You have reached the unit limit.  Delete some units to add others."));
         return;
     } else {
         unit = m_copy.Count();
+        if (!FactorFits(unit, unit + 1, true))
+            return;
         AppendEntry(name);
         m_copy.SetCount(unit + 1);
     }
@@ -425,8 +530,6 @@ void CGroupDefDlg::StoreUnitAndFactor(int unit, const char* verb, bool clear)
     const QString prefix = truncated ? QStringLiteral("(truncated) ") : QString();
     const QString quotedName =
         QStringLiteral("Unit '") + m_unitName + QStringLiteral("' ") + QLatin1String(verb);
-    if (m_baseIndex < 0)
-        m_baseIndex = 0;
     if (unit == m_baseIndex) {
         m_factor = 1.0;
         m_status = prefix + quotedName + QStringLiteral(", any factor change ignored.");
@@ -440,8 +543,8 @@ void CGroupDefDlg::StoreUnitAndFactor(int unit, const char* verb, bool clear)
 
 void CGroupDefDlg::OnChangeUnit()
 {
-    ReadFields();
-    ChangeUnit();
+    if (ReadFields())
+        ChangeUnit();
 }
 
 void CGroupDefDlg::ChangeUnit()
@@ -450,24 +553,43 @@ void CGroupDefDlg::ChangeUnit()
         return;
     const int unit = m_unitSelection >= 0 ? m_unitSelection : m_lastSelectedUnit;
     if (unit < 0) {
-        Refuse("You must select a unit before you can change it.");
+        RefuseAt(*m_unitList, tr("You must select a unit before you can change it."));
         return;
     }
     if (!(m_factor > 0.0)) {
-        Refuse("Factor must be greater than 0.");
+        RefuseAt(*m_factorEdit, tr(kFactorNotPositiveText));
         return;
     }
+    if (m_mayChangeUnits) {
+        if (!UnitTextsAcceptable())
+            return;
+        // Two units of one name could not be told apart in any list, nor deleted reliably.
+        const int namesake = FindUnit(m_unitName);
+        if (namesake >= 0 && namesake != unit) {
+            RefuseAt(*m_unitList, m_unitName + QStringLiteral(" already exists."));
+            return;
+        }
+    }
+    if (m_baseIndex < 0)
+        m_baseIndex = 0;
+    if (unit != m_baseIndex && !FactorFits(unit, m_copy.Count(), false))
+        return;
     m_baseList->setItemText(unit, m_unitName);
     m_unitList->setItemText(unit, m_unitName);
+    ShowFullNameAsTip(*m_baseList, unit);
+    ShowFullNameAsTip(*m_unitList, unit);
     m_unitSelection = unit;
     StoreUnitAndFactor(unit, "changed", false);
 }
 
 void CGroupDefDlg::OnDeleteUnit()
 {
-    ReadFields();
+    ReadTexts();
     const int count = m_copy.Count();
-    const int unit = count > 0 ? FindUnit(m_unitName) : -1;
+    if (count == 0)
+        return;
+    // The unit shown as selected is the one deleted; a typed name picks the unit of that name.
+    const int unit = m_unitSelection >= 0 ? m_unitSelection : FindUnit(m_unitName);
     if (unit < 0)
         return;
     const QString name = m_unitName;
@@ -498,17 +620,20 @@ void CGroupDefDlg::OnDeleteUnit()
 
 void CGroupDefDlg::OnCalculate()
 {
-    ReadFields();
+    if (!ReadFields())
+        return;
     if (m_copy.Count() == 0 || m_unitSelection < 0 || m_baseIndex < 0)
         return;
     if (m_unitSelection == m_baseIndex) {
-        Refuse("Cannot calculate when Base Unit and Unit are the same.");
+        Refuse(tr("Cannot calculate when Base Unit and Unit are the same."));
         return;
     }
     if (m_factor == 0.0) {
-        Refuse("Factor entered is zero.  Cannot calculate.");
+        RefuseAt(*m_factorEdit, tr("Factor entered is zero.  Cannot calculate."));
         return;
     }
+    if (!FactorFits(m_unitSelection, m_copy.Count(), true))
+        return;
     m_copy.PairUpdate(m_unitSelection, m_baseIndex, m_factor, true);
     DeriveFactorsReporting(m_copy.Count(), m_copy.Factors(), m_copy.Units(), m_app.services);
     WriteFields();
@@ -516,18 +641,37 @@ void CGroupDefDlg::OnCalculate()
 
 void CGroupDefDlg::OnAccept()
 {
-    ReadFields();
+    if (!ReadFields() || !AcceptableGroupName())
+        return;
     const int count = m_copy.Count();
     if (count < 2) {
-        Refuse("You must have at least two units defined.");
+        Refuse(tr("You must have at least two units defined."));
         return;
     }
+    if (!DerivationFits(m_copy))
+        return;
     DeriveFactorsReporting(count, m_copy.Factors(), m_copy.Units(), m_app.services);
     CConversion& group = m_app.m_current;
-    m_copy.CopyTo(group);
+    if (m_creating)
+        m_copy.CopyToNewGroup(group);
+    else
+        m_copy.CopyTo(group);
     group.m_name = m_groupName.toStdString();
     group.m_description = m_description.toStdString();
     done(count);
+}
+
+void CGroupDefDlg::reject()
+{
+    if (Changed()) {
+        m_app.services.messages->Beep(MessageIcon::Question);
+        const MessageAnswer answer = m_app.services.messages->Show(
+            {tr("You changed this group. Do you wish to discard the changes?").toStdString(), "",
+             MessageButtons::DiscardKeepEditing, MessageIcon::Question});
+        if (answer != MessageAnswer::Discard)
+            return;
+    }
+    QDialog::reject();
 }
 
 void CGroupDefDlg::OnHelp()

@@ -31,17 +31,31 @@ public:
     bool Creating() const { return m_creating; }
     const GroupWorkingCopy& WorkingCopy() const { return m_copy; }
 
+    // Escape, Cancel and closing the window: asks first when the group was changed.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
     void Open(int signedUnitCount);
-    // Reads every bound field from the controls; false when the factor does not read as a number.
+    // Reads every bound field but the factor from the controls.
+    void ReadTexts();
+    // Reads every bound field; a factor that is not a number is refused and nothing else is read.
     bool ReadFields();
     void WriteFields();
     void EnableUnitControls(bool enabled);
-    void Refuse(const char* text);
+    void Refuse(const QString& text);
+    // Refuses and puts the input focus on the field to correct, which keeps what was typed.
+    void RefuseAt(QWidget& field, const QString& text);
+    // A unit name and symbol the unit strings can hold: a name, and no comma, which would split them.
+    bool UnitTextsAcceptable();
+    // Whether storing the factor between a unit and the base keeps every pair of units within
+    // what a double holds, checked on a trial copy; otherwise refuses, naming the pair.
+    bool FactorFits(int unit, int unitCount, bool clear);
+    bool DerivationFits(GroupWorkingCopy trial);
+    bool Changed();
 
     void OnSelectBaseUnit(int index);
     void OnSelectUnit(int index);
@@ -53,6 +67,7 @@ private:
     void OnAccept();
     void OnHelp();
 
+    bool AcceptableGroupName();
     void AddFirstUnit();
     void StoreUnitAndFactor(int unit, const char* verb, bool clear);
     int FindUnit(const QString& name) const;
@@ -64,6 +79,10 @@ private:
     bool m_creating = false;
     int m_newCustomNumber = 0;
     GroupWorkingCopy m_copy;
+    // What Open showed, to tell whether anything was changed since.
+    GroupWorkingCopy m_openedCopy;
+    QString m_openedName;
+    QString m_openedDescription;
 
     // Bound fields, exchanged with the controls by ReadFields and WriteFields.
     QString m_groupName;

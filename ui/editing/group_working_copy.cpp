@@ -1,6 +1,7 @@
 #include "ui/editing/group_working_copy.h"
 
 #include "core/conversion.h"
+#include "storage/group_building.h"
 
 #include <algorithm>
 
@@ -8,6 +9,8 @@ namespace kalvex {
 namespace {
 
 constexpr std::size_t kSize = kMaxUnits;
+// The conversion window lists at most 15 chosen units.
+constexpr int kMaxShownUnits = 15;
 
 bool IsContinuationByte(char c)
 {
@@ -38,8 +41,10 @@ void GroupWorkingCopy::LoadFrom(const CConversion& group, int n)
     m_count = std::clamp(n, 0, kMaxUnits);
     m_units = {};
     m_factors = {};
+    m_loadedNumber = {};
     for (std::size_t i = 0; i < std::size_t(m_count); ++i) {
         m_units[i] = group.m_units[i];
+        m_loadedNumber[i] = int(i) + 1;
         for (std::size_t j = 0; j < std::size_t(m_count); ++j)
             m_factors[i][j] = group.m_factors[i][j];
         m_factors[i][i] = 1.0;
@@ -56,6 +61,31 @@ void GroupWorkingCopy::CopyTo(CConversion& group) const
         }
     }
     group.m_unitCount = std::uint16_t(m_count);
+    RenumberUnitOrder(group);
+}
+
+void GroupWorkingCopy::CopyToNewGroup(CConversion& group) const
+{
+    group = CConversion{};
+    StartNewGroup(group);
+    CopyTo(group);
+    SetSequentialOrder(group, m_count);
+    group.m_shownCount = std::uint16_t(std::min(m_count, kMaxShownUnits));
+}
+
+void GroupWorkingCopy::RenumberUnitOrder(CConversion& group) const
+{
+    std::array<std::uint16_t, kMaxUnits> order{};
+    std::size_t kept = 0;
+    const std::size_t listed = std::min<std::size_t>(group.m_shownCount, kSize);
+    for (std::size_t k = 0; k < listed; ++k) {
+        const auto now =
+            std::find(m_loadedNumber.begin(), m_loadedNumber.begin() + m_count, int(group.m_unitOrder[k]));
+        if (group.m_unitOrder[k] != 0 && now != m_loadedNumber.begin() + m_count)
+            order[kept++] = std::uint16_t(now - m_loadedNumber.begin() + 1);
+    }
+    group.m_unitOrder = order;
+    group.m_shownCount = std::uint16_t(kept);
 }
 
 bool GroupWorkingCopy::StoreUnit(int u, const std::string& name, const std::string& symbol,
@@ -98,8 +128,10 @@ void GroupWorkingCopy::RemoveUnit(int d)
     for (std::size_t r = di; r + 1 < kSize; ++r) {
         m_units[r] = m_units[r + 1];
         m_factors[r] = m_factors[r + 1];
+        m_loadedNumber[r] = m_loadedNumber[r + 1];
     }
     m_units[kSize - 1].clear();
+    m_loadedNumber[kSize - 1] = 0;
     m_factors[kSize - 1] = {};
     for (std::size_t r = 0; r + 1 < n; ++r) {
         for (std::size_t c = di; c + 1 < kSize; ++c)

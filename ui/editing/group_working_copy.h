@@ -18,7 +18,14 @@ public:
     // Takes the first n units and the n x n factors of a group; every diagonal entry becomes 1.0.
     void LoadFrom(const CConversion& group, int n);
     // Hands units and factors to a group: all 30 unit slots, the n x n factors and zeros elsewhere.
+    // The group's unit order keeps the units it listed that are still here, under their new
+    // numbers, and its shown count follows.
     void CopyTo(CConversion& group) const;
+    // Hands the units and factors to a group being created, with every other field of the
+    // record set afresh: the units in their own order, 6 digits, fixed notation.
+    void CopyToNewGroup(CConversion& group) const;
+
+    bool operator==(const GroupWorkingCopy&) const = default;
 
     int Count() const { return m_count; }
     void SetCount(int n) { m_count = n; }
@@ -41,7 +48,11 @@ public:
     void RemoveUnit(int d);
 
 private:
+    void RenumberUnitOrder(CConversion& group) const;
+
     int m_count = 0;
+    // The 1-based number each unit had in the group it was loaded from; 0 for a unit added since.
+    std::array<int, kMaxUnits> m_loadedNumber{};
     std::array<std::string, kMaxUnits> m_units;
     FactorMatrix m_factors{};
 };

@@ -1,20 +1,23 @@
 #include "ui/shell/launcher_commands.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "platform/qt/dialog_runner.h"
+#include "platform/settings_store.h"
 #include "storage/app_state.h"
 #include "storage/inventory_check.h"
 #include "storage/settings_profile.h"
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/conversion/temperature_dlg.h"
-#include "ui/editing/derive_report.h"
 #include "ui/editing/group_def_dlg.h"
 #include "ui/editing/groups_dlg.h"
 #include "ui/editing/unit_order_dlg.h"
 #include "ui/shell/launcher_texts.h"
 
+#include <QString>
 #include <algorithm>
+#include <filesystem>
 #include <numeric>
 
 namespace kalvex {
@@ -22,6 +25,21 @@ namespace kalvex {
 namespace {
 constexpr int kMaxCustomGroups = 1;
 constexpr int kFirstCustomGroupId = kAccelerationId + 1;
+
+const char* const kCustomFileExistsText =
+    "A new custom group cannot be created: the file %1 already exists. It holds a group the "
+    "settings do not list, and it is kept as it is.";
+const char* const kCustomFileNotSavedText =
+    "The new custom group could not be saved in %1. Check that the folder can be written.";
+const char* const kCustomNotCountedText =
+    "The settings could not be saved, so the new group \"%1\" will not be listed. Its file %2 "
+    "is kept; check that the settings file can be written.";
+
+// The group counts are written directly to learn whether the store kept them.
+bool Store(ISettingsStore& store, const IntSetting& setting, int value)
+{
+    return store.WriteInt(setting.section, setting.key, value);
+}
 } // namespace
 
 LauncherCommands::LauncherCommands(AppState& app, QWidget& owner, std::function<void()> rebuild)
@@ -84,16 +102,31 @@ void LauncherCommands::NewCustom()
         return;
     }
     const int groupId = kFirstCustomGroupId + m_app.m_numCust;
+    const std::string file = FactorFileName(m_app.m_factorPath, groupId);
+    std::error_code error;
+    // A file the settings do not count is still somebody's group: never write over it.
+    if (std::filesystem::exists(file, error) || error) {
+        Warn(QString::fromLatin1(kCustomFileExistsText).arg(QString::fromStdString(file)).toStdString());
+        return;
+    }
     CGroupDefDlg dialog(m_app, groupId, 0, &m_owner);
     const int unitCount = m_app.services.dialogs->Run(dialog);
     if (unitCount == 0)
         return;
+    CConversion& group = m_app.m_current;
+    ISettingsStore& settings = *m_app.services.settings;
+    group.Commit(groupId, unitCount, m_app.m_factorPath, settings, *m_app.services.clock);
+    if (!std::filesystem::exists(file, error)) {
+        Warn(QString::fromLatin1(kCustomFileNotSavedText).arg(QString::fromStdString(file)).toStdString());
+        return;
+    }
     ++m_app.m_numCust;
     ++m_app.m_numActCust;
-    m_app.m_current.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings,
-                           *m_app.services.clock);
-    WriteSetting(*m_app.services.settings, profile::kNumCust, m_app.m_numCust);
-    WriteSetting(*m_app.services.settings, profile::kNumActCust, m_app.m_numActCust);
+    const bool counted = Store(settings, profile::kNumCust, m_app.m_numCust);
+    if (!(Store(settings, profile::kNumActCust, m_app.m_numActCust) && counted))
+        Warn(QString::fromLatin1(kCustomNotCountedText)
+                 .arg(QString::fromStdString(group.m_name), QString::fromStdString(file))
+                 .toStdString());
     CheckInventoryAndRebuild();
 }
 
@@ -130,7 +163,8 @@ void LauncherCommands::CommitEdited(int groupId, int unitCount)
 {
     BusyScope busy(*m_app.services.busy);
     CConversion& group = m_app.m_current;
-    DeriveFactorsReporting(unitCount, group.m_factors, group.m_units, m_app.services);
+    // The editor has derived and reported these factors on its OK already; one report is enough.
+    DeriveFactors(unitCount, group.m_factors);
     group.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings, *m_app.services.clock);
     m_rebuild();
 }
