@@ -64,7 +64,9 @@ const char* const kCommaInUnitText = "A unit name or symbol cannot contain a com
 // Lists stay this many characters wide whatever the names; longer names are elided in the list
 // and shown whole in the entry's tooltip.
 constexpr int kListCharacters = 14;
-constexpr int kFactorCharacters = 18;
+// The factor field is wide enough for a factor of 15 significant digits, such as one third.
+const char* const kTypicalLongFactor = "0.333333333333333";
+constexpr int kFieldFrameWidth = 12;
 
 void FocusField(QWidget& field)
 {
@@ -137,7 +139,8 @@ void CGroupDefDlg::BuildControls()
     m_symbolEdit->setMaxLength(10);
     KeepListNarrow(*m_baseList);
     KeepListNarrow(*m_unitList);
-    m_factorEdit->setMinimumWidth(m_factorEdit->fontMetrics().averageCharWidth() * kFactorCharacters);
+    m_factorEdit->setMinimumWidth(
+        m_factorEdit->fontMetrics().horizontalAdvance(QLatin1String(kTypicalLongFactor)) + kFieldFrameWidth);
 
     m_addButton = new CImageButton(107, tr("Add Unit"), this);
     SetControlId(*m_addButton, 107, QStringLiteral("addButton"));
@@ -165,6 +168,8 @@ void CGroupDefDlg::BuildControls()
     // Names come from files and the user: shown as typed, never as markup.
     for (QLabel* label : {m_countLabel, m_statusLabel, m_hintLabel})
         label->setTextFormat(Qt::PlainText);
+    // A long unit name in the status must not widen the dialog; the tooltip shows it whole.
+    m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* texts = NewFrame(7500, this);
     auto* textsLayout = new QGridLayout(texts);
@@ -303,6 +308,9 @@ void CGroupDefDlg::ReadTexts()
 bool CGroupDefDlg::ReadFields()
 {
     ReadTexts();
+    // Before the first unit exists the factor field is disabled: nothing typed there to read.
+    if (!m_factorEdit->isEnabled())
+        return true;
     const std::optional<double> factor = ReadFactorText(m_factorEdit->text());
     if (!factor) {
         m_app.services.messages->Beep(MessageIcon::Warning);
@@ -331,6 +339,7 @@ void CGroupDefDlg::WriteFields()
     m_symbolEdit->setText(m_symbol);
     m_countLabel->setText(QString::number(m_copy.Count()));
     m_statusLabel->setText(m_status);
+    m_statusLabel->setToolTip(m_status);
     m_hintLabel->setText(m_hint);
 }
 

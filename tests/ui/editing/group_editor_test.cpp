@@ -1,4 +1,5 @@
 #include "core/group_ids.h"
+#include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
@@ -15,6 +16,7 @@
 #include <memory>
 
 using namespace kalvex;
+using kalvex::testing::GroupEditorDriver;
 using kalvex::testing::TestApp;
 
 namespace {
@@ -56,26 +58,14 @@ private:
     QString Text(int id) { return FindControl<QLabel>(*m_dlg, id)->text(); }
     double M(int r, int c) const { return m_dlg->WorkingCopy().Factor(r, c); }
 
-    static void Type(QLineEdit* field, const QString& text)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
+    GroupEditorDriver Driver() const { return GroupEditorDriver(*m_dlg); }
+    static void Type(QLineEdit* field, const QString& text) { GroupEditorDriver::Type(field, text); }
     static void Enter(QWidget* field) { QTest::keyClick(field, Qt::Key_Return); }
-    void Click(int id) { QTest::mouseClick(FindControl<QAbstractButton>(*m_dlg, id), Qt::LeftButton); }
-    static void Choose(QComboBox* list, int index)
-    {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
+    void Click(int id) { Driver().Click(id); }
+    static void Choose(QComboBox* list, int index) { GroupEditorDriver::Choose(list, index); }
     void AddUnit(const QString& name, const QString& symbol, const QString& factor)
     {
-        Type(UnitField(), name);
-        Type(Edit(105), symbol);
-        Type(Edit(102), factor);
-        Enter(Edit(102));
+        Driver().AddUnit(name, symbol, factor);
     }
     std::string LastText() const { return m_t->messages.Last() ? m_t->messages.Last()->text : std::string(); }
 
@@ -323,13 +313,99 @@ private slots:
         QCOMPARE(m_t->messages.Last()->icon, MessageIcon::Stop);
         QCOMPARE(m_t->messages.beeps.size(), std::size_t(3)); // the null unit box has no beep
         QVERIFY(unchanged());
+    }
 
-        // A factor that is not a number is reported, and the last good factor is used.
+    void aFactorThatIsNotANumberStopsEveryOperation()
+    {
+        MakeGroup(m_t->state.m_current, 3);
+        Open(kDistance, 3);
+        const GroupWorkingCopy before = m_dlg->WorkingCopy();
+        const QString texts[] = {QStringLiteral("3,28084"), QStringLiteral("abc"), QStringLiteral("1e999")};
+        for (const QString& text : texts) {
+            // Add: a new unit with a good symbol is not added, whatever factor read well before.
+            AddUnit(QStringLiteral("foot"), QStringLiteral("ft"), text);
+            QCOMPARE(LastText(), std::string("Please enter a number."));
+            QCOMPARE(UnitField()->text(), QStringLiteral("foot"));
+            QCOMPARE(Edit(105)->text(), QStringLiteral("ft"));
+            QCOMPARE(Edit(102)->text(), text);
+            QCOMPARE(QApplication::focusWidget(), Edit(102));
+            // Change and Calc on a chosen unit stop as well.
+            Choose(Combo(104), 2);
+            Type(Edit(105), QStringLiteral("zz"));
+            Type(Edit(102), text);
+            Click(118);
+            Click(80);
+            QCOMPARE(Edit(102)->text(), text);
+            QVERIFY(m_dlg->WorkingCopy() == before);
+        }
+        QCOMPARE(m_t->messages.shown.size(), std::size_t(9));
+
+        // The value field's fractions and mixed numbers are numbers here too.
+        AddUnit(QStringLiteral("third"), QStringLiteral("t"), QStringLiteral("1/3"));
+        AddUnit(QStringLiteral("more"), QStringLiteral("m"), QStringLiteral(" 2 1/2 "));
+        QCOMPARE(m_dlg->UnitCount(), 5);
+        QCOMPARE(M(3, 0), 1.0 / 3.0);
+        QCOMPARE(M(4, 0), 2.5);
+    }
+
+    void namesTheFileOrTheListsCannotHoldAreRefused()
+    {
+        MakeGroup(m_t->state.m_current, 3);
+        Open(CustomGroupId(1), 3);
+        const GroupWorkingCopy before = m_dlg->WorkingCopy();
+        const QString comma = QStringLiteral("A unit name or symbol cannot contain a comma.");
+        AddUnit(QStringLiteral("rod,pole"), QStringLiteral("rd"), QStringLiteral("5"));
+        QCOMPARE(QString::fromStdString(LastText()), comma);
+        QCOMPARE(QApplication::focusWidget(), Combo(104));
+        AddUnit(QStringLiteral("rod"), QStringLiteral("r,p"), QStringLiteral("5"));
+        QCOMPARE(QString::fromStdString(LastText()), comma);
+        QCOMPARE(QApplication::focusWidget(), Edit(105));
+
+        // Change may not give a unit another unit's name, in any case; nor an empty one.
+        Choose(Combo(104), 1);
+        Type(UnitField(), QStringLiteral("U2"));
+        Click(118);
+        QCOMPARE(LastText(), std::string("U2 already exists."));
+        Type(UnitField(), QString());
+        Click(118);
+        QVERIFY(LastText().starts_with("You cannot add a null unit."));
+        QCOMPARE(Combo(104)->itemText(1), QStringLiteral("u1"));
+        QVERIFY(m_dlg->WorkingCopy() == before);
+
+        Type(Edit(100), QStringLiteral("  "));
+        Click(699);
+        QCOMPARE(LastText(), std::string("You must enter a group name."));
+        QCOMPARE(QApplication::focusWidget(), Edit(100));
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(m_t->state.m_current.m_units[1], std::string("u1,s1"));
+    }
+
+    void deleteRemovesTheSelectedUnitEvenWhenAnotherHasItsName()
+    {
+        // Files written before names were checked can hold two units of one name.
+        MakeGroup(m_t->state.m_current, 3);
+        m_t->state.m_current.m_units[2] = "u0,second";
+        Open(kDistance, 3);
         Choose(Combo(104), 2);
-        Type(Edit(102), QStringLiteral("abc"));
-        Click(80);
-        QCOMPARE(LastText(), std::string("Please enter a number."));
-        QCOMPARE(M(2, 0), 0.25);
+        Click(117);
+        QCOMPARE(m_dlg->UnitCount(), 2);
+        QCOMPARE(m_dlg->WorkingCopy().Unit(0), std::string("u0,s0"));
+        QCOMPARE(m_dlg->WorkingCopy().Unit(1), std::string("u1,s1"));
+        QCOMPARE(Text(113), QStringLiteral("Unit 'u0' deleted."));
+    }
+
+    void longNamesNeitherWidenTheEditorNorSqueezeTheFactor()
+    {
+        MakeGroup(m_t->state.m_current, 2);
+        Open(kDistance, 2);
+        const int width = m_dlg->sizeHint().width();
+        const QString longName(41, QLatin1Char('W'));
+        AddUnit(longName, QStringLiteral("w"), QStringLiteral("2"));
+        QCOMPARE(m_dlg->sizeHint().width(), width);
+        QVERIFY(Edit(102)->width() >=
+                Edit(102)->fontMetrics().horizontalAdvance(QStringLiteral("0.333333333333333")));
+        QCOMPARE(Combo(104)->itemData(2, Qt::ToolTipRole).toString(), longName);
+        QCOMPARE(Combo(101)->itemData(2, Qt::ToolTipRole).toString(), longName);
     }
 
     void changeRenamesTheSelectedOrLastChosenUnit()
@@ -402,12 +478,34 @@ private slots:
         QCOMPARE(m_t->help.topics.back(), 1220);
     }
 
+    void leavingWithChangesAsksFirst()
+    {
+        MakeGroup(m_t->state.m_current, 3);
+        Open(kDistance, 3);
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+        QVERIFY(!m_dlg->isVisible());
+        QVERIFY(m_t->messages.shown.empty());
+
+        Open(kDistance, 3);
+        Type(Edit(108), QStringLiteral("changed"));
+        m_t->messages.Answer(MessageAnswer::KeepEditing);
+        QTest::keyClick(Edit(108), Qt::Key_Escape);
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(m_t->messages.Last()->buttons, MessageButtons::DiscardKeepEditing);
+        m_t->messages.Answer(MessageAnswer::KeepEditing);
+        m_dlg->close();
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(m_t->messages.shown.size(), std::size_t(2));
+    }
+
     void cancelReturnsZeroAndLeavesTheGroup()
     {
         MakeGroup(m_t->state.m_current, 3);
         Open(kDistance, 3);
         AddUnit(QStringLiteral("more"), QString(), QStringLiteral("2"));
+        m_t->messages.Answer(MessageAnswer::Discard);
         Click(700);
+        QCOMPARE(m_t->messages.Last()->buttons, MessageButtons::DiscardKeepEditing);
         QCOMPARE(m_dlg->result(), 0);
         QCOMPARE(m_t->state.m_current.m_unitCount, std::uint16_t(3));
         QCOMPARE(m_t->state.m_current.m_units[3], std::string());

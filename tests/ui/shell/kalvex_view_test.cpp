@@ -2,6 +2,7 @@
 
 #include "storage/builtin_groups.h"
 #include "storage/settings_profile.h"
+#include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "ui/controls/control_id.h"
 #include "ui/conversion/conversion_dlg.h"
@@ -15,6 +16,7 @@
 #include <QSet>
 
 using namespace kalvex;
+using kalvex::testing::GroupEditorDriver;
 using kalvex::testing::LauncherFixture;
 
 namespace {
@@ -201,18 +203,14 @@ private slots:
     {
         LauncherFixture f;
         f.Show();
-        f.app.dialogs.steps.push_back([&](QDialog&) {
-            // What the editor hands over on OK: a two-unit group.
-            CConversion& group = f.State().m_current;
-            group = CConversion{};
-            group.m_name = "Lengths";
-            group.m_description = "spans and cubits";
-            group.m_units[0] = "span,sp";
-            group.m_units[1] = "cubit,cu";
-            group.m_factors[0][0] = group.m_factors[1][1] = 1.0;
-            group.m_factors[1][0] = 0.5;
-            group.m_unitCount = 2;
-            return 2;
+        f.app.dialogs.steps.push_back([](QDialog& dialog) {
+            GroupEditorDriver editor(dialog);
+            GroupEditorDriver::Type(editor.Field(100), QStringLiteral("Lengths"));
+            GroupEditorDriver::Type(editor.Field(108), QStringLiteral("spans and cubits"));
+            editor.AddUnit(QStringLiteral("span"), QStringLiteral("sp"), QString());
+            editor.AddUnit(QStringLiteral("cubit"), QStringLiteral("cu"), QStringLiteral("0.5"));
+            editor.Click(699);
+            return dialog.result();
         });
         QVERIFY(f.view->OnCommand(3007));
         QCOMPARE(Setting(f, "NumCust"), 1);
@@ -221,6 +219,9 @@ private slots:
         CConversion stored;
         QVERIFY(stored.Load(f.FactorFile("Cust01")));
         QCOMPARE(stored.m_name, std::string("Lengths"));
+        QCOMPARE(stored.m_description, std::string("spans and cubits"));
+        QCOMPARE(stored.m_units[1], std::string("cubit,cu"));
+        QCOMPARE(stored.m_factors[1][0], 0.5);
         QCOMPARE(f.view->EntryCount(), 16);
         QCOMPARE(f.view->EntryName(15), QStringLiteral("Lengths"));
         QAction* item = f.frame->ConversionMenu()->actions().last();
