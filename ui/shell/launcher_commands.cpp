@@ -35,6 +35,18 @@ const char* const kCustomNotCountedText =
     "The settings could not be saved, so the new group \"%1\" will not be listed. Its file %2 "
     "is kept; check that the settings file can be written.";
 
+// A damaged or older file can list units the group does not have: such a row would show a blank
+// unit reading 0, and could be the initial unit. The rows listing real units stay, in order.
+void KeepListedUnitsThatExist(CConversion& group)
+{
+    auto& order = group.m_unitOrder;
+    const auto listed = order.begin() + std::min<std::ptrdiff_t>(group.m_shownCount, std::ssize(order));
+    const auto kept = std::remove_if(
+        order.begin(), listed, [&](std::uint16_t unit) { return unit < 1 || unit > group.m_unitCount; });
+    std::fill(kept, order.end(), std::uint16_t{0});
+    group.m_shownCount = std::uint16_t(kept - order.begin());
+}
+
 // The group counts are written directly to learn whether the store kept them.
 bool Store(ISettingsStore& store, const IntSetting& setting, int value)
 {
@@ -58,6 +70,8 @@ void LauncherCommands::OpenGroup(int groupId)
     if (!LoadGroup(groupId))
         return;
     CConversion& group = m_app.m_current;
+    if (!group.m_showAll)
+        KeepListedUnitsThatExist(group);
     if (group.m_unitCount < 2 || group.m_shownCount < 2) {
         Warn(kTooFewUnitsText);
         return;

@@ -211,6 +211,17 @@ private slots:
         QCOMPARE(rows.results, (QStringList{"8", "4"}));
     }
 
+    void rowsThatNameNoUnitAreNeverShown()
+    {
+        // An order left behind by an older program that deleted the group's fourth unit.
+        CConversion group = PowersOfTwo(3);
+        SetOrder(group, {4, 2, 3});
+        Store(group, "Dist");
+        const Rows rows = Convert(kDistance, "1");
+        QCOMPARE(rows.units, (QStringList{"u2", "u3"}));
+        QCOMPARE(rows.results, (QStringList{"1", "0.5"}));
+    }
+
     void aFactorBeyondWhatANumberHoldsIsRefusedOnce()
     {
         // meter, far (2^1000 to the meter) and near, as OK saves them: powers of two derive exactly.
