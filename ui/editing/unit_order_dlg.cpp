@@ -203,23 +203,28 @@ void CUnitOrderDlg::OnToggleShowAll()
 void CUnitOrderDlg::OnFactors()
 {
     ReadOrderValues();
+    // The editor renumbers the group's order when units are deleted: it gets the order shown here
+    // and hands back the same units under their new numbers.
+    CConversion& group = m_app.m_current;
+    group.m_unitOrder.fill(0);
+    std::size_t shown = 0;
+    for (int value : m_order)
+        if (value >= 1)
+            group.m_unitOrder[shown++] = static_cast<std::uint16_t>(value);
+    group.m_shownCount = static_cast<std::uint16_t>(shown);
     CGroupDefDlg editor(m_app, m_groupId, m_unitCount, this);
     const int newCount = m_app.services.dialogs->Run(editor);
     if (newCount == 0)
         return;
     m_unitsChanged = true;
     m_info->setText(QString::fromLatin1(m_orderChanged ? kBothChangedText : kUnitsChangedText));
-    if (newCount < m_unitCount)
-        for (int& value : m_order)
-            if (value > newCount)
-                value = 0;
+    m_order.fill(-1);
+    for (std::size_t i = 0; i < std::min<std::size_t>(group.m_shownCount, kListCount); ++i)
+        m_order[i] = group.m_unitOrder[i];
     m_unitCount = std::clamp(newCount, 0, kMaxUnits);
-    CConversion& group = m_app.m_current;
-    if (m_unitCount < kListCount)
-        group.m_shownCount = static_cast<std::uint16_t>(m_unitCount);
     FillLists();
     EnableLists();
-    SelectOrderValues(group.m_shownCount);
+    SelectOrderValues(kListCount);
 }
 
 void CUnitOrderDlg::OnOk()

@@ -1,5 +1,6 @@
 #include "ui/editing/unit_order_dlg.h"
 
+#include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace kalvex;
+using kalvex::testing::GroupEditorDriver;
 using kalvex::testing::TestApp;
 
 namespace {
@@ -130,27 +132,32 @@ private slots:
         QVERIFY(app.messages.shown.empty());
     }
 
-    void deletingUnitsInTheEditorClearsTheirPositions()
+    void deletingUnitsInTheEditorKeepsTheOtherListedUnits()
     {
         TestApp app;
         MakeGroup(app.state, 10, {9, 10, 2});
         CUnitOrderDlg dialog(app.state, kDistance, 10);
         dialog.show();
+        List(dialog, 4)->setCurrentIndex(5); // chosen here, not yet in the group
         app.dialogs.steps.push_back([&](QDialog& editor) {
-            if (!qobject_cast<CGroupDefDlg*>(&editor))
-                return 0;
-            app.state.m_current.m_unitCount = 8; // the editor's OK after deleting two units
-            return 8;
+            GroupEditorDriver driver(editor);
+            for (int unit : {8, 3}) {
+                GroupEditorDriver::Choose(driver.List(104), unit);
+                driver.Click(117);
+            }
+            driver.Click(699);
+            return editor.result();
         });
         SendCommand(dialog, 712);
         QCOMPARE(dialog.UnitCount(), 8);
-        QCOMPARE(List(dialog, 1)->currentText(), QStringLiteral("None"));
-        QCOMPARE(List(dialog, 2)->currentText(), QStringLiteral("None"));
-        QCOMPARE(List(dialog, 3)->currentText(), QStringLiteral("unit2"));
+        QCOMPARE(List(dialog, 1)->currentText(), QStringLiteral("unit10"));
+        QCOMPARE(List(dialog, 2)->currentText(), QStringLiteral("unit2"));
+        QCOMPARE(List(dialog, 3)->currentText(), QStringLiteral("unit5"));
+        QCOMPARE(List(dialog, 4)->currentIndex(), -1);
         QCOMPARE(List(dialog, 1)->count(), 9);
         QVERIFY(!List(dialog, 9)->isEnabled());
         QCOMPARE(FindControl<QLabel>(dialog, 120)->text(),
-                 QStringLiteral("You have made changes to the conversion units or factors"));
+                 QStringLiteral("You have made changes to the conversion units or factors and unit order."));
     }
 
     void cancelAsksAboutEachKindOfChange()
