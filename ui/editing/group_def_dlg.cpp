@@ -77,9 +77,11 @@ void FocusField(QWidget& field)
         edit->selectAll();
 }
 
-void ShowFullNameAsTip(QComboBox& list, int index)
+// Sets a list entry's name, which its tooltip shows whole where the list elides it.
+void SetEntryName(QComboBox& list, int index, const QString& name)
 {
-    list.setItemData(index, list.itemText(index), Qt::ToolTipRole);
+    list.setItemText(index, name);
+    list.setItemData(index, name, Qt::ToolTipRole);
 }
 
 void KeepListNarrow(QComboBox& list)
@@ -435,10 +437,15 @@ int CGroupDefDlg::FindUnit(const QString& name) const
 
 void CGroupDefDlg::AppendEntry(const QString& name)
 {
-    m_baseList->addItem(name);
-    m_unitList->addItem(name);
-    ShowFullNameAsTip(*m_baseList, m_baseList->count() - 1);
-    ShowFullNameAsTip(*m_unitList, m_unitList->count() - 1);
+    m_baseList->addItem(QString());
+    m_unitList->addItem(QString());
+    RenameEntry(m_unitList->count() - 1, name);
+}
+
+void CGroupDefDlg::RenameEntry(int unit, const QString& name)
+{
+    SetEntryName(*m_baseList, unit, name);
+    SetEntryName(*m_unitList, unit, name);
 }
 
 void CGroupDefDlg::OnSelectBaseUnit(int index)
@@ -583,10 +590,7 @@ void CGroupDefDlg::ChangeUnit()
         m_baseIndex = 0;
     if (unit != m_baseIndex && !FactorFits(unit, m_copy.Count(), false))
         return;
-    m_baseList->setItemText(unit, m_unitName);
-    m_unitList->setItemText(unit, m_unitName);
-    ShowFullNameAsTip(*m_baseList, unit);
-    ShowFullNameAsTip(*m_unitList, unit);
+    RenameEntry(unit, m_unitName);
     m_unitSelection = unit;
     StoreUnitAndFactor(unit, "changed", false);
 }

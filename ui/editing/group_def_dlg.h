@@ -72,6 +72,7 @@ private:
     void StoreUnitAndFactor(int unit, const char* verb, bool clear);
     int FindUnit(const QString& name) const;
     void AppendEntry(const QString& name);
+    void RenameEntry(int unit, const QString& name);
 
     AppState& m_app;
     int m_groupId;

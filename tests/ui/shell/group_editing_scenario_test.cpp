@@ -196,21 +196,6 @@ private slots:
         QCOMPARE(rows.results, (QStringList{"1", "0.5", "0.0625"}));
     }
 
-    void deletingTheFirstListedUnitShowsTheNextOneFirst()
-    {
-        CConversion group = PowersOfTwo(4);
-        SetOrder(group, {4, 1, 2});
-        Store(group, "Dist");
-        EditThenAccept([](GroupEditorDriver& editor) {
-            GroupEditorDriver::Type(editor.UnitField(), "U4");
-            editor.Click(117);
-        });
-        Command(kDistance + kEditFactorsOffset);
-        const Rows rows = Convert(kDistance, "8");
-        QCOMPARE(rows.units, (QStringList{"u1", "u2"}));
-        QCOMPARE(rows.results, (QStringList{"8", "4"}));
-    }
-
     void rowsThatNameNoUnitAreNeverShown()
     {
         // An order left behind by an older program that deleted the group's fourth unit.
