@@ -252,6 +252,19 @@ private slots:
         QVERIFY(QString::fromStdString(LastText()).contains("already exists"));
         QCOMPARE(Bytes(m_f->FactorFile("Cust01")), first);
     }
+
+    void aNewGroupThatCouldNotBeSavedIsNotCounted()
+    {
+        m_f->State().m_factorPath += "gone/";
+        EditThenAccept([](GroupEditorDriver& editor) {
+            editor.AddUnit("span", "a", "");
+            editor.AddUnit("cubit", "b", "2");
+        });
+        Command(kNewCustom);
+        QVERIFY(QString::fromStdString(LastText()).contains("could not be saved in"));
+        QCOMPARE(m_f->State().m_numCust, 0);
+        QCOMPARE(m_f->app.settings.ReadInt("Settings", "NumCust", -1), 0);
+    }
 };
 
 int main(int argc, char** argv)
