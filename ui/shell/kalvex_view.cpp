@@ -64,6 +64,11 @@ CKalvexView::CKalvexView(AppState& app, CMainFrame& frame, QWidget* parent)
 
 CKalvexView::~CKalvexView()
 {
+    SaveSettings();
+}
+
+void CKalvexView::SaveSettings()
+{
     if (ISettingsStore* settings = m_app.services.settings) {
         WriteSetting(*settings, profile::kNumDigits, m_app.m_tempDigits);
         WriteSetting(*settings, profile::kScientific, m_app.m_tempScientific);
