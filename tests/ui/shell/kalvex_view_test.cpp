@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QScreen>
 #include <QSet>
 
 using namespace kalvex;
@@ -261,6 +262,28 @@ private slots:
         QCOMPARE(stored.m_unitOrder[1], 2);
         QCOMPARE(f.app.busy.depth, 0);
         QVERIFY(f.app.busy.begun > 0);
+    }
+
+    void unitOrderAndGroupsDialogsOpenCentredOnTheDesktop()
+    {
+        LauncherFixture f;
+        f.Show();
+        f.frame->move(0, 0); // away from the centre, so a dialog centred on its owner shows
+        const QPoint desktopCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        std::vector<QString> offCentre;
+        const auto checkCentred = [&](QDialog& dialog) {
+            // The frame is only known once the window shows; allow for its width.
+            const QPoint offset = dialog.frameGeometry().center() - desktopCentre;
+            if (std::abs(offset.x()) > 8 || std::abs(offset.y()) > 8)
+                offCentre.push_back(dialog.windowTitle());
+            return 0;
+        };
+        f.app.dialogs.steps.push_back(checkCentred);
+        f.app.dialogs.steps.push_back(checkCentred);
+        QVERIFY(f.view->OnCommand(4153));
+        QVERIFY(f.view->OnCommand(3008));
+        QCOMPARE(f.app.dialogs.runs, 2);
+        QCOMPARE(offCentre, std::vector<QString>{});
     }
 
     void iconsAreAccessibleItemsNamedAfterTheirGroups()
