@@ -135,7 +135,15 @@ void CMainFrame::TrackMenu(QMenu* menu)
         return;
     menu->setProperty(kTrackedProperty, true);
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
-    connect(menu, &QMenu::aboutToHide, this, &CMainFrame::ShowIdlePrompt);
+    connect(menu, &QMenu::aboutToHide, this, [this, menu] {
+        // A submenu closing while its parent stays open leaves the parent's prompt alone.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != menu && qobject_cast<QMenu*>(window) && window->isVisible())
+                return;
+        ShowIdlePrompt();
+    });
+    // The item that opens a menu carries no command: highlighting it prompts nothing.
+    connect(menu->menuAction(), &QAction::hovered, this, [this] { ShowCommandPrompt(0); });
 }
 
 QAction* CMainFrame::AddCommandAction(QMenu* menu, const QString& text, int commandId)

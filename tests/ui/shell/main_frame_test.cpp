@@ -228,6 +228,26 @@ private slots:
         QCOMPARE(frame.statusBar()->currentMessage(), QString());
     }
 
+    void submenuItemsPromptNothingAndF1ThereGivesNoStaleHelp()
+    {
+        TestApp app;
+        CMainFrame frame(app.state);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QMenu* edit = TopMenu(frame, QStringLiteral("&Edit"));
+        edit->popup(frame.mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(edit->isVisible());
+        for (QMenu* submenu : {frame.UnitsMenu(), frame.FactorsMenu()}) {
+            frame.CommandAction(command::kNewCustom)->hover();
+            QCOMPARE(frame.LastPromptedCommand(), command::kNewCustom);
+            edit->setActiveAction(submenu->menuAction());
+            QCOMPARE(frame.LastPromptedCommand(), 0);
+            QCOMPARE(frame.statusBar()->currentMessage(), QString());
+        }
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F1);
+        QCOMPARE(app.help.topics, std::vector<int>{kResourceHelpBase + kMainFrameResource});
+    }
+
     void placementIsClampedToTheDesktop_data()
     {
         QTest::addColumn<QList<int>>("stored"); // left, top, right, bottom
