@@ -62,6 +62,7 @@ CSysInfoDlg::CSysInfoDlg(const SystemFacts& facts, QWidget* parent) : QDialog(pa
         const int column = int(i) < kLeftColumnRows ? 0 : 2;
         auto* value = new QLabel(texts[i]);
         SetControlId(*value, kFields[i].controlId, QString::fromLatin1(kFields[i].objectName));
+        value->setTextFormat(Qt::PlainText); // names and folders from the system, never markup
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* label = new QLabel(QString::fromLatin1(LabelFor(kFields[i], facts.homePlatform)));
         label->setBuddy(value);

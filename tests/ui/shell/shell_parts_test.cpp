@@ -142,6 +142,22 @@ private slots:
         QCOMPARE(FindControl<QLabel>(unnamed, 330)->text(), QStringLiteral("Intel Pentium"));
     }
 
+    void namesFromTheSystemAndFilesStayPlainText()
+    {
+        // Markup laid out as text is as wide as its characters; rendered, it is one bold letter.
+        const auto shownLiterally = [](const QLabel& label) {
+            return label.sizeHint().width() >= label.fontMetrics().horizontalAdvance(label.text());
+        };
+        SystemFacts facts;
+        facts.computerName = "<b>h</b>";
+        CSysInfoDlg dialog(facts);
+        QVERIFY(shownLiterally(*FindControl<QLabel>(dialog, 1000)));
+
+        CProgressWindow window;
+        static_cast<IProgressSink&>(window).Report("<b>R</b> conversions being added.");
+        QVERIFY(shownLiterally(*FindControl<QLabel>(window, 125)));
+    }
+
     void factsOfThisSystem()
     {
         qputenv("TEMP", "/var/tmp");
