@@ -74,7 +74,8 @@ void E2eDriver::Tick()
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        if (m_step == Step::Signalled || m_step == Step::KeptOpen || m_step == Step::Ending)
+        if (m_step == Step::UserClosing || m_step == Step::Signalled || m_step == Step::KeptOpen ||
+            m_step == Step::Ending)
             AnswerSignalQuestion(*box);
         else
             AnswerMessageBox(*box);
@@ -96,11 +97,11 @@ void E2eDriver::Tick()
         break;
     case Step::CloseConversion:
         if (dialog && IsConversionDialog(*dialog)) {
-            if (m_ending != Ending::SaveAndQuit) {
+            if (m_ending == Ending::SignalTwice || m_ending == Ending::SignalCancelThenNo) {
                 SendSignal();
                 break;
             }
-            m_step = Step::Quit;
+            m_step = m_ending == Ending::SaveAndQuit ? Step::Quit : Step::UserClosing;
             ButtonWithId(*dialog, 2)->click();
         }
         break;
@@ -119,6 +120,7 @@ void E2eDriver::Tick()
                     window->close();
         }
         break;
+    case Step::UserClosing:
     case Step::Signalled:
     case Step::Ending:
     case Step::Done:
@@ -150,14 +152,27 @@ void E2eDriver::SendSignal()
 // its ending says and leaves the rest to the program.
 void E2eDriver::AnswerSignalQuestion(QMessageBox& box)
 {
-    if (m_reportedBox == &box)
-        return;
-    m_reportedBox = &box;
-    Report("asked", box.text());
+    const bool fresh = m_reportedBox != &box;
+    if (fresh) {
+        m_reportedBox = &box;
+        Report("asked", box.text());
+    }
     if (m_step == Step::Ending)
         return;
+    if (m_ending == Ending::CloseSignalThenNo) {
+        // The signal comes while the user's own question is open; the question must stay.
+        if (m_signals == 0) {
+            SendSignal();
+        } else if (++m_openQuestionTicks == kKeptOpenTicks) {
+            Report("still-asked", {});
+            m_step = Step::Ending;
+            box.button(QMessageBox::No)->click();
+        }
+        return;
+    }
+    if (!fresh)
+        return;
     if (m_ending == Ending::SignalTwice) {
-        m_step = Step::Ending;
         SendSignal();
         m_step = Step::Ending;
     } else if (m_signals == 1) {

@@ -18,9 +18,10 @@ class E2eDriver final : public QObject {
     Q_OBJECT
 public:
     enum class Ending {
-        SaveAndQuit,       // closes the conversion window, saves, closes the main window
-        SignalTwice,       // SIGTERM, and SIGTERM again while the save question is open
-        SignalCancelThenNo // SIGTERM, Cancel, a pause, SIGTERM again and No
+        SaveAndQuit,        // closes the conversion window, saves, closes the main window
+        SignalTwice,        // SIGTERM, and SIGTERM again while the save question is open
+        SignalCancelThenNo, // SIGTERM, Cancel, a pause, SIGTERM again and No
+        CloseSignalThenNo   // Close, SIGTERM while the save question is open, a pause, No
     };
     explicit E2eDriver(Ending ending);
 
@@ -31,6 +32,7 @@ private:
         EditFactor,
         CloseConversion,
         Quit,
+        UserClosing,
         Signalled,
         KeptOpen,
         Ending,
@@ -50,6 +52,7 @@ private:
     int m_ticks = 0;
     int m_signals = 0;
     int m_keptOpenTicks = 0;
+    int m_openQuestionTicks = 0;
     QPointer<QWidget> m_reportedBox;
 };
 

@@ -14,6 +14,8 @@ QObject* E2eDriverPlugin::create(const QString& name, const QString& parameters)
         ending = E2eDriver::Ending::SignalTwice;
     else if (parameters == QLatin1String("signal-cancel-then-no"))
         ending = E2eDriver::Ending::SignalCancelThenNo;
+    else if (parameters == QLatin1String("close-signal-then-no"))
+        ending = E2eDriver::Ending::CloseSignalThenNo;
     return new E2eDriver(ending); // the application deletes the objects its generic plugins create
 }
 

@@ -122,4 +122,19 @@ TEST(LauncherEndToEnd, SignalAsksOnceAndCancelKeepsTheWindowThenNoCloses)
     EXPECT_EQ(profile.value("Frame/Status").toInt(), 1);
 }
 
+TEST(LauncherEndToEnd, SignalWhileTheUsersQuestionIsOpenLeavesItToTheUserThenCloses)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ProgramRun run = RunProgram(home, "close-signal-then-no");
+    SCOPED_TRACE(run.output.toStdString() + run.errors.toStdString());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output.count("e2e asked "), 1);
+    EXPECT_TRUE(run.output.contains("e2e still-asked"));
+    EXPECT_TRUE(run.errors.contains("a question is open"));
+    EXPECT_NE(DistanceFactor(run), 40.0);
+    const QSettings profile(run.profileFile, QSettings::IniFormat);
+    EXPECT_EQ(profile.value("Frame/Status").toInt(), 1);
+}
+
 } // namespace
