@@ -58,8 +58,9 @@ void SignalClose::CloseNextWindow()
         dialog->reject();
     else
         modal->close();
+    const bool keptOpen = m_closing && m_closing->isVisible();
     m_closing = nullptr;
-    if (modal->isVisible())
+    if (keptOpen)
         return;
     // The window's own event loop ends first; what its caller does next may open another.
     QTimer::singleShot(0, this, &SignalClose::CloseNextWindow);
