@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     QObject::connect(&termination, &kalvex::TerminationSignals::terminationRequested, &kalvex,
                      [&kalvex](int signalNumber) {
                          // Before the main window exists there is nothing to save.
-                         if (!kalvex.CloseMainFrame())
+                         if (!kalvex.OnTerminationSignal(signalNumber))
                              std::_Exit(128 + signalNumber);
                      });
     QObject::connect(&kalvex, &kalvex::CKalvexApp::mainFrameClosed, &application, [&platform] {

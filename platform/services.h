@@ -7,6 +7,7 @@
 #include "platform/file_copier.h"
 #include "platform/help_service.h"
 #include "platform/legacy_profile.h"
+#include "platform/lock_keys.h"
 #include "platform/message_service.h"
 #include "platform/progress_sink.h"
 #include "platform/settings_store.h"
@@ -27,6 +28,7 @@ struct Services {
     ILegacyProfile* legacy = nullptr;
     IFileCopier* copier = nullptr;
     IDialogRunner* dialogs = nullptr;
+    ILockKeys* lockKeys = nullptr; // none: the lock key panes stay blank
 };
 
 } // namespace kalvex

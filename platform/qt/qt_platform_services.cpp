@@ -25,6 +25,7 @@ QtPlatformServices::QtPlatformServices() : m_legacy(FolderOf(m_settings.FileName
     services.legacy = &m_legacy;
     services.copier = &m_copier;
     services.dialogs = &m_dialogs;
+    services.lockKeys = &m_lockKeys;
 }
 
 QString QtPlatformServices::SettingsFolder() const

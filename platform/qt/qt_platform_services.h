@@ -10,6 +10,7 @@
 #include "platform/qt/qt_directory_picker.h"
 #include "platform/qt/qt_help_service.h"
 #include "platform/qt/qt_message_service.h"
+#include "platform/qt/xkb_lock_keys.h"
 #include "platform/services.h"
 
 namespace kalvex {
@@ -34,6 +35,7 @@ private:
     IniProfileReader m_legacy;
     LzFileCopier m_copier;
     ExecDialogRunner m_dialogs;
+    XkbLockKeys m_lockKeys;
 };
 
 } // namespace kalvex

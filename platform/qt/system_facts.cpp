@@ -14,29 +14,36 @@
 namespace kalvex {
 namespace {
 
+// The first value of a "name : value" line of /proc/cpuinfo; empty where there is none.
+QString CpuInfoValue(const QString& cpuinfo, const QString& name)
+{
+    const QRegularExpression line(QStringLiteral(R"(^%1\s*:\s*(.*\S))").arg(QRegularExpression::escape(name)),
+                                  QRegularExpression::MultilineOption);
+    return line.match(cpuinfo).captured(1);
+}
+
 // Intel processor type as the home platform reports it: 386 and 486 by family, 586 for every
 // later one.
-int IntelProcessorType()
+int IntelProcessorType(const QString& cpuinfo)
 {
-    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
-    int family = 6;
-    if (cpuinfo.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        static const QRegularExpression familyLine(QStringLiteral(R"(^cpu family\s*:\s*(\d+))"),
-                                                   QRegularExpression::MultilineOption);
-        const QRegularExpressionMatch match = familyLine.match(QString::fromLatin1(cpuinfo.readAll()));
-        if (match.hasMatch())
-            family = match.captured(1).toInt();
-    }
+    bool known = false;
+    const int family = CpuInfoValue(cpuinfo, QStringLiteral("cpu family")).toInt(&known);
+    if (!known)
+        return 586;
     return family <= 3 ? 386 : family == 4 ? 486 : 586;
 }
 
 void ReadProcessor(SystemFacts& facts)
 {
+    QFile file(QStringLiteral("/proc/cpuinfo"));
+    const QString cpuinfo =
+        file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromLatin1(file.readAll()) : QString();
     const QString arch = QSysInfo::currentCpuArchitecture();
     if (arch == QLatin1String("i386") || arch == QLatin1String("x86_64")) {
         facts.architecture = SystemFacts::Intel;
-        facts.processorType = IntelProcessorType();
+        facts.processorType = IntelProcessorType(cpuinfo);
     }
+    facts.processorModel = CpuInfoValue(cpuinfo, QStringLiteral("model name"));
     // Other architectures have no processor level this platform reports; they show as unknown.
     facts.processorCount = QThread::idealThreadCount();
 }
@@ -75,9 +82,12 @@ QString UserName()
 
 } // namespace
 
-SystemFacts ReadSystemFacts(const QString& systemDirectory)
+SystemFacts ReadSystemFacts(const QString& systemDirectory, const QString& temporaryFolder)
 {
     SystemFacts facts;
+#ifdef Q_OS_WIN
+    facts.homePlatform = true;
+#endif
     facts.platformName = QSysInfo::prettyProductName();
     const QVersionNumber kernel = QVersionNumber::fromString(QSysInfo::kernelVersion());
     facts.majorVersion = kernel.majorVersion();
@@ -88,7 +98,7 @@ SystemFacts ReadSystemFacts(const QString& systemDirectory)
     facts.userName = UserName();
     ReadMemory(facts);
     facts.systemDirectory = systemDirectory;
-    facts.tempDirectory = qEnvironmentVariable("TEMP");
+    facts.tempDirectory = facts.homePlatform ? qEnvironmentVariable("TEMP") : temporaryFolder;
     return facts;
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kTickMs = 100;
 constexpr int kGiveUpTicks = 600;
+constexpr int kKeptOpenTicks = 5; // long enough to see a question that comes straight back
 
 void Report(const char* what, const QString& text)
 {
@@ -56,7 +58,7 @@ bool IsConversionDialog(const QWidget& dialog)
 
 } // namespace
 
-E2eDriver::E2eDriver()
+E2eDriver::E2eDriver(Ending ending) : m_ending(ending)
 {
     QTimer::singleShot(kTickMs, this, &E2eDriver::Tick);
 }
@@ -72,7 +74,11 @@ void E2eDriver::Tick()
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        AnswerMessageBox(*box);
+        if (m_step == Step::UserClosing || m_step == Step::Signalled || m_step == Step::KeptOpen ||
+            m_step == Step::Ending)
+            AnswerSignalQuestion(*box);
+        else
+            AnswerMessageBox(*box);
         return;
     }
     auto* dialog = qobject_cast<QDialog*>(modal);
@@ -91,8 +97,18 @@ void E2eDriver::Tick()
         break;
     case Step::CloseConversion:
         if (dialog && IsConversionDialog(*dialog)) {
-            m_step = Step::Quit;
+            if (m_ending == Ending::SignalTwice || m_ending == Ending::SignalCancelThenNo) {
+                SendSignal();
+                break;
+            }
+            m_step = m_ending == Ending::SaveAndQuit ? Step::Quit : Step::UserClosing;
             ButtonWithId(*dialog, 2)->click();
+        }
+        break;
+    case Step::KeptOpen:
+        if (dialog && IsConversionDialog(*dialog) && ++m_keptOpenTicks == kKeptOpenTicks) {
+            Report("kept-open", dialog->windowTitle());
+            SendSignal();
         }
         break;
     case Step::Quit:
@@ -104,6 +120,9 @@ void E2eDriver::Tick()
                     window->close();
         }
         break;
+    case Step::UserClosing:
+    case Step::Signalled:
+    case Step::Ending:
     case Step::Done:
         break;
     }
@@ -119,6 +138,50 @@ void E2eDriver::AnswerMessageBox(QWidget& widget)
         answer->click();
     else
         box.accept();
+}
+
+void E2eDriver::SendSignal()
+{
+    ++m_signals;
+    Report("signal", QString::number(m_signals));
+    m_step = Step::Signalled;
+    std::raise(SIGTERM);
+}
+
+// Questions while the program closes on a signal: each is reported once; the driver answers as
+// its ending says and leaves the rest to the program.
+void E2eDriver::AnswerSignalQuestion(QMessageBox& box)
+{
+    const bool fresh = m_reportedBox != &box;
+    if (fresh) {
+        m_reportedBox = &box;
+        Report("asked", box.text());
+    }
+    if (m_step == Step::Ending)
+        return;
+    if (m_ending == Ending::CloseSignalThenNo) {
+        // The signal comes while the user's own question is open; the question must stay.
+        if (m_signals == 0) {
+            SendSignal();
+        } else if (++m_openQuestionTicks == kKeptOpenTicks) {
+            Report("still-asked", {});
+            m_step = Step::Ending;
+            box.button(QMessageBox::No)->click();
+        }
+        return;
+    }
+    if (!fresh)
+        return;
+    if (m_ending == Ending::SignalTwice) {
+        SendSignal();
+        m_step = Step::Ending;
+    } else if (m_signals == 1) {
+        m_step = Step::KeptOpen;
+        box.button(QMessageBox::Cancel)->click();
+    } else {
+        m_step = Step::Ending;
+        box.button(QMessageBox::No)->click();
+    }
 }
 
 void E2eDriver::OpenDistance()

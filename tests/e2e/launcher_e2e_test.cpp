@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,11 +13,14 @@ namespace {
 // The real program, started offscreen with a private home, driven by the e2e driver plugin.
 struct ProgramRun {
     QString output;
+    QString errors;
     int exitCode = -1;
     QString distanceFile;
+    QString profileFile;
 };
 
-ProgramRun RunProgram(const QTemporaryDir& home)
+// ending: how the driver ends the run (see E2eDriver::Ending); empty saves and quits.
+ProgramRun RunProgram(const QTemporaryDir& home, const QString& ending = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString base = home.path();
@@ -37,7 +42,7 @@ ProgramRun RunProgram(const QTemporaryDir& home)
     env.insert("XDG_RUNTIME_DIR", base + "/runtime");
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("QT_PLUGIN_PATH", KALVEX_E2E_PLUGINS);
-    env.insert("QT_QPA_GENERIC_PLUGINS", "kalvexe2e");
+    env.insert("QT_QPA_GENERIC_PLUGINS", ending.isEmpty() ? "kalvexe2e" : "kalvexe2e:" + ending);
 
     QProcess program;
     program.setProcessEnvironment(env);
@@ -49,6 +54,8 @@ ProgramRun RunProgram(const QTemporaryDir& home)
         program.waitForFinished();
     }
     run.output = QString::fromLocal8Bit(program.readAllStandardOutput());
+    run.errors = QString::fromLocal8Bit(program.readAllStandardError());
+    run.profileFile = profile.fileName();
     run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     QDirIterator files(base, {"Dist.fsf"}, QDir::Files, QDirIterator::Subdirectories);
     if (files.hasNext())
@@ -73,6 +80,61 @@ TEST(LauncherEndToEnd, OpensDistanceFromItsIconConvertsAndSavesChangedFactors)
     ASSERT_TRUE(distance.Load(run.distanceFile.toStdString()));
     EXPECT_EQ(distance.m_factors[1][0], 40.0);
     EXPECT_EQ(distance.m_factors[0][1], 1.0 / 40.0);
+}
+
+double DistanceFactor(const ProgramRun& run)
+{
+    kalvex::CConversion distance;
+    if (run.distanceFile.isEmpty() || !distance.Load(run.distanceFile.toStdString()))
+        return -1.0;
+    return distance.m_factors[1][0];
+}
+
+TEST(LauncherEndToEnd, SecondSignalWhileTheSaveQuestionIsOpenEndsWithoutSavingThatWindow)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ProgramRun run = RunProgram(home, "signal-twice");
+    SCOPED_TRACE(run.output.toStdString() + run.errors.toStdString());
+    EXPECT_EQ(run.exitCode, 128 + SIGTERM);
+    EXPECT_EQ(run.output.count("e2e asked "), 1);
+    EXPECT_TRUE(run.output.contains("e2e signal 2"));
+    EXPECT_TRUE(run.errors.contains("were not saved"));
+    EXPECT_TRUE(run.errors.contains("Distance"));
+    EXPECT_NE(DistanceFactor(run), 40.0);
+    const QSettings profile(run.profileFile, QSettings::IniFormat);
+    EXPECT_EQ(profile.value("Frame/Status").toInt(), 1);
+    EXPECT_TRUE(profile.contains("Settings/NumDigits"));
+}
+
+TEST(LauncherEndToEnd, SignalAsksOnceAndCancelKeepsTheWindowThenNoCloses)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ProgramRun run = RunProgram(home, "signal-cancel-then-no");
+    SCOPED_TRACE(run.output.toStdString() + run.errors.toStdString());
+    EXPECT_EQ(run.exitCode, 0);
+    // One question per signal: Cancel does not bring it back.
+    EXPECT_EQ(run.output.count("e2e asked "), 2);
+    EXPECT_TRUE(run.output.contains("e2e kept-open"));
+    EXPECT_NE(DistanceFactor(run), 40.0);
+    const QSettings profile(run.profileFile, QSettings::IniFormat);
+    EXPECT_EQ(profile.value("Frame/Status").toInt(), 1);
+}
+
+TEST(LauncherEndToEnd, SignalWhileTheUsersQuestionIsOpenLeavesItToTheUserThenCloses)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ProgramRun run = RunProgram(home, "close-signal-then-no");
+    SCOPED_TRACE(run.output.toStdString() + run.errors.toStdString());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output.count("e2e asked "), 1);
+    EXPECT_TRUE(run.output.contains("e2e still-asked"));
+    EXPECT_TRUE(run.errors.contains("a question is open"));
+    EXPECT_NE(DistanceFactor(run), 40.0);
+    const QSettings profile(run.profileFile, QSettings::IniFormat);
+    EXPECT_EQ(profile.value("Frame/Status").toInt(), 1);
 }
 
 } // namespace

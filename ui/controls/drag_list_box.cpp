@@ -106,6 +106,12 @@ void CDragListBox::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     event->accept();
+    if (m_beginPending) {
+        // Released before the drag could begin: the move was a slip, not a drag.
+        m_beginPending = false;
+        EndPress();
+        return;
+    }
     if (!m_dragging)
         return;
     if (m_pendingSelection) {
@@ -123,12 +129,24 @@ void CDragListBox::mouseMoveEvent(QMouseEvent* event)
     const QPoint distance = event->position().toPoint() - m_pressPoint;
     if (std::abs(distance.x()) <= kDragThreshold && std::abs(distance.y()) <= kDragThreshold)
         return;
+    m_dragging = false;
+    m_pendingSelection = false;
+    m_beginPending = true;
+    QMetaObject::invokeMethod(this, &CDragListBox::DeliverDragBegin, Qt::QueuedConnection);
+}
+
+void CDragListBox::DeliverDragBegin()
+{
+    const bool stillPressed = m_beginPending && isVisible();
+    m_beginPending = false;
     EndPress();
+    if (!stillPressed)
+        return;
     if (QWidget* dialog = Dialog()) {
-        auto* begin = new CDragMessage(DragMessages().beginDragDrop);
-        begin->controlId = ControlId(*this);
-        begin->control = this;
-        QCoreApplication::postEvent(dialog, begin);
+        CDragMessage begin(DragMessages().beginDragDrop);
+        begin.controlId = ControlId(*this);
+        begin.control = this;
+        QCoreApplication::sendEvent(dialog, &begin);
     }
 }
 

@@ -9,7 +9,9 @@ class CStrList;
 
 // A list whose selected entries can be dragged to another list. A press on an entry captures
 // the mouse; moving more than 3 pixels from the press point in either direction posts
-// "DDCBEGINDRAGDROP" (control id, this list) to its dialog (the list's window), which starts the transfer.
+// "DDCBEGINDRAGDROP" (control id, this list) to its dialog (the list's window), which starts the
+// transfer. The list keeps the mouse until the message is delivered, and a release that comes
+// first withdraws it: a drag begins only while the button is still down.
 // A press on an entry that is already selected keeps the selection until the button is
 // released, so the whole selection can be dragged. The list accepts drops of the "String List"
 // format and passes "DDCDODROP" on to its parent with itself in place of the format.
@@ -26,6 +28,7 @@ public:
     void RemoveTexts(const CStrList& texts);
 
     bool IsDragging() const { return m_dragging; }
+    bool IsDragBeginPending() const { return m_beginPending; }
 
 protected:
     bool event(QEvent* event) override;
@@ -40,8 +43,10 @@ private:
     int EntryAt(const QPoint& point) const;
     void ApplyClick(int entry, Qt::KeyboardModifiers modifiers);
     void EndPress();
+    void DeliverDragBegin();
 
     bool m_dragging = false;
+    bool m_beginPending = false;
     QPoint m_pressPoint;
     bool m_pendingSelection = false;
     Qt::KeyboardModifiers m_pressModifiers;

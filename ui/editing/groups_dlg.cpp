@@ -10,6 +10,7 @@
 #include "ui/controls/image_button.h"
 #include "ui/controls/str_list.h"
 #include "ui/controls/transfer.h"
+#include "ui/shell/centring.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -58,6 +59,7 @@ CGroupsDlg::CGroupsDlg(AppState& app, QWidget* parent) : QDialog(parent), m_app(
     setWindowTitle(QStringLiteral("Enable/Disable Conversions"));
     BuildControls();
     ListGroups();
+    CentreOnDesktop(*this);
     m_disabled->setFocus();
 }
 

@@ -8,6 +8,7 @@
 #include "ui/controls/control_id.h"
 #include "ui/controls/image_button.h"
 #include "ui/editing/group_def_dlg.h"
+#include "ui/shell/centring.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,6 +126,8 @@ void CUnitOrderDlg::Open()
     m_showAll->setChecked(group.m_showAll != 0);
     EnableLists();
     CompleteUpperTriangle();
+    // Centred once its lists are filled, so the size it is centred with is the size it shows.
+    CentreOnDesktop(*this);
 }
 
 QString CUnitOrderDlg::GroupTitleName() const

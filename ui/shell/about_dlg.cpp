@@ -4,10 +4,13 @@
 #include "platform/qt/system_facts.h"
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
+#include "ui/controls/transfer.h"
 #include "ui/shell/centring.h"
 #include "ui/shell/program_images.h"
 #include "ui/shell/sys_info_dlg.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -55,7 +58,11 @@ CAboutDlg::CAboutDlg(AppState& app, QString systemFolder, QWidget* parent)
 
 void CAboutDlg::OnSysInfo()
 {
-    CSysInfoDlg dialog(ReadSystemFacts(m_systemFolder), this);
+    // The folder of the drag transfer file, the only temporary file the program writes.
+    const QString transferFile = TransferFilePath();
+    const QString temporaryFolder =
+        transferFile.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(transferFile).absolutePath());
+    CSysInfoDlg dialog(ReadSystemFacts(m_systemFolder, temporaryFolder), this);
     m_app.services.dialogs->Run(dialog);
 }
 

@@ -88,8 +88,10 @@ bool CAcceleratorFilter::HelpInOpenMenu(const QKeyEvent& key)
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!menu || key.key() != Qt::Key_F1 || key.modifiers() != Qt::NoModifier)
         return false;
-    // F1 on a highlighted menu item asks for that command's help.
-    const int topic = kCommandHelpBase + m_frame.LastPromptedCommand();
+    // F1 on a highlighted menu item asks for that command's help; on an item without a command
+    // (one that opens a submenu) for the main window's help.
+    const int commandId = m_frame.LastPromptedCommand();
+    const int topic = commandId != 0 ? kCommandHelpBase + commandId : kResourceHelpBase + kMainFrameResource;
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     m_frame.ShowHelpTopic(topic);

@@ -13,13 +13,12 @@
 #include "ui/shell/kalvex_view.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/progress_window.h"
+#include "ui/shell/signal_close.h"
 #include "ui/shell/splash_window.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QStandardPaths>
-#include <QTimer>
+#include <cstdlib>
 #include <utility>
 
 namespace kalvex {
@@ -120,6 +119,7 @@ void CKalvexApp::CreateDocumentFrameAndView()
     m_frame->SetSplashWindow(m_splash);
     auto* view = new CKalvexView(m_state, *m_frame);
     m_frame->SetView(view, view);
+    m_view = view;
     connect(m_frame.get(), &CMainFrame::frameClosed, this, &CKalvexApp::mainFrameClosed);
     if (m_options.startMinimized)
         m_frame->showMinimized();
@@ -143,21 +143,22 @@ void CKalvexApp::RaiseMainFrame()
     m_frame->raise();
 }
 
-bool CKalvexApp::CloseMainFrame()
+bool CKalvexApp::OnTerminationSignal(int signalNumber)
 {
     if (!m_frame)
         return false;
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        // A modal window runs its own event loop inside a command; end it first and close the
-        // frame once that command has finished.
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-        QTimer::singleShot(0, this, [this] { CloseMainFrame(); });
-        return true;
+    if (!m_signalClose) {
+        SignalClose::Actions actions;
+        actions.closeMainWindow = [this] { m_frame->close(); };
+        actions.saveSettings = [this] {
+            m_frame->SavePlacement();
+            if (m_view)
+                m_view->SaveSettings();
+        };
+        actions.endProcess = [](int exitCode) { std::_Exit(exitCode); };
+        m_signalClose = std::make_unique<SignalClose>(std::move(actions));
     }
-    m_frame->close();
+    m_signalClose->OnSignal(signalNumber);
     return true;
 }
 

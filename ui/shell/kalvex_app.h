@@ -10,8 +10,10 @@
 
 namespace kalvex {
 
+class CKalvexView;
 class CMainFrame;
 class CProgressWindow;
+class SignalClose;
 class SingleInstance;
 
 // Where and how this run starts; FromEnvironment gives the values of the running program.
@@ -41,9 +43,9 @@ public:
     // Closes what start-up may have left open and gives back the exit code.
     int ExitInstance(int exitCode);
 
-    // Closes the main frame as the user would (ending any modal window first); false when there
-    // is no frame yet.
-    bool CloseMainFrame();
+    // A termination signal closes the program as the user would (see SignalClose); false when
+    // there is no main frame yet, so nothing to close or save.
+    bool OnTerminationSignal(int signalNumber);
 
     bool OnCommand(int commandId) override;
     std::optional<bool> CommandState(int commandId) const override;
@@ -68,6 +70,8 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<CProgressWindow> m_progress;
     std::unique_ptr<CMainFrame> m_frame;
+    QPointer<CKalvexView> m_view;
+    std::unique_ptr<SignalClose> m_signalClose;
     QPointer<QWidget> m_splash;
     bool m_showedProgress = false;
 };

@@ -64,6 +64,11 @@ CKalvexView::CKalvexView(AppState& app, CMainFrame& frame, QWidget* parent)
 
 CKalvexView::~CKalvexView()
 {
+    SaveSettings();
+}
+
+void CKalvexView::SaveSettings()
+{
     if (ISettingsStore* settings = m_app.services.settings) {
         WriteSetting(*settings, profile::kNumDigits, m_app.m_tempDigits);
         WriteSetting(*settings, profile::kScientific, m_app.m_tempScientific);
@@ -173,7 +178,7 @@ void CKalvexView::paintEvent(QPaintEvent*)
     const int selected = m_app.m_selectedGroup;
     if (selected >= 0 && selected < EntryCount()) {
         painter.setFont(font());
-        DrawLabel(painter, m_grid.LabelBox(selected), EntryName(selected), true);
+        DrawLabel(painter, palette(), m_grid.LabelBox(selected), EntryName(selected), true);
     }
 }
 
@@ -304,7 +309,7 @@ void CKalvexView::DrawPicture()
     for (int j = 0; j < EntryCount(); ++j) {
         const Entry& entry = m_entries[static_cast<std::size_t>(j)];
         painter.drawPixmap(m_grid.IconOrigin(j), entry.icon);
-        DrawLabel(painter, m_grid.LabelBox(j), entry.name, false);
+        DrawLabel(painter, palette(), m_grid.LabelBox(j), entry.name, false);
     }
 }
 

@@ -25,6 +25,7 @@ public:
     CKalvexView(AppState& app, CMainFrame& frame, QWidget* parent = nullptr);
     // Saves the temperature digits and notation.
     ~CKalvexView() override;
+    void SaveSettings();
 
     bool OnCommand(int commandId) override;
     std::optional<bool> CommandState(int commandId) const override;

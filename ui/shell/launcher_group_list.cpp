@@ -22,6 +22,12 @@ QString WithoutAmpersands(QString text)
     return text.remove(QLatin1Char('&'));
 }
 
+// A name from a file as a menu item shows it: every "&" doubled, so none is taken for a mnemonic.
+QString MenuTextOf(QString name)
+{
+    return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 // Loads a group into the current group; its name, or nothing when the file cannot be read.
 std::optional<QString> LoadName(AppState& app, int groupId)
 {
@@ -48,7 +54,7 @@ LauncherGroup ListStandardGroup(AppState& app, int groupIndex)
     const std::optional<QString> loaded = LoadName(app, groupId);
     group.name = loaded.value_or(QString::fromLatin1(kNotFoundName));
     if (!group.name.isEmpty())
-        group.menuText = group.name;
+        group.menuText = MenuTextOf(group.name);
     group.editingText = group.menuText;
     if (!loaded)
         app.m_current.m_description = BuiltinGroupDescription(groupId);
@@ -60,7 +66,7 @@ LauncherGroup ListCustomGroup(AppState& app, int groupIndex)
     const int customNumber = groupIndex - kCustomGroupIndex + 1;
     LauncherGroup group;
     group.name = LoadName(app, CustomGroupId(customNumber)).value_or(QString::fromLatin1(kNotFoundName));
-    group.menuText = QStringLiteral("&%1 %2").arg(groupIndex - kCustomGroupIndex).arg(group.name);
+    group.menuText = QStringLiteral("&%1 %2").arg(groupIndex - kCustomGroupIndex).arg(MenuTextOf(group.name));
     group.editingText = group.menuText;
     return group;
 }

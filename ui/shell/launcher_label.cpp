@@ -9,7 +9,7 @@ namespace kalvex {
 
 namespace {
 
-constexpr int kLabelFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kLabelFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
 bool Fits(const QFontMetrics& metrics, const QRect& box, const QString& text)
 {
@@ -31,9 +31,9 @@ QString FitLabel(const QFontMetrics& metrics, const QRect& box, const QString& n
     return QStringLiteral("...");
 }
 
-void DrawLabel(QPainter& painter, const QRect& box, const QString& name, bool selected)
+void DrawLabel(QPainter& painter, const QPalette& palette, const QRect& box, const QString& name,
+               bool selected)
 {
-    const QPalette palette;
     const QString text = FitLabel(painter.fontMetrics(), box, name);
     painter.fillRect(box, selected ? palette.color(QPalette::Highlight) : palette.color(QPalette::Base));
     painter.setPen(selected ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::Text));

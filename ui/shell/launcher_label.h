@@ -4,6 +4,7 @@
 
 class QFontMetrics;
 class QPainter;
+class QPalette;
 class QRect;
 
 namespace kalvex {
@@ -12,8 +13,10 @@ namespace kalvex {
 // word-wrapped, otherwise the name cut from its end with "..." appended, at the least "...".
 QString FitLabel(const QFontMetrics& metrics, const QRect& box, const QString& name);
 
-// Draws a label centred and word-wrapped in its box; "&" underlines the next character.
-// Selected labels stand on the highlight colour in the highlight-text colour.
-void DrawLabel(QPainter& painter, const QRect& box, const QString& name, bool selected);
+// Draws a label centred and word-wrapped in its box, as plain text ("&" is shown, not taken for
+// a mnemonic), in the colours of the palette of the window it is drawn for: text on the base
+// colour, or highlighted text on the highlight colour when selected.
+void DrawLabel(QPainter& painter, const QPalette& palette, const QRect& box, const QString& name,
+               bool selected);
 
 } // namespace kalvex

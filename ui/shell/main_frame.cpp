@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace kalvex {
 namespace {
@@ -23,6 +24,9 @@ namespace {
 constexpr int kMinimizedStatus = 2;
 constexpr int kMaximizedStatus = 3;
 constexpr int kNormalStatus = 1;
+// The platform tells no change of a lock key to a window that does not have the focus; asking
+// a few times a second keeps the panes right without it.
+constexpr int kLockKeyPollMs = 250;
 const char* const kTrackedProperty = "kalvexTracked";
 
 // A lock key indicator of the status bar, sized for its text.
@@ -122,11 +126,31 @@ void CMainFrame::BuildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    // The lock key panes keep their place; Qt reports no lock key state, so they stay blank.
-    bar->addPermanentWidget(IndicatorPane(QStringLiteral("capsLockPane"), QStringLiteral("CAP")));
-    bar->addPermanentWidget(IndicatorPane(QStringLiteral("numLockPane"), QStringLiteral("NUM")));
-    bar->addPermanentWidget(IndicatorPane(QStringLiteral("scrollLockPane"), QStringLiteral("SCRL")));
+    // The lock key panes keep their place; they stay blank where the platform does not tell.
+    m_capsLockPane = IndicatorPane(QStringLiteral("capsLockPane"), QStringLiteral("CAP"));
+    m_numLockPane = IndicatorPane(QStringLiteral("numLockPane"), QStringLiteral("NUM"));
+    m_scrollLockPane = IndicatorPane(QStringLiteral("scrollLockPane"), QStringLiteral("SCRL"));
+    for (QLabel* pane : {m_capsLockPane, m_numLockPane, m_scrollLockPane})
+        bar->addPermanentWidget(pane);
     ShowIdlePrompt();
+    if (m_app.services.lockKeys) {
+        m_lockKeyTimer = new QTimer(this);
+        connect(m_lockKeyTimer, &QTimer::timeout, this, &CMainFrame::UpdateLockKeyPanes);
+        m_lockKeyTimer->start(kLockKeyPollMs);
+        UpdateLockKeyPanes();
+    }
+}
+
+void CMainFrame::UpdateLockKeyPanes()
+{
+    const std::optional<LockKeyState> state = m_app.services.lockKeys->Read();
+    if (!state) {
+        m_lockKeyTimer->stop();
+        return;
+    }
+    m_capsLockPane->setText(state->capsLock ? QStringLiteral("CAP") : QString());
+    m_numLockPane->setText(state->numLock ? QStringLiteral("NUM") : QString());
+    m_scrollLockPane->setText(state->scrollLock ? QStringLiteral("SCRL") : QString());
 }
 
 void CMainFrame::TrackMenu(QMenu* menu)
@@ -135,7 +159,15 @@ void CMainFrame::TrackMenu(QMenu* menu)
         return;
     menu->setProperty(kTrackedProperty, true);
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
-    connect(menu, &QMenu::aboutToHide, this, &CMainFrame::ShowIdlePrompt);
+    connect(menu, &QMenu::aboutToHide, this, [this, menu] {
+        // A submenu closing while its parent stays open leaves the parent's prompt alone.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != menu && qobject_cast<QMenu*>(window) && window->isVisible())
+                return;
+        ShowIdlePrompt();
+    });
+    // The item that opens a menu carries no command: highlighting it prompts nothing.
+    connect(menu->menuAction(), &QAction::hovered, this, [this] { ShowCommandPrompt(0); });
 }
 
 QAction* CMainFrame::AddCommandAction(QMenu* menu, const QString& text, int commandId)

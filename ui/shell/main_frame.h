@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+
+class QLabel;
+class QTimer;
 #include <array>
 #include <memory>
 #include <optional>
@@ -90,6 +93,7 @@ private:
     void BuildMenus();
     void BuildStatusBar();
     void TrackMenu(QMenu* menu);
+    void UpdateLockKeyPanes();
     QMenu* AddMenu(const QString& title);
 
     AppState& m_app;
@@ -102,6 +106,10 @@ private:
     int m_lastPrompted = 0;
     bool m_closed = false;
     QPointer<QWidget> m_splash;
+    QLabel* m_capsLockPane = nullptr;
+    QLabel* m_numLockPane = nullptr;
+    QLabel* m_scrollLockPane = nullptr;
+    QTimer* m_lockKeyTimer = nullptr;
     std::unique_ptr<CAcceleratorFilter> m_accelerators;
     std::unique_ptr<CContextHelpMode> m_contextHelp;
 };

@@ -34,6 +34,7 @@ CProgressWindow::CProgressWindow(QWidget* parent)
     message->setObjectName(QStringLiteral("messageText"));
     message->setWordWrap(true);
     m_progressText = new QLabel;
+    m_progressText->setTextFormat(Qt::PlainText); // the reports carry group names from files
     SetControlId(*m_progressText, kProgressTextId, QStringLiteral("progressText"));
 
     auto* layout = new QVBoxLayout(this);

@@ -18,12 +18,14 @@ struct Field {
     const char* label;
     int controlId;
     const char* objectName;
+    // The label off the home platform, where its name for the value would be wrong.
+    const char* labelElsewhere = nullptr;
 };
 
 // In the order of the field texts; the first seven form the left column.
 constexpr Field kFields[kSysInfoFieldCount] = {
     {"Operating system:", 327, "operatingSystemText"},
-    {"Windows version:", 328, "versionText"},
+    {"Windows version:", 328, "versionText", "Kernel version:"},
     {"Build number:", 337, "buildNumberText"},
     {"Processor count:", 329, "processorCountText"},
     {"Processor type:", 330, "processorTypeText"},
@@ -33,9 +35,14 @@ constexpr Field kFields[kSysInfoFieldCount] = {
     {"Avail. phys. memory:", 332, "availablePhysicalText"},
     {"Total page space:", 335, "totalPageText"},
     {"Avail. page space:", 336, "availablePageText"},
-    {"Windows directory:", 338, "systemDirectoryText"},
-    {"TEMP directory:", 339, "tempDirectoryText"},
+    {"Windows directory:", 338, "systemDirectoryText", "Settings folder:"},
+    {"TEMP directory:", 339, "tempDirectoryText", "Temporary folder:"},
 };
+
+const char* LabelFor(const Field& field, bool homePlatform)
+{
+    return homePlatform || !field.labelElsewhere ? field.label : field.labelElsewhere;
+}
 constexpr int kLeftColumnRows = 7;
 
 } // namespace
@@ -55,8 +62,9 @@ CSysInfoDlg::CSysInfoDlg(const SystemFacts& facts, QWidget* parent) : QDialog(pa
         const int column = int(i) < kLeftColumnRows ? 0 : 2;
         auto* value = new QLabel(texts[i]);
         SetControlId(*value, kFields[i].controlId, QString::fromLatin1(kFields[i].objectName));
+        value->setTextFormat(Qt::PlainText); // names and folders from the system, never markup
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* label = new QLabel(QString::fromLatin1(kFields[i].label));
+        auto* label = new QLabel(QString::fromLatin1(LabelFor(kFields[i], facts.homePlatform)));
         label->setBuddy(value);
         grid->addWidget(label, row, column);
         grid->addWidget(value, row, column + 1);

@@ -46,7 +46,9 @@ std::array<QString, kSysInfoFieldCount> SysInfoFieldTexts(const SystemFacts& fac
         QStringLiteral("%1.%2").arg(facts.majorVersion).arg(facts.minorVersion),
         QString::number(facts.buildNumber),
         QString::number(facts.processorCount),
-        ProcessorTypeText(facts.architecture, facts.processorType, facts.processorLevel),
+        !facts.homePlatform && !facts.processorModel.isEmpty()
+            ? facts.processorModel
+            : ProcessorTypeText(facts.architecture, facts.processorType, facts.processorLevel),
         facts.computerName,
         facts.userName,
         FormatKilobytes(facts.totalPhysical),

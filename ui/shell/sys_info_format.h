@@ -15,8 +15,9 @@ QString FormatKilobytes(std::optional<std::uint64_t> bytes);
 QString ProcessorTypeText(int architecture, int processorType, int processorLevel);
 
 // The thirteen texts of the system information dialog, in the order of its fields: operating
-// system, version, build number, processor count, processor type, computer name, user name,
-// the four memory amounts, the system directory and the TEMP directory.
+// system, version, build number, processor count, processor type (the model name where the
+// system reports one, off the home platform), computer name, user name, the four memory
+// amounts, the system directory and the TEMP directory.
 inline constexpr std::size_t kSysInfoFieldCount = 13;
 std::array<QString, kSysInfoFieldCount> SysInfoFieldTexts(const SystemFacts& facts);
 

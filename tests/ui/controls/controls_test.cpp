@@ -4,6 +4,7 @@
 #include "ui/controls/control_id.h"
 #include "ui/controls/drag_list_box.h"
 #include "ui/controls/drag_messages.h"
+#include "ui/controls/drag_tracker.h"
 #include "ui/controls/focus_button.h"
 #include "ui/controls/focus_scroll_bar.h"
 #include "ui/controls/image_button.h"
@@ -175,6 +176,26 @@ private slots:
         QCoreApplication::sendPostedEvents();
         QCOMPARE(m_dialog->begunBy, std::vector<int>{105});
         SendMouse(list->viewport(), QEvent::MouseButtonRelease, press + QPoint(0, 4));
+    }
+
+    void aReleaseBeforeTheDragBeginsEndsItAndTheNextClickDropsNothing()
+    {
+        CDragListBox* left = m_dialog->left;
+        CDragListBox* right = m_dialog->right;
+        const QPoint press = EntryPoint(left, 1);
+        SendMouse(left->viewport(), QEvent::MouseButtonPress, press);
+        SendMouse(left->viewport(), QEvent::MouseMove, press + QPoint(0, 5));
+        SendMouse(left->viewport(), QEvent::MouseButtonRelease, press + QPoint(0, 5));
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(m_dialog->begunBy.empty());
+        QVERIFY(!CDragTracker::Active());
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+
+        const QPoint inRight(30, 10);
+        SendMouse(right->viewport(), QEvent::MouseButtonPress, inRight);
+        SendMouse(right->viewport(), QEvent::MouseButtonRelease, inRight);
+        QCOMPARE(right->count(), 0);
+        QCOMPARE(Entries(left), QStringList({"Mass", "Area", "Time", "Dens", "Velo"}));
     }
 
     void dragMovesThreeSelectedEntriesToTheOtherList()

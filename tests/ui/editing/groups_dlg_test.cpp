@@ -9,6 +9,7 @@
 #include "ui/controls/control_id.h"
 #include "ui/controls/drag_list_box.h"
 #include "ui/controls/drag_messages.h"
+#include "ui/controls/drag_tracker.h"
 #include "ui/controls/str_list.h"
 #include "ui/controls/transfer.h"
 
@@ -173,6 +174,24 @@ private slots:
         QCOMPARE(f.app.messages.beeps.back(), MessageIcon::Warning);
         QVERIFY(dialog.isVisible());
         QCOMPARE(f.app.settings.writeCount, writes);
+    }
+
+    void aDragReleasedBeforeItBeginsMovesNothing()
+    {
+        GroupsFixture f;
+        CGroupsDlg dialog(f.app.state);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QWidget* enabled = Enabled(dialog)->viewport();
+        const QPoint press = Enabled(dialog)->visualItemRect(Enabled(dialog)->item(1)).center();
+        QTest::mousePress(enabled, Qt::LeftButton, {}, press);
+        QTest::mouseMove(enabled, press + QPoint(6, 0));
+        QTest::mouseRelease(enabled, Qt::LeftButton, {}, press + QPoint(6, 0));
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!CDragTracker::Active());
+        QTest::mouseClick(Disabled(dialog)->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(Disabled(dialog)->count(), 0);
+        QCOMPARE(Enabled(dialog)->count(), 15);
     }
 
     void droppingMovesTheDraggedEntries()

@@ -145,7 +145,7 @@ private slots:
 
         TerminationSignals termination;
         connect(&termination, &TerminationSignals::terminationRequested, app.get(),
-                [&app] { app->CloseMainFrame(); });
+                [&app](int signalNumber) { app->OnTerminationSignal(signalNumber); });
         std::raise(SIGTERM);
         QTRY_COMPARE(closed.count(), 1);
         QCOMPARE(fixture.test.settings.ReadInt("Frame", "Status", 0), 1);

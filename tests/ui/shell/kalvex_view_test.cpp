@@ -8,11 +8,14 @@
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/editing/unit_order_dlg.h"
 #include "ui/shell/launcher_icons.h"
+#include "ui/shell/launcher_label.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QPainter>
+#include <QScreen>
 #include <QSet>
 
 using namespace kalvex;
@@ -241,6 +244,66 @@ private slots:
         QCOMPARE(f.app.messages.beeps.back(), MessageIcon::Information);
     }
 
+    void namesFromFilesShowTheirAmpersandsLiterally()
+    {
+        LauncherFixture f;
+        CConversion group;
+        QVERIFY(group.Load(f.FactorFile("Dist")));
+        group.m_name = "Dist & Co";
+        QVERIFY(group.Save(f.FactorFile("Dist")));
+        group.m_name = "R&D <b>x</b>";
+        QVERIFY(group.Save(f.FactorFile("Cust01")));
+        f.State().m_numCust = 1;
+        f.State().m_numActCust = 1;
+        f.State().m_enabledCount = 16;
+        f.Show();
+
+        QCOMPARE(f.view->EntryName(1), QStringLiteral("Dist & Co"));
+        QCOMPARE(f.view->EntryName(15), QStringLiteral("R&D <b>x</b>"));
+        QCOMPARE(f.frame->CommandAction(4104)->text(), QStringLiteral("Dist && Co"));
+        QCOMPARE(f.frame->UnitsMenu()->actions().first()->text(), QStringLiteral("Dist && Co"));
+        QCOMPARE(f.frame->CommandAction(4118)->text(), QStringLiteral("&0 R&&D <b>x</b>"));
+        QCOMPARE(f.frame->PromptFor(4167), QStringLiteral("Change the r&d <b>x</b> units"));
+
+        // Drawn under the icon, the "&" is a character, not a mnemonic that vanishes.
+        QImage plain(200, 40, QImage::Format_RGB32);
+        QImage withAmpersand(200, 40, QImage::Format_RGB32);
+        const auto ink = [](QImage& image, const QString& name) {
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            QPalette palette;
+            palette.setColor(QPalette::Base, Qt::white);
+            palette.setColor(QPalette::Text, Qt::black);
+            DrawLabel(painter, palette, image.rect(), name, false);
+            painter.end();
+            int dark = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+            return dark;
+        };
+        QVERIFY(ink(withAmpersand, QStringLiteral("W&")) > ink(plain, QStringLiteral("W")));
+    }
+
+    void darkPaletteLabelsStandOnTheViewsOwnColours()
+    {
+        LauncherFixture f;
+        f.Show();
+        QPalette dark = f.view->palette();
+        dark.setColor(QPalette::Base, QColor(32, 32, 32));
+        dark.setColor(QPalette::Window, QColor(32, 32, 32));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        f.view->setPalette(dark);
+        const QImage shown = f.view->viewport()->grab().toImage();
+        const QRect box = f.view->Grid().LabelBox(1);
+        int light = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                light += qGray(shown.pixel(x, y)) > 128 ? 1 : 0;
+        // Text alone covers far less than half of its box; a light stripe covers all of it.
+        QVERIFY2(light < box.width() * box.height() / 2, qPrintable(QString::number(light)));
+    }
+
     void unitOrderResultIsCommitted()
     {
         LauncherFixture f;
@@ -262,6 +325,28 @@ private slots:
         QCOMPARE(stored.m_unitOrder[1], 2);
         QCOMPARE(f.app.busy.depth, 0);
         QVERIFY(f.app.busy.begun > 0);
+    }
+
+    void unitOrderAndGroupsDialogsOpenCentredOnTheDesktop()
+    {
+        LauncherFixture f;
+        f.Show();
+        f.frame->move(0, 0); // away from the centre, so a dialog centred on its owner shows
+        const QPoint desktopCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        std::vector<QString> offCentre;
+        const auto checkCentred = [&](QDialog& dialog) {
+            // The frame is only known once the window shows; allow for its width.
+            const QPoint offset = dialog.frameGeometry().center() - desktopCentre;
+            if (std::abs(offset.x()) > 8 || std::abs(offset.y()) > 8)
+                offCentre.push_back(dialog.windowTitle());
+            return 0;
+        };
+        f.app.dialogs.steps.push_back(checkCentred);
+        f.app.dialogs.steps.push_back(checkCentred);
+        QVERIFY(f.view->OnCommand(4153));
+        QVERIFY(f.view->OnCommand(3008));
+        QCOMPARE(f.app.dialogs.runs, 2);
+        QCOMPARE(offCentre, std::vector<QString>{});
     }
 
     void iconsAreAccessibleItemsNamedAfterTheirGroups()

@@ -1,3 +1,4 @@
+#include "platform/qt/xkb_lock_keys.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
 #include "ui/shell/command_ids.h"
@@ -5,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -34,6 +36,17 @@ public:
     }
     std::vector<int> received;
 };
+
+// Lock keys as a test sets them; nothing at all stands for a platform that does not tell.
+struct SetLockKeys final : ILockKeys {
+    std::optional<LockKeyState> Read() override { return state; }
+    std::optional<LockKeyState> state;
+};
+
+QString PaneText(const CMainFrame& frame, const char* name)
+{
+    return frame.findChild<QLabel*>(QLatin1String(name))->text();
+}
 
 std::vector<int> MenuIds(const QMenu* menu)
 {
@@ -226,6 +239,49 @@ private slots:
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Disable the distance group"));
         frame.ShowCommandPrompt(0);
         QCOMPARE(frame.statusBar()->currentMessage(), QString());
+    }
+
+    void submenuItemsPromptNothingAndF1ThereGivesNoStaleHelp()
+    {
+        TestApp app;
+        CMainFrame frame(app.state);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QMenu* edit = TopMenu(frame, QStringLiteral("&Edit"));
+        edit->popup(frame.mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(edit->isVisible());
+        for (QMenu* submenu : {frame.UnitsMenu(), frame.FactorsMenu()}) {
+            frame.CommandAction(command::kNewCustom)->hover();
+            QCOMPARE(frame.LastPromptedCommand(), command::kNewCustom);
+            edit->setActiveAction(submenu->menuAction());
+            QCOMPARE(frame.LastPromptedCommand(), 0);
+            QCOMPARE(frame.statusBar()->currentMessage(), QString());
+        }
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F1);
+        QCOMPARE(app.help.topics, std::vector<int>{kResourceHelpBase + kMainFrameResource});
+    }
+
+    void lockKeyPanesFollowThePlatformAndStayBlankWhereItDoesNotTell()
+    {
+        SetLockKeys keys;
+        keys.state = LockKeyState{true, false, true};
+        TestApp app;
+        app.state.services.lockKeys = &keys;
+        CMainFrame frame(app.state);
+        QCOMPARE(PaneText(frame, "capsLockPane"), QStringLiteral("CAP"));
+        QCOMPARE(PaneText(frame, "numLockPane"), QString());
+        QCOMPARE(PaneText(frame, "scrollLockPane"), QStringLiteral("SCRL"));
+        keys.state = LockKeyState{false, true, false};
+        QTRY_COMPARE(PaneText(frame, "numLockPane"), QStringLiteral("NUM"));
+        QCOMPARE(PaneText(frame, "capsLockPane"), QString());
+
+        SetLockKeys silent;
+        app.state.services.lockKeys = &silent;
+        CMainFrame blank(app.state);
+        for (const char* pane : {"capsLockPane", "numLockPane", "scrollLockPane"})
+            QCOMPARE(PaneText(blank, pane), QString());
+        // The offscreen platform, like Wayland, tells no lock key state.
+        QVERIFY(!XkbLockKeys().Read());
     }
 
     void placementIsClampedToTheDesktop_data()

@@ -8,6 +8,7 @@
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
 #include "ui/controls/control_id.h"
+#include "ui/controls/transfer.h"
 #include "ui/shell/about_dlg.h"
 #include "ui/shell/kalvex_app.h"
 #include "ui/shell/progress_window.h"
@@ -15,6 +16,8 @@
 #include "ui/shell/sys_info_format.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -67,6 +70,8 @@ private slots:
     void sysInfoFieldsInTheirOrderAndColumns()
     {
         SystemFacts facts;
+        facts.homePlatform = true;
+        facts.processorModel = "Intel(R) Xeon(R) Gold 6248"; // the home platform names it by type
         facts.platformName = "Debian GNU/Linux 12 (bookworm)";
         facts.majorVersion = 6;
         facts.minorVersion = 1;
@@ -112,14 +117,61 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("Windows version:"));
     }
 
-    void tempDirectoryComesFromTheEnvironment()
+    void offTheHomePlatformLabelsSayWhatTheValuesAre()
     {
-        qunsetenv("TEMP");
-        QCOMPARE(ReadSystemFacts("x").tempDirectory, QString());
+        SystemFacts facts;
+        facts.architecture = SystemFacts::Intel;
+        facts.processorType = 586;
+        facts.processorModel = "Intel(R) Xeon(R) Gold 6248";
+        facts.systemDirectory = "/home/u/.config/Qor Corporation";
+        facts.tempDirectory = "/run/user/1000";
+        CSysInfoDlg dialog(facts);
+        QCOMPARE(FindControl<QLabel>(dialog, 330)->text(), QStringLiteral("Intel(R) Xeon(R) Gold 6248"));
+        auto* grid = dialog.findChild<QGridLayout*>();
+        const auto label = [grid](int row, int column) {
+            return qobject_cast<QLabel*>(grid->itemAtPosition(row, column)->widget())->text();
+        };
+        QCOMPARE(label(0, 0), QStringLiteral("Operating system:"));
+        QCOMPARE(label(1, 0), QStringLiteral("Kernel version:"));
+        QCOMPARE(label(4, 0), QStringLiteral("Processor type:"));
+        QCOMPARE(label(4, 2), QStringLiteral("Settings folder:"));
+        QCOMPARE(label(5, 2), QStringLiteral("Temporary folder:"));
+
+        facts.processorModel.clear(); // a system that names no model
+        CSysInfoDlg unnamed(facts);
+        QCOMPARE(FindControl<QLabel>(unnamed, 330)->text(), QStringLiteral("Intel Pentium"));
+    }
+
+    void namesFromTheSystemAndFilesStayPlainText()
+    {
+        // Markup laid out as text is as wide as its characters; rendered, it is one bold letter.
+        const auto shownLiterally = [](const QLabel& label) {
+            return label.sizeHint().width() >= label.fontMetrics().horizontalAdvance(label.text());
+        };
+        SystemFacts facts;
+        facts.computerName = "<b>h</b>";
+        CSysInfoDlg dialog(facts);
+        QVERIFY(shownLiterally(*FindControl<QLabel>(dialog, 1000)));
+
+        CProgressWindow window;
+        static_cast<IProgressSink&>(window).Report("<b>R</b> conversions being added.");
+        QVERIFY(shownLiterally(*FindControl<QLabel>(window, 125)));
+    }
+
+    void factsOfThisSystem()
+    {
         qputenv("TEMP", "/var/tmp");
-        QCOMPARE(ReadSystemFacts("x").tempDirectory, QStringLiteral("/var/tmp"));
+        const SystemFacts facts = ReadSystemFacts("x", "/run/user/1000");
         qunsetenv("TEMP");
-        const SystemFacts facts = ReadSystemFacts("x");
+#ifndef Q_OS_WIN
+        QVERIFY(!facts.homePlatform);
+        QCOMPARE(facts.tempDirectory, QStringLiteral("/run/user/1000")); // not TEMP: not used here
+        QFile cpuinfo("/proc/cpuinfo");
+        if (cpuinfo.open(QIODevice::ReadOnly) && cpuinfo.readAll().contains("model name")) {
+            QVERIFY(!facts.processorModel.isEmpty());
+            QVERIFY(!facts.processorModel.endsWith(' '));
+        }
+#endif
         QVERIFY(facts.processorCount >= 1);
         QVERIFY(!facts.userName.isEmpty());
     }
@@ -128,8 +180,10 @@ private slots:
     {
         TestApp app;
         QString caption;
-        app.dialogs.steps.push_back([&caption](QDialog& dialog) {
+        QString temporaryFolder;
+        app.dialogs.steps.push_back([&](QDialog& dialog) {
             caption = dialog.windowTitle();
+            temporaryFolder = FindControl<QLabel>(dialog, 339)->text();
             return int(QDialog::Accepted);
         });
         CAboutDlg about(app.state, "/etc");
@@ -138,6 +192,11 @@ private slots:
         FindControl<QPushButton>(about, 300)->click();
         QCOMPARE(app.dialogs.runs, 1);
         QCOMPARE(caption, QStringLiteral("System Information"));
+#ifndef Q_OS_WIN
+        // The folder the drag transfer file goes to.
+        QCOMPARE(temporaryFolder, QFileInfo(TransferFilePath()).absolutePath());
+        QVERIFY(!temporaryFolder.isEmpty());
+#endif
     }
 
     void progressWindowShowsTheGroupBeingBuilt()
