@@ -1,10 +1,12 @@
 #include "platform/posix/ini_profile_reader.h"
 
+#include "platform/regular_file.h"
+
 #include <algorithm>
 #include <cctype>
 #include <climits>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -12,6 +14,8 @@ namespace kalvex {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
+// The home platform kept these files to 64 KiB; a larger one is damaged, not read.
+constexpr std::uintmax_t kMaxProfileFileSize = 1 << 20;
 
 std::string_view Trim(std::string_view text)
 {
@@ -42,10 +46,14 @@ std::optional<fs::path> FindFile(const fs::path& folder, std::string_view name)
     return std::nullopt;
 }
 
-// The value of the first key of that name in the first section of that name.
+// The value of the first key of that name in the first section of that name; nothing from a
+// file that is not a regular file or is too large.
 std::optional<std::string> FindValue(const fs::path& file, std::string_view section, std::string_view key)
 {
-    std::ifstream in(file, std::ios::binary);
+    const FileBytes read = ReadRegularFile(file, kMaxProfileFileSize);
+    if (read.status != ReadStatus::Read)
+        return std::nullopt;
+    std::istringstream in(read.bytes);
     std::string line;
     bool inSection = false;
     bool sectionSeen = false;
