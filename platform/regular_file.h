@@ -42,6 +42,10 @@ enum class LinkAtName {
 SaveStatus ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes,
                               LinkAtName links = LinkAtName::WriteTarget);
 
+// Renames a damaged file to its name followed by ".damaged" (".damaged2", ... when that is
+// taken), never replacing anything. Returns the new name; empty when the file stays where it is.
+std::string SetAside(const std::filesystem::path& file);
+
 // Removes the temporary files that a replacement interrupted by a crash or kill left in the
 // folder; nothing else is touched.
 void RemoveStaleTemporaries(const std::filesystem::path& folder);

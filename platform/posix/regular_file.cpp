@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <regex>
 #include <system_error>
 
@@ -19,6 +20,8 @@ namespace {
 // Links followed when a link's target is written; more means a loop.
 constexpr int kMaxLinkHops = 40;
 constexpr std::size_t kReadChunk = 65536;
+// Names tried for a damaged file kept aside before giving up.
+constexpr int kSetAsideAttempts = 100;
 // "Dist.fsf.a1B2c3.tmp" as written now, "Dist.fsf.123456789.tmp" and ".Dist.fsf.a1B2c3" as
 // earlier versions of the program named their temporary files.
 const std::regex
@@ -169,6 +172,18 @@ SaveStatus ReplaceFileDurably(const fs::path& file, std::string_view bytes, Link
     // Some file systems cannot flush a folder; the file itself is safe by now.
     SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
     return SaveStatus::Saved;
+}
+
+std::string SetAside(const fs::path& file)
+{
+    for (int attempt = 1; attempt <= kSetAsideAttempts; ++attempt) {
+        const std::string kept = file.string() + ".damaged" + (attempt > 1 ? std::to_string(attempt) : "");
+        if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, kept.c_str(), RENAME_NOREPLACE) == 0)
+            return kept;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
 }
 
 void RemoveStaleTemporaries(const fs::path& folder)
