@@ -25,4 +25,11 @@ void UnsavedFiles::Report(IMessageService& messages)
     messages.Show({text, "", MessageButtons::Ok, MessageIcon::Warning});
 }
 
+void ReportUnsaved(IMessageService& messages, const std::string& file, SaveStatus status)
+{
+    UnsavedFiles unsaved;
+    unsaved.Note(file, status);
+    unsaved.Report(messages);
+}
+
 } // namespace kalvex

@@ -22,4 +22,7 @@ private:
     std::vector<std::string> m_lines;
 };
 
+// Tells the user at once when the one file an operation saves was not saved.
+void ReportUnsaved(IMessageService& messages, const std::string& file, SaveStatus status);
+
 } // namespace kalvex

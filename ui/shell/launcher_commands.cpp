@@ -5,6 +5,7 @@
 #include "storage/app_state.h"
 #include "storage/inventory_check.h"
 #include "storage/settings_profile.h"
+#include "storage/unsaved_files.h"
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/conversion/temperature_dlg.h"
@@ -90,8 +91,9 @@ void LauncherCommands::NewCustom()
         return;
     ++m_app.m_numCust;
     ++m_app.m_numActCust;
-    m_app.m_current.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings,
-                           *m_app.services.clock);
+    ReportUnsaved(*m_app.services.messages, FactorFileName(m_app.m_factorPath, groupId),
+                  m_app.m_current.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings,
+                                         *m_app.services.clock));
     WriteSetting(*m_app.services.settings, profile::kNumCust, m_app.m_numCust);
     WriteSetting(*m_app.services.settings, profile::kNumActCust, m_app.m_numActCust);
     CheckInventoryAndRebuild();
@@ -131,7 +133,9 @@ void LauncherCommands::CommitEdited(int groupId, int unitCount)
     BusyScope busy(*m_app.services.busy);
     CConversion& group = m_app.m_current;
     DeriveFactorsReporting(unitCount, group.m_factors, group.m_units, m_app.services);
-    group.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings, *m_app.services.clock);
+    ReportUnsaved(*m_app.services.messages, FactorFileName(m_app.m_factorPath, groupId),
+                  group.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings,
+                               *m_app.services.clock));
     m_rebuild();
 }
 
