@@ -46,14 +46,21 @@ std::optional<fs::path> FindFile(const fs::path& folder, std::string_view name)
     return std::nullopt;
 }
 
-// The value of the first key of that name in the first section of that name; nothing from a
-// file that is not a regular file or is too large.
+// Nothing from a file that is not a regular file or is too large.
 std::optional<std::string> FindValue(const fs::path& file, std::string_view section, std::string_view key)
 {
     const FileBytes read = ReadRegularFile(file, kMaxProfileFileSize);
     if (read.status != ReadStatus::Read)
         return std::nullopt;
-    std::istringstream in(read.bytes);
+    return FindProfileValue(read.bytes, section, key);
+}
+
+} // namespace
+
+std::optional<std::string> FindProfileValue(std::string_view fileText, std::string_view section,
+                                            std::string_view key)
+{
+    std::istringstream in{std::string(fileText)};
     std::string line;
     bool inSection = false;
     bool sectionSeen = false;
@@ -77,7 +84,17 @@ std::optional<std::string> FindValue(const fs::path& file, std::string_view sect
     return std::nullopt;
 }
 
-} // namespace
+int LeadingInteger(std::string_view text)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long long number = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        number = std::min<long long>(number * 10 + (text[i] - '0'), INT_MAX);
+    return static_cast<int>(negative ? -number : number);
+}
 
 IniProfileReader::IniProfileReader(fs::path folder) : m_folder(std::move(folder)) {}
 
@@ -104,16 +121,7 @@ int IniProfileReader::ReadInt(std::string_view file, std::string_view section, s
         value = FindValue(*path, section, key);
     if (!value || value->empty())
         return defaultValue;
-    // A leading decimal number with an optional sign; anything else reads as 0.
-    std::string_view text = *value;
-    std::size_t i = 0;
-    bool negative = false;
-    if (text[i] == '+' || text[i] == '-')
-        negative = text[i++] == '-';
-    long long number = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        number = std::min<long long>(number * 10 + (text[i] - '0'), INT_MAX);
-    return static_cast<int>(negative ? -number : number);
+    return LeadingInteger(*value);
 }
 
 } // namespace kalvex
