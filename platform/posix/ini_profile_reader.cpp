@@ -14,8 +14,9 @@ namespace kalvex {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
-// The home platform kept these files to 64 KiB; a larger one is damaged, not read.
-constexpr std::uintmax_t kMaxProfileFileSize = 1 << 20;
+// The home platform kept these files to 64 KiB; one four times larger is damaged, not read.
+// Every value read scans its file again, so the bound also bounds the time of an import.
+constexpr std::uintmax_t kMaxProfileFileSize = 256 << 10;
 
 std::string_view Trim(std::string_view text)
 {
