@@ -49,9 +49,9 @@ LoadStatus CConversion::Read(const std::filesystem::path& file)
     return Deserialize(read.bytes) ? LoadStatus::Loaded : LoadStatus::Damaged;
 }
 
-SaveStatus CConversion::Write(const std::filesystem::path& file) const
+SaveStatus CConversion::Write(const std::filesystem::path& file, Flush flush) const
 {
-    return ReplaceFileDurably(file, Serialize());
+    return ReplaceFileAtomically(file, Serialize(), LinkAtName::WriteTarget, flush);
 }
 
 SaveStatus CConversion::Commit(int groupId, int unitCount, const std::string& factorPath,

@@ -48,9 +48,9 @@ public:
     // nothing outside the record is ever touched.
     LoadStatus Read(const std::filesystem::path& file);
     bool Load(const std::filesystem::path& file) { return Read(file) == LoadStatus::Loaded; }
-    // Writes the whole record durably: the old file stays intact on any failure, and a
-    // read-only file is left alone.
-    SaveStatus Write(const std::filesystem::path& file) const;
+    // Writes the whole record atomically, flushed to the disk unless the caller can rebuild it:
+    // the old file stays intact on any failure, and a read-only file is left alone.
+    SaveStatus Write(const std::filesystem::path& file, Flush flush = Flush::ToDisk) const;
     bool Save(const std::filesystem::path& file) const { return Write(file) == SaveStatus::Saved; }
     // Stamps the date (when unitCount > 0), caps the shown count, saves the group's
     // factor file in factorPath and marks the group present in the settings. Returns how the

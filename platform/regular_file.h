@@ -37,10 +37,16 @@ enum class LinkAtName {
     Replace      // a link is replaced by the new file
 };
 
+enum class Flush {
+    ToDisk, // the new file and its folder reach the disk before the call returns
+    Lazily  // left to the system: only for files the program rebuilds by itself when a crash
+            // leaves them damaged
+};
+
 // Writes the bytes to a new temporary file in the same folder, flushes it to the disk, renames
 // it over the file and flushes the folder. The new file keeps the old one's permissions.
-SaveStatus ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes,
-                              LinkAtName links = LinkAtName::WriteTarget);
+SaveStatus ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                                 LinkAtName links = LinkAtName::WriteTarget, Flush flush = Flush::ToDisk);
 
 // Renames a damaged file to its name followed by ".damaged" (".damaged2", ... when that is
 // taken), never replacing anything. Returns the new name; empty when the file stays where it is.

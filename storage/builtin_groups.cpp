@@ -97,8 +97,10 @@ void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& p
 
     group.m_description = BuiltinGroupDescription(groupId);
     FillMissingThroughFirstUnit(group, count);
+    // A crash that damages the file only makes the next start build it again: the flush to the
+    // disk, which would slow the first start, is not needed.
     const std::string file = FactorFileName(app.m_factorPath, groupId);
-    unsaved.Note(file, group.Write(file));
+    unsaved.Note(file, group.Write(file, Flush::Lazily));
 
     ISettingsStore& settings = *app.services.settings;
     const IntSetting flag = profile::GroupEnabledOrMissingSetting(groupId);

@@ -154,7 +154,7 @@ bool LzFileCopier::Copy(const std::filesystem::path& from, const std::filesystem
             return false;
         source.bytes = std::move(*expanded);
     }
-    return ReplaceFileDurably(to, source.bytes, LinkAtName::Replace) == SaveStatus::Saved;
+    return ReplaceFileAtomically(to, source.bytes, LinkAtName::Replace) == SaveStatus::Saved;
 }
 
 } // namespace kalvex

@@ -105,14 +105,14 @@ bool SyncFolder(const fs::path& folder)
     return fd.Get() >= 0 && ::fsync(fd.Get()) == 0;
 }
 
-// Writes and flushes the temporary file; false when the disk refused any of it.
-bool FillTemporary(int fd, mode_t mode, std::string_view bytes)
+// Writes (and flushes) the temporary file; false when the disk refused any of it.
+bool FillTemporary(int fd, mode_t mode, std::string_view bytes, Flush flush)
 {
     if (g_fault == ReplaceFault::DiskFull) {
         errno = ENOSPC;
         return false;
     }
-    return ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    return ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && (flush == Flush::Lazily || ::fsync(fd) == 0);
 }
 
 } // namespace
@@ -145,7 +145,7 @@ FileBytes ReadRegularFile(const fs::path& file, std::uintmax_t maxBytes)
     }
 }
 
-SaveStatus ReplaceFileDurably(const fs::path& file, std::string_view bytes, LinkAtName links)
+SaveStatus ReplaceFileAtomically(const fs::path& file, std::string_view bytes, LinkAtName links, Flush flush)
 {
     const fs::path target = links == LinkAtName::WriteTarget ? FinalTarget(file) : file;
     mode_t mode = NewFileMode();
@@ -161,7 +161,7 @@ SaveStatus ReplaceFileDurably(const fs::path& file, std::string_view bytes, Link
     Descriptor fd(::mkostemps(temporary.data(), 4, O_CLOEXEC));
     if (fd.Get() < 0)
         return SaveStatus::Failed;
-    const bool written = FillTemporary(fd.Get(), mode, bytes);
+    const bool written = FillTemporary(fd.Get(), mode, bytes, flush);
     const bool closed = fd.Close();
     if (written && closed && g_fault == ReplaceFault::KilledBeforeRename)
         return SaveStatus::Failed;
@@ -170,7 +170,8 @@ SaveStatus ReplaceFileDurably(const fs::path& file, std::string_view bytes, Link
         return SaveStatus::Failed;
     }
     // Some file systems cannot flush a folder; the file itself is safe by now.
-    SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+    if (flush == Flush::ToDisk)
+        SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
     return SaveStatus::Saved;
 }
 

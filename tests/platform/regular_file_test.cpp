@@ -77,7 +77,7 @@ TEST_F(RegularFileTest, ReplacementKeepsThePermissionsAndLeavesNothingElse)
 {
     folder.Write("Dist.fsf", "old");
     fs::permissions(At("Dist.fsf"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_EQ(ReplaceFileDurably(At("Dist.fsf"), "new"), SaveStatus::Saved);
+    ASSERT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Saved);
     EXPECT_EQ(ReadBytes(At("Dist.fsf")), "new");
     EXPECT_EQ(Permissions(At("Dist.fsf")),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -88,7 +88,7 @@ TEST_F(RegularFileTest, ReadOnlyFileIsRefusedAndLeftAsItWas)
 {
     folder.Write("Dist.fsf", "old");
     fs::permissions(At("Dist.fsf"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(ReplaceFileDurably(At("Dist.fsf"), "new"), SaveStatus::ReadOnly);
+    EXPECT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::ReadOnly);
     EXPECT_EQ(ReadBytes(At("Dist.fsf")), "old");
     EXPECT_EQ(Permissions(At("Dist.fsf")),
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -99,12 +99,12 @@ TEST_F(RegularFileTest, LinkIsKeptAndItsTargetReplacedInTheTargetsFolder)
     fs::create_directory(At("elsewhere"));
     folder.Write("elsewhere/real.fsf", "old");
     fs::create_symlink("elsewhere/real.fsf", At("Dist.fsf"));
-    ASSERT_EQ(ReplaceFileDurably(At("Dist.fsf"), "new"), SaveStatus::Saved);
+    ASSERT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Saved);
     EXPECT_TRUE(fs::is_symlink(At("Dist.fsf")));
     EXPECT_EQ(ReadBytes(At("elsewhere/real.fsf")), "new");
 
     // Where links are not to be followed, the link itself is replaced.
-    ASSERT_EQ(ReplaceFileDurably(At("Dist.fsf"), "own", LinkAtName::Replace), SaveStatus::Saved);
+    ASSERT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "own", LinkAtName::Replace), SaveStatus::Saved);
     EXPECT_FALSE(fs::is_symlink(At("Dist.fsf")));
     EXPECT_EQ(ReadBytes(At("elsewhere/real.fsf")), "new");
 }
@@ -114,12 +114,12 @@ TEST_F(RegularFileTest, FailedReplacementsKeepTheOldFileAndLeaveNoTemporaryFile)
     folder.Write("Dist.fsf", "old");
     for (ReplaceFault fault : {ReplaceFault::CannotCreate, ReplaceFault::DiskFull}) {
         InjectReplaceFault(fault);
-        EXPECT_EQ(ReplaceFileDurably(At("Dist.fsf"), "new"), SaveStatus::Failed);
+        EXPECT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Failed);
         EXPECT_EQ(ReadBytes(At("Dist.fsf")), "old");
         EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"Dist.fsf"});
     }
     InjectReplaceFault(ReplaceFault::None);
-    EXPECT_EQ(ReplaceFileDurably(At("no such folder/Dist.fsf"), "new"), SaveStatus::Failed);
+    EXPECT_EQ(ReplaceFileAtomically(At("no such folder/Dist.fsf"), "new"), SaveStatus::Failed);
 }
 
 TEST_F(RegularFileTest, KillBeforeTheRenameLeavesTheOldFileAndAStaleTemporaryThatIsRemovedLater)
@@ -133,7 +133,7 @@ TEST_F(RegularFileTest, KillBeforeTheRenameLeavesTheOldFileAndAStaleTemporaryTha
     folder.Write(".Area.fsf.Ab12Cd", "stale");
 
     InjectReplaceFault(ReplaceFault::KilledBeforeRename);
-    EXPECT_EQ(ReplaceFileDurably(At("Dist.fsf"), "new"), SaveStatus::Failed);
+    EXPECT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Failed);
     EXPECT_EQ(ReadBytes(At("Dist.fsf")), "old");
     EXPECT_EQ(Names(folder.Path()).size(), 7u);
 
