@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <regex>
 #include <system_error>
 
@@ -179,8 +178,13 @@ std::string SetAside(const fs::path& file)
 {
     for (int attempt = 1; attempt <= kSetAsideAttempts; ++attempt) {
         const std::string kept = file.string() + ".damaged" + (attempt > 1 ? std::to_string(attempt) : "");
-        if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, kept.c_str(), RENAME_NOREPLACE) == 0)
-            return kept;
+        // A second name, then the first one gone: a link never replaces an existing entry.
+        if (::link(file.c_str(), kept.c_str()) == 0) {
+            if (::unlink(file.c_str()) == 0)
+                return kept;
+            ::unlink(kept.c_str());
+            return {};
+        }
         if (errno != EEXIST)
             return {};
     }

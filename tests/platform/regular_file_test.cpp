@@ -122,6 +122,17 @@ TEST_F(RegularFileTest, FailedReplacementsKeepTheOldFileAndLeaveNoTemporaryFile)
     EXPECT_EQ(ReplaceFileAtomically(At("no such folder/Dist.fsf"), "new"), SaveStatus::Failed);
 }
 
+TEST_F(RegularFileTest, DamagedFilesAreSetAsideWithoutReplacingEarlierOnes)
+{
+    folder.Write("Cust01.fsf.damaged", "earlier");
+    folder.Write("Cust01.fsf", "now");
+    EXPECT_EQ(SetAside(At("Cust01.fsf")), At("Cust01.fsf.damaged2").string());
+    EXPECT_EQ(ReadBytes(At("Cust01.fsf.damaged")), "earlier");
+    EXPECT_EQ(ReadBytes(At("Cust01.fsf.damaged2")), "now");
+    EXPECT_FALSE(fs::exists(At("Cust01.fsf")));
+    EXPECT_EQ(SetAside(At("Cust01.fsf")), "");
+}
+
 TEST_F(RegularFileTest, KillBeforeTheRenameLeavesTheOldFileAndAStaleTemporaryThatIsRemovedLater)
 {
     folder.Write("Dist.fsf", "old");
