@@ -5,8 +5,6 @@
 
 #include <filesystem>
 
-#include <sys/stat.h>
-
 namespace kalvex::testing {
 namespace {
 
@@ -84,8 +82,8 @@ TEST_F(IniProfileReaderTest, SpecialAndOversizedFilesReadAsAbsent)
 {
     namespace fs = std::filesystem;
     folder.Write("big.ini", "[Kalvexon]\r\nDistCount=25\r\n");
-    fs::resize_file(folder.Path() / "big.ini", std::uintmax_t(1) << 30);
-    ASSERT_EQ(::mkfifo((folder.Path() / "fifo.ini").c_str(), 0600), 0);
+    MakeSparse(folder.Path() / "big.ini", std::uintmax_t(1) << 30);
+    ASSERT_TRUE(MakeFifo(folder.Path() / "fifo.ini"));
     fs::create_symlink("/dev/zero", folder.Path() / "zero.ini");
     for (const char* file : {"big.ini", "fifo.ini", "zero.ini"}) {
         SCOPED_TRACE(file);

@@ -7,8 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include <sys/stat.h>
-
 namespace kalvex::testing {
 namespace {
 
@@ -97,12 +95,9 @@ TEST_F(LzFileCopierTest, FailuresLeaveNothingBehind)
 // A FIFO would block the copy for good, /dev/zero would fill the disk, a sparse file the memory.
 TEST_F(LzFileCopierTest, SpecialAndOversizedSourcesAreRefusedAtOnce)
 {
-    ASSERT_EQ(::mkfifo((folder.Path() / "fifo.fsf").c_str(), 0600), 0);
+    ASSERT_TRUE(MakeFifo(folder.Path() / "fifo.fsf"));
     fs::create_symlink("/dev/zero", folder.Path() / "zero.fsf");
-    {
-        std::ofstream(folder.Path() / "sparse.fsf") << "x";
-    }
-    fs::resize_file(folder.Path() / "sparse.fsf", kMaxFactorFileSize + 1);
+    MakeSparse(folder.Path() / "sparse.fsf", kMaxFactorFileSize + 1);
     for (const char* name : {"fifo.fsf", "zero.fsf", "sparse.fsf"}) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(copier.Copy(folder.Path() / name, folder.Path() / "copy.fsf"));

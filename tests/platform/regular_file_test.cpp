@@ -6,8 +6,6 @@
 
 #include <filesystem>
 
-#include <sys/stat.h>
-
 namespace kalvex::testing {
 namespace {
 
@@ -55,13 +53,10 @@ TEST_F(RegularFileTest, ReadsRegularFilesWithinTheCapAndTellsMissingFromUnusable
 // None of these may block, read without end or take memory by their size.
 TEST_F(RegularFileTest, SpecialAndOversizedFilesAreUnusable)
 {
-    ASSERT_EQ(::mkfifo(At("fifo").c_str(), 0600), 0);
+    ASSERT_TRUE(MakeFifo(At("fifo")));
     fs::create_symlink("/dev/zero", At("zero"));
     fs::create_directory(At("folder"));
-    {
-        std::ofstream(At("sparse")) << "x";
-    }
-    fs::resize_file(At("sparse"), std::uintmax_t(3) << 30);
+    MakeSparse(At("sparse"), std::uintmax_t(3) << 30);
     folder.Write("one too many", std::string(kCap + 1, 'x'));
 
     for (const char* name : {"fifo", "zero", "folder", "sparse", "one too many"}) {

@@ -7,8 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include <sys/stat.h>
-
 namespace kalvex::testing {
 namespace {
 
@@ -231,8 +229,7 @@ TEST_F(PathCommandTest, CancelAndRefusalKeepTheOldFolder)
 TEST_F(PathCommandTest, FilesNotFoundInTheOldFolderAreNamedAndNeverClaimedAsCopied)
 {
     fs::remove(FactorFile("Mass"));
-    fs::remove(FactorFile("Vol"));
-    ASSERT_EQ(::mkfifo(FactorFile("Vol").c_str(), 0600), 0);
+    ASSERT_TRUE(MakeFifo(FactorFile("Vol")));
     fs::remove(FactorFile("Dist"));
     fs::create_symlink("/dev/zero", FactorFile("Dist"));
     picker.answers = {otherFolder.Dir()};
@@ -254,10 +251,9 @@ TEST_F(PathCommandTest, AFailedCopyKeepsTheOldFolderAndNamesTheFile)
     PartlyFailingCopier failing;
     failing.failing = "Ener.fsf";
     app.services.copier = &failing;
-    fs::remove(FactorFile("Mass"));                          // a missing source is skipped, not created
+    fs::remove(FactorFile("Mass")); // a missing source is skipped, not created
     fs::remove(FactorFile("Vol"));
-    fs::remove(FactorFile("Vol"));
-    ASSERT_EQ(::mkfifo(FactorFile("Vol").c_str(), 0600), 0); // a FIFO is not even opened
+    ASSERT_TRUE(MakeFifo(FactorFile("Vol"))); // a FIFO is not even opened
     picker.answers = {otherFolder.Dir()};
     RunPathCommand(app);
     EXPECT_EQ(failing.copied.size(), 12u);

@@ -5,8 +5,6 @@
 
 #include <filesystem>
 
-#include <sys/stat.h>
-
 namespace kalvex::testing {
 namespace {
 
@@ -107,10 +105,15 @@ TEST_F(InventoryCheckTest, UnusableStandardFilesAreRebuiltAndEnabled)
     single.m_shownCount = 1;
     ASSERT_TRUE(single.Save(FactorFile("Forc")));
     WriteBytes(FactorFile("Dist"), std::string(7336, '\0'));
+    // A valid record with a sparse tail of 3 GiB, and a FIFO: neither may be read.
+    MakeSparse(FactorFile("Area"), std::uintmax_t(3) << 30);
+    ASSERT_TRUE(MakeFifo(FactorFile("Angl")));
     Check();
-    EXPECT_EQ(progress.lines, (std::vector<std::string>{"Distance conversions being added.",
-                                                        "Force conversions being added."}));
+    EXPECT_EQ(progress.lines,
+              (std::vector<std::string>{"Distance conversions being added.", "Area conversions being added.",
+                                        "Angle conversions being added.", "Force conversions being added."}));
     EXPECT_EQ(Load(4104).m_unitCount, 25);
+    EXPECT_EQ(fs::status(FactorFile("Angl")).type(), fs::file_type::regular);
     EXPECT_EQ(Load(4113).m_unitCount, 12);
     EXPECT_EQ(Setting("Conv11"), 1);
     EXPECT_TRUE(messages.shown.empty());
