@@ -106,7 +106,7 @@ bool ByteReader::ReadString(std::string& text)
     if (!ReadLength(length, wide))
         return false;
     const std::size_t charSize = wide ? 2 : 1;
-    if (Remaining() / charSize < length)
+    if (length > kMaxTextLength || Remaining() / charSize < length)
         return false;
     const std::size_t byteCount = length * charSize;
     const std::string_view chars = m_bytes.substr(m_pos, byteCount);

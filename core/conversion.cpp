@@ -3,7 +3,6 @@
 #include "core/byte_reader.h"
 #include "core/byte_writer.h"
 #include "core/group_ids.h"
-#include "core/whole_file.h"
 #include "platform/clock.h"
 #include "platform/settings_store.h"
 
@@ -38,25 +37,25 @@ std::string UnitPiece(const std::string& entry, int index)
 
 } // namespace
 
-bool CConversion::Load(const std::filesystem::path& file)
+LoadStatus CConversion::Read(const std::filesystem::path& file)
 {
     ClearFactors(m_factors);
-    const auto bytes = ReadWholeFile(file);
-    if (!bytes) {
+    const FileBytes read = ReadRegularFile(file, kMaxFactorFileSize);
+    if (read.status != ReadStatus::Read) {
         m_unitCount = 0;
         m_shownCount = 0;
-        return false;
+        return read.status == ReadStatus::Missing ? LoadStatus::Missing : LoadStatus::Damaged;
     }
-    return Deserialize(*bytes);
+    return Deserialize(read.bytes) ? LoadStatus::Loaded : LoadStatus::Damaged;
 }
 
-bool CConversion::Save(const std::filesystem::path& file) const
+SaveStatus CConversion::Write(const std::filesystem::path& file, Flush flush) const
 {
-    return WriteFileAtomically(file, Serialize());
+    return ReplaceFileAtomically(file, Serialize(), LinkAtName::WriteTarget, flush);
 }
 
-void CConversion::Commit(int groupId, int unitCount, const std::string& factorPath, ISettingsStore& settings,
-                         const IClock& clock)
+SaveStatus CConversion::Commit(int groupId, int unitCount, const std::string& factorPath,
+                               ISettingsStore& settings, const IClock& clock)
 {
     if (unitCount > 0) {
         const CalendarDate today = clock.Today();
@@ -65,8 +64,9 @@ void CConversion::Commit(int groupId, int unitCount, const std::string& factorPa
     }
     if (m_shownCount > m_unitCount)
         m_shownCount = m_unitCount;
-    Save(FactorFileName(factorPath, groupId));
+    const SaveStatus saved = Write(FactorFileName(factorPath, groupId));
     settings.WriteInt("Settings", GroupTag(groupId), 1);
+    return saved;
 }
 
 std::string CConversion::Serialize() const
@@ -123,7 +123,8 @@ bool CConversion::ReadRecord(std::string_view bytes)
     if (!in.ReadU16(unitCount) || !in.ReadU16(shownCount) || !in.ReadU16(m_showAll) ||
         !in.ReadU16(m_digits) || !in.ReadU16(m_scientific))
         return false;
-    if (unitCount > kMaxUnits || shownCount > kMaxUnits)
+    // A group needs two units to convert anything; a zero-filled file has none.
+    if (unitCount < 2 || unitCount > kMaxUnits || shownCount > kMaxUnits)
         return false;
     m_unitCount = unitCount;
     m_shownCount = shownCount;
@@ -131,12 +132,15 @@ bool CConversion::ReadRecord(std::string_view bytes)
         if (!in.ReadString(m_units[i]))
             return false;
     }
-    for (auto& row : m_factors) {
+    for (std::size_t r = 0; r < m_factors.size(); ++r) {
         std::uint32_t length = 0;
         if (!in.ReadCount(length) || length > kMaxUnits)
             return false;
+        // A row of a unit in use must relate it to every unit in use.
+        if (r < unitCount && length < unitCount)
+            return false;
         for (std::size_t c = 0; c < length; ++c) {
-            if (!in.ReadDouble(row[c]))
+            if (!in.ReadDouble(m_factors[r][c]))
                 return false;
         }
     }

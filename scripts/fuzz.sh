@@ -5,7 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/fuzz"
 runs="${KALVEX_FUZZ_RUNS:-200000}"
-targets=(kalvex_fuzz_factor_file kalvex_fuzz_parse_entry kalvex_fuzz_text_encoding)
+targets=(kalvex_fuzz_factor_file kalvex_fuzz_factor_file_load kalvex_fuzz_parse_entry kalvex_fuzz_text_encoding
+  kalvex_fuzz_legacy_profile kalvex_fuzz_legacy_text kalvex_fuzz_szdd kalvex_fuzz_transfer_list)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKALVEX_FUZZ=ON -DKALVEX_SANITIZE=ON -DKALVEX_TESTS=ON -DKALVEX_BENCH=OFF -DKALVEX_WERROR=ON >/dev/null
@@ -15,7 +16,11 @@ for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus" "$build/artifacts"
   seeds=()
-  [ "$target" = kalvex_fuzz_factor_file ] && seeds=("$root/tests/data")
+  case "$target" in
+    kalvex_fuzz_factor_file | kalvex_fuzz_factor_file_load) seeds=("$root/tests/data") ;;
+    kalvex_fuzz_legacy_profile | kalvex_fuzz_legacy_text | kalvex_fuzz_szdd | kalvex_fuzz_transfer_list)
+      seeds=("$root/tests/data/fuzz/${target#kalvex_fuzz_}") ;;
+  esac
   echo "== $target ($runs inputs)"
   log="$build/$target.log"
   if ! "$build/tests/fuzz/$target" -runs="$runs" -max_len=8192 -timeout=10 -print_final_stats=1 \

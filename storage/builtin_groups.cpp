@@ -4,6 +4,7 @@
 #include "storage/app_state.h"
 #include "storage/group_building.h"
 #include "storage/settings_profile.h"
+#include "storage/unsaved_files.h"
 
 #include <algorithm>
 #include <charconv>
@@ -64,7 +65,8 @@ std::string BuiltinGroupDescription(int groupId)
     return LoadString(groupId);
 }
 
-void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress)
+void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress,
+                        UnsavedFiles& unsaved)
 {
     CConversion& group = app.m_current;
     const std::string tag = BuiltinGroupTag(groupId);
@@ -95,7 +97,10 @@ void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& p
 
     group.m_description = BuiltinGroupDescription(groupId);
     FillMissingThroughFirstUnit(group, count);
-    group.Save(FactorFileName(app.m_factorPath, groupId));
+    // A crash that damages the file only makes the next start build it again: the flush to the
+    // disk, which would slow the first start, is not needed.
+    const std::string file = FactorFileName(app.m_factorPath, groupId);
+    unsaved.Note(file, group.Write(file, Flush::Lazily));
 
     ISettingsStore& settings = *app.services.settings;
     const IntSetting flag = profile::GroupEnabledOrMissingSetting(groupId);

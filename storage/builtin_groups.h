@@ -8,6 +8,7 @@ namespace kalvex {
 
 struct AppState;
 class IProgressSink;
+class UnsavedFiles;
 
 // Built-in texts of a standard group id 4103..4117 (string table entries).
 std::string BuiltinGroupTag(int groupId);         // "Dist"
@@ -16,7 +17,8 @@ std::string BuiltinGroupDescription(int groupId); // "inches, feet, meters, ligh
 
 // Builds the current group from the built-in definition of groupId (4104..4117), saves it to
 // its factor file in the factor path and enables it when its flag is missing or force is set.
-// Reports "<name> conversions being added." to progress.
-void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress);
+// Reports "<name> conversions being added." to progress; a file it cannot save is noted in unsaved.
+void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress,
+                        UnsavedFiles& unsaved);
 
 } // namespace kalvex

@@ -122,19 +122,26 @@ std::vector<int> FactorFileGroups(const AppState& app)
     return ids;
 }
 
-// Copies every factor file that exists in the old folder; returns the names that failed.
-std::vector<std::string> CopyFactorFiles(AppState& app, const std::string& from, const std::string& to)
+struct CopyOutcome {
+    std::vector<std::string> failed;   // there, but the copy could not be made
+    std::vector<std::string> notThere; // missing, or no regular file: nothing to copy
+};
+
+// Copies every factor file the old folder holds as a regular file.
+CopyOutcome CopyFactorFiles(AppState& app, const std::string& from, const std::string& to)
 {
-    std::vector<std::string> failed;
+    CopyOutcome outcome;
     for (int id : FactorFileGroups(app)) {
         const fs::path source = FactorFileName(from, id);
+        const std::string name = source.filename().string();
         std::error_code error;
-        if (!fs::exists(source, error))
-            continue;
-        if (!app.services.copier->Copy(source, FactorFileName(to, id)))
-            failed.push_back(source.filename().string());
+        // Looked at without opening it: a FIFO left there must not stall the command.
+        if (!fs::is_regular_file(fs::status(source, error)))
+            outcome.notThere.push_back(name);
+        else if (!app.services.copier->Copy(source, FactorFileName(to, id)))
+            outcome.failed.push_back(name);
     }
-    return failed;
+    return outcome;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines)
@@ -177,16 +184,26 @@ std::string FirstRunCandidate(const AppState& app)
     return app.m_dataDir;
 }
 
+std::string NormalFactorPath(const std::string& stored)
+{
+    const fs::path path(stored);
+    if (stored.empty() || !path.is_absolute())
+        return {};
+    return WithTrailingSeparator(path.lexically_normal().string());
+}
+
 void EstablishFactorPath(AppState& app)
 {
-    app.m_factorPath = ReadSetting(*app.services.settings, profile::kConvFilePath);
+    app.m_factorPath = NormalFactorPath(ReadSetting(*app.services.settings, profile::kConvFilePath));
     if (!app.m_factorPath.empty())
         return;
     const std::string legacyPath = app.services.legacy->ReadString(
         legacy::kSettingsFile, legacy::kSettingsSection, profile::kConvFilePath.key, "", legacy::kPathBuffer);
     if (!legacyPath.empty()) {
         MigrateLegacySettings(app);
-        return;
+        app.m_factorPath = NormalFactorPath(app.m_factorPath);
+        if (!app.m_factorPath.empty())
+            return;
     }
     app.m_factorPath = FirstRunCandidate(app);
     app.m_firstRun = 1;
@@ -209,19 +226,26 @@ void RunPathCommand(AppState& app)
         RefuseFolder(app, newPath);
         return;
     }
-    const std::vector<std::string> failed = CopyFactorFiles(app, oldPath, newPath);
-    if (!failed.empty()) {
+    const CopyOutcome copies = CopyFactorFiles(app, oldPath, newPath);
+    if (!copies.failed.empty()) {
         Tell(app,
-             "These factor files could not be copied to\n\n" + newPath + "\n\n" + JoinLines(failed) +
+             "These factor files could not be copied to\n\n" + newPath + "\n\n" + JoinLines(copies.failed) +
                  "\n\nThe factor path is still\n\n" + oldPath,
              MessageIcon::Stop);
         return;
     }
     UseFactorPath(app, newPath);
+    const std::string changed = "Kalvex!'s factor file path has been changed to\n\n" + newPath;
+    if (copies.notThere.empty()) {
+        Tell(app, changed + "\n\nand the factor files have been copied there.", MessageIcon::None);
+        return;
+    }
+    // Only what was copied may be claimed; the groups missing there are rebuilt or reported
+    // by the next check.
     Tell(app,
-         "Kalvex!'s factor file path has been changed to\n\n" + newPath +
-             "\n\nand the factor files have been copied there.",
-         MessageIcon::None);
+         changed + "\n\nThese factor files were not found in\n\n" + oldPath + "\n\nand were not copied:\n\n" +
+             JoinLines(copies.notThere),
+         MessageIcon::Warning);
 }
 
 } // namespace kalvex

@@ -91,6 +91,8 @@ void SetSequentialOrder(CConversion& group, int count)
 
 void SetFactorRow(CConversion& group, int j, std::string_view line)
 {
+    if (j < 0 || j >= kMaxUnits)
+        return;
     auto& m = group.m_factors;
     auto tokens = SplitTokens(line, ',');
     for (std::size_t k = 0; k < std::size_t(j) && k < tokens.size(); ++k) {

@@ -2,14 +2,17 @@
 
 #include "core/group_ids.h"
 #include "core/text_encoding.h"
+#include "platform/regular_file.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/legacy_files.h"
 #include "storage/legacy_import.h"
 #include "storage/settings_profile.h"
 #include "storage/settings_version.h"
+#include "storage/unsaved_files.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace kalvex {
 namespace {
@@ -26,13 +29,19 @@ public:
 
     void Run()
     {
+        // A save cut short by a crash or kill leaves its temporary file; nothing else does.
+        if (!m_app.m_factorPath.empty())
+            RemoveStaleTemporaries(m_app.m_factorPath);
         EnsureTemperatureFlag();
         ReadVersion();
         for (int id = kFirstFactorGroupId; id <= kAccelerationId; ++id)
             CheckStandardGroup(id);
-        if (m_version.major == 3)
+        if (m_freshProfile)
+            AdoptCustomGroups();
+        else if (m_version.major == 3)
             CheckCustomGroups();
         UpdateCounts();
+        m_unsaved.Report(*m_app.services.messages);
     }
 
 private:
@@ -49,7 +58,12 @@ private:
         if (text == profile::kConvVersion.defaultValue) {
             m_legacyFlag = true;
             text = Cp1252ToUtf8(m_legacy.ReadString(legacy::kGroupsFile, legacy::kGroupsSection,
-                                                    "ConvVersion", "1.0", legacy::kGroupsVersionBuffer));
+                                                    "ConvVersion", "", legacy::kGroupsVersionBuffer));
+            // Neither this profile nor an older version knows any group: a new profile, perhaps
+            // pointed at a folder that already holds the groups of an earlier installation.
+            m_freshProfile = text.empty();
+            if (m_freshProfile)
+                text = profile::kConvVersion.defaultValue;
         }
         m_version = ParseSettingsVersion(text);
         if (m_version.major != 3 || m_version.minor != 5 || m_version.patch != 2)
@@ -67,6 +81,13 @@ private:
         // Whether a factor file was read: only a file that exists can be kept as it is.
         bool fileRead = false;
         int units = 0;
+        if (m_freshProfile) {
+            if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id)))
+                EnableFoundGroup(id);
+            else
+                Create(id, true);
+            return;
+        }
         if (m_legacyFlag) {
             units = LegacyInt(GroupTag(id) + "Count");
         } else if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id))) {
@@ -82,7 +103,7 @@ private:
                 Create(id, older);
         } else if (m_version.major == 3) {
             if (m_legacyFlag) {
-                ImportStandardGroup(m_app, id, m_progress);
+                ImportStandardGroup(m_app, id, m_progress, m_unsaved);
                 ++m_created;
             }
         } else {
@@ -92,8 +113,29 @@ private:
 
     void Create(int id, bool force)
     {
-        CreateBuiltinGroup(m_app, id, force, m_progress);
+        CreateBuiltinGroup(m_app, id, force, m_progress, m_unsaved);
         ++m_created;
+    }
+
+    // A valid file found by a new profile is kept and its group listed like a built one.
+    void EnableFoundGroup(int id)
+    {
+        WriteSetting(m_settings, profile::GroupEnabledOrMissingSetting(id), 1);
+        ++m_created;
+    }
+
+    // A new profile takes over the custom groups Cust01, Cust02, ... found in the folder, up to
+    // the first that is missing or unusable, and enables them.
+    void AdoptCustomGroups()
+    {
+        int count = 0;
+        while (count < profile::kMaxCustomGroups &&
+               m_app.m_current.Load(FactorFileName(m_app.m_factorPath, CustomGroupId(count + 1)))) {
+            ++count;
+            WriteSetting(m_settings, profile::GroupEnabledOrMissingSetting(CustomGroupId(count)), 1);
+        }
+        WriteSetting(m_settings, profile::kNumCust, count);
+        WriteSetting(m_settings, profile::kNumActCust, count);
     }
 
     void CheckCustomGroups()
@@ -103,20 +145,63 @@ private:
             WriteSetting(m_settings, profile::kNumCust, count);
             WriteSetting(m_settings, profile::kNumActCust, LegacyInt("NumActCust"));
             if (count != 0)
-                ImportCustomGroups(m_app, std::min(count, profile::kMaxCustomGroups), m_progress);
+                ImportCustomGroups(m_app, std::min(count, profile::kMaxCustomGroups), m_progress, m_unsaved);
             return;
         }
-        const int count = std::min(ReadSetting(m_settings, profile::kNumCust), profile::kMaxCustomGroups);
+        int count = std::min(ReadSetting(m_settings, profile::kNumCust), profile::kMaxCustomGroups);
         for (int k = 1; k <= count; ++k) {
-            if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, CustomGroupId(k))))
+            const std::string file = FactorFileName(m_app.m_factorPath, CustomGroupId(k));
+            const LoadStatus status = m_app.m_current.Read(file);
+            if (status == LoadStatus::Loaded)
                 continue;
-            m_app.services.messages->Beep(MessageIcon::Warning);
-            m_app.services.messages->Show(
-                {"Custom conversions have been lost.", "", MessageButtons::Ok, MessageIcon::Warning});
-            WriteSetting(m_settings, profile::kNumCust, 0);
-            WriteSetting(m_settings, profile::kNumActCust, 0);
-            break;
+            const std::string kept = status == LoadStatus::Damaged ? SetAside(file) : std::string();
+            if (kept.empty()) {
+                Warn(status == LoadStatus::Damaged ? DamagedText(file, "It has been left as it is.")
+                                                   : "Custom conversions have been lost.");
+                WriteSetting(m_settings, profile::kNumCust, 0);
+                WriteSetting(m_settings, profile::kNumActCust, 0);
+                return;
+            }
+            Warn(DamagedText(file, "It has been kept as\n\n" + kept));
+            count = CloseGap(k, count);
+            --k; // the slot now holds the next group
         }
+    }
+
+    static std::string DamagedText(const std::string& file, const std::string& where)
+    {
+        return "The custom conversion group file\n\n" + file + "\n\nis damaged and cannot be used. " + where;
+    }
+
+    // Moves the custom groups after slot k down by one, with their enabled flags, so that the
+    // groups stay numbered without a gap and a new group never lands on an existing file.
+    // Returns the new number of custom groups, written with the recounted enabled ones.
+    int CloseGap(int k, int count)
+    {
+        int last = k - 1;
+        for (int j = k + 1; j <= count; ++j) {
+            std::error_code error;
+            std::filesystem::rename(FactorFileName(m_app.m_factorPath, CustomGroupId(j)),
+                                    FactorFileName(m_app.m_factorPath, CustomGroupId(j - 1)), error);
+            if (error)
+                break;
+            const IntSetting from = profile::GroupEnabledSetting(CustomGroupId(j));
+            WriteSetting(m_settings, profile::GroupEnabledSetting(CustomGroupId(j - 1)),
+                         ReadSetting(m_settings, from));
+            last = j - 1;
+        }
+        int enabled = 0;
+        for (int j = 1; j <= last; ++j)
+            enabled += ReadSetting(m_settings, profile::GroupEnabledSetting(CustomGroupId(j))) == 1 ? 1 : 0;
+        WriteSetting(m_settings, profile::kNumCust, last);
+        WriteSetting(m_settings, profile::kNumActCust, enabled);
+        return last;
+    }
+
+    void Warn(const std::string& text)
+    {
+        m_app.services.messages->Beep(MessageIcon::Warning);
+        m_app.services.messages->Show({text, "", MessageButtons::Ok, MessageIcon::Warning});
     }
 
     // Reads a count with -1 for missing; a negative value is replaced by 0 and written.
@@ -153,6 +238,8 @@ private:
     IProgressSink& m_progress;
     SettingsVersion m_version{};
     bool m_legacyFlag = false;
+    bool m_freshProfile = false;
+    UnsavedFiles m_unsaved;
     int m_created = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "storage/builtin_groups.h"
 #include "storage/group_building.h"
 #include "storage/legacy_files.h"
+#include "storage/unsaved_files.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -59,7 +60,7 @@ void ReadUnitsAndRows(CConversion& group, const std::string& prefix, int count, 
 
 } // namespace
 
-void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress)
+void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress, UnsavedFiles& unsaved)
 {
     const LegacyFile groups(*app.services.legacy, legacy::kGroupsFile);
     const LegacyFile factors(*app.services.legacy, app.m_legacyFileNames[1]);
@@ -88,10 +89,11 @@ void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress)
     group.m_name = name.empty() ? builtinName : name;
     group.m_description = description.empty() ? BuiltinGroupDescription(groupId) : description;
 
-    group.Save(FactorFileName(app.m_factorPath, groupId));
+    const std::string file = FactorFileName(app.m_factorPath, groupId);
+    unsaved.Note(file, group.Write(file));
 }
 
-void ImportCustomGroups(AppState& app, int count, IProgressSink& progress)
+void ImportCustomGroups(AppState& app, int count, IProgressSink& progress, UnsavedFiles& unsaved)
 {
     const LegacyFile units(*app.services.legacy, app.m_legacyFileNames[0]);
     const LegacyFile factors(*app.services.legacy, app.m_legacyFileNames[2]);
@@ -121,7 +123,8 @@ void ImportCustomGroups(AppState& app, int count, IProgressSink& progress)
         group.m_name = name.empty() ? Numbered("Custom%.2d", k) : name;
         group.m_description = description.empty() ? "My own group of conversions." : description;
 
-        group.Save(FactorFileName(app.m_factorPath, CustomGroupId(k)));
+        const std::string file = FactorFileName(app.m_factorPath, CustomGroupId(k));
+        unsaved.Note(file, group.Write(file));
     }
 }
 

@@ -4,14 +4,16 @@ namespace kalvex {
 
 struct AppState;
 class IProgressSink;
+class UnsavedFiles;
 
 // Older versions kept their groups in private profile files (section "Kalvexon" of kalvo.ini,
 // convfac.ini, convcust.ini and convcusf.ini). These rebuild groups from them into the current
-// group and save its factor file; neither writes to the settings profile.
+// group and save its factor file, noting in unsaved a file they cannot save; neither writes to
+// the settings profile.
 
 // Imports standard group groupId (4104..4117) from kalvo.ini and convfac.ini.
-void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress);
+void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress, UnsavedFiles& unsaved);
 // Imports custom groups 1..count from convcust.ini and convcusf.ini.
-void ImportCustomGroups(AppState& app, int count, IProgressSink& progress);
+void ImportCustomGroups(AppState& app, int count, IProgressSink& progress, UnsavedFiles& unsaved);
 
 } // namespace kalvex

@@ -1,10 +1,12 @@
 #include "platform/posix/ini_profile_reader.h"
 
+#include "platform/regular_file.h"
+
 #include <algorithm>
 #include <cctype>
 #include <climits>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -12,6 +14,9 @@ namespace kalvex {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
+// The home platform kept these files to 64 KiB; one four times larger is damaged, not read.
+// Every value read scans its file again, so the bound also bounds the time of an import.
+constexpr std::uintmax_t kMaxProfileFileSize = 256 << 10;
 
 std::string_view Trim(std::string_view text)
 {
@@ -42,10 +47,21 @@ std::optional<fs::path> FindFile(const fs::path& folder, std::string_view name)
     return std::nullopt;
 }
 
-// The value of the first key of that name in the first section of that name.
+// Nothing from a file that is not a regular file or is too large.
 std::optional<std::string> FindValue(const fs::path& file, std::string_view section, std::string_view key)
 {
-    std::ifstream in(file, std::ios::binary);
+    const FileBytes read = ReadRegularFile(file, kMaxProfileFileSize);
+    if (read.status != ReadStatus::Read)
+        return std::nullopt;
+    return FindProfileValue(read.bytes, section, key);
+}
+
+} // namespace
+
+std::optional<std::string> FindProfileValue(std::string_view fileText, std::string_view section,
+                                            std::string_view key)
+{
+    std::istringstream in{std::string(fileText)};
     std::string line;
     bool inSection = false;
     bool sectionSeen = false;
@@ -69,7 +85,17 @@ std::optional<std::string> FindValue(const fs::path& file, std::string_view sect
     return std::nullopt;
 }
 
-} // namespace
+int LeadingInteger(std::string_view text)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long long number = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        number = std::min<long long>(number * 10 + (text[i] - '0'), INT_MAX);
+    return static_cast<int>(negative ? -number : number);
+}
 
 IniProfileReader::IniProfileReader(fs::path folder) : m_folder(std::move(folder)) {}
 
@@ -96,16 +122,7 @@ int IniProfileReader::ReadInt(std::string_view file, std::string_view section, s
         value = FindValue(*path, section, key);
     if (!value || value->empty())
         return defaultValue;
-    // A leading decimal number with an optional sign; anything else reads as 0.
-    std::string_view text = *value;
-    std::size_t i = 0;
-    bool negative = false;
-    if (text[i] == '+' || text[i] == '-')
-        negative = text[i++] == '-';
-    long long number = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        number = std::min<long long>(number * 10 + (text[i] - '0'), INT_MAX);
-    return static_cast<int>(negative ? -number : number);
+    return LeadingInteger(*value);
 }
 
 } // namespace kalvex

@@ -3,6 +3,9 @@
 #include "platform/legacy_profile.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace kalvex {
 
@@ -21,5 +24,12 @@ public:
 private:
     std::filesystem::path m_folder;
 };
+
+// The reading rules on their own, over a file's text.
+// The value of the first key of that name in the first section of that name, trimmed.
+std::optional<std::string> FindProfileValue(std::string_view fileText, std::string_view section,
+                                            std::string_view key);
+// A leading decimal number with an optional sign, held to the int range; anything else reads as 0.
+int LeadingInteger(std::string_view text);
 
 } // namespace kalvex

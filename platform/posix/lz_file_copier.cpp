@@ -1,15 +1,12 @@
 #include "platform/posix/lz_file_copier.h"
 
-#include <cerrno>
+#include "platform/regular_file.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <string_view>
 
-#include <fcntl.h>
 #include <mspack.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kalvex {
 namespace {
@@ -18,85 +15,77 @@ namespace {
 constexpr std::string_view kSzddMagic("SZDD\x88\xF0\x27\x33", 8);
 constexpr std::string_view kQBasicSzddMagic("SZ \x88\xF0\x27\x33\xD1", 8);
 
-struct FdFile {
-    int fd;
-};
-
-int FdOf(mspack_file* file)
-{
-    return reinterpret_cast<FdFile*>(file)->fd;
-}
-
-bool WriteAll(int fd, const char* data, std::size_t size)
-{
-    while (size > 0) {
-        ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= std::size_t(written);
-    }
-    return true;
-}
-
-ssize_t ReadSome(int fd, void* buffer, std::size_t size)
-{
-    ssize_t got;
-    do
-        got = ::read(fd, buffer, size);
-    while (got < 0 && errno == EINTR);
-    return got;
-}
-
-// An mspack_system over file descriptors whose only writable file is the prepared output.
-struct OutputSystem {
+// An mspack_system over memory: the one file to read is the compressed image, the one to
+// write is the expansion, which stops at the cap.
+struct MemorySystem {
     mspack_system base{};
-    int outputFd = -1;
+    std::string_view input;
+    std::string output;
+    std::uintmax_t maxBytes = 0;
 };
 
-mspack_file* SystemOpen(mspack_system* self, const char* filename, int mode)
+struct MemoryFile {
+    MemorySystem* system;
+    bool writing;
+    std::size_t position = 0;
+};
+
+MemoryFile* Of(mspack_file* file)
 {
-    int fd = -1;
-    if (mode == MSPACK_SYS_OPEN_READ)
-        fd = ::open(filename, O_RDONLY | O_CLOEXEC);
-    else if (mode == MSPACK_SYS_OPEN_WRITE)
-        fd = ::dup(reinterpret_cast<OutputSystem*>(self)->outputFd);
-    if (fd < 0)
+    return reinterpret_cast<MemoryFile*>(file);
+}
+
+mspack_file* SystemOpen(mspack_system* self, const char*, int mode)
+{
+    if (mode != MSPACK_SYS_OPEN_READ && mode != MSPACK_SYS_OPEN_WRITE)
         return nullptr;
-    return reinterpret_cast<mspack_file*>(new FdFile{fd});
+    auto* system = reinterpret_cast<MemorySystem*>(self);
+    return reinterpret_cast<mspack_file*>(new MemoryFile{system, mode == MSPACK_SYS_OPEN_WRITE});
 }
 
 void SystemClose(mspack_file* file)
 {
-    ::close(FdOf(file));
-    delete reinterpret_cast<FdFile*>(file);
+    delete Of(file);
 }
 
 int SystemRead(mspack_file* file, void* buffer, int bytes)
 {
-    return bytes < 0 ? -1 : int(ReadSome(FdOf(file), buffer, std::size_t(bytes)));
+    MemoryFile& in = *Of(file);
+    if (bytes < 0 || in.writing)
+        return -1;
+    const std::string_view rest = in.system->input.substr(std::min(in.position, in.system->input.size()));
+    const std::size_t taken = std::min(rest.size(), std::size_t(bytes));
+    std::memcpy(buffer, rest.data(), taken);
+    in.position += taken;
+    return int(taken);
 }
 
 int SystemWrite(mspack_file* file, void* buffer, int bytes)
 {
-    if (bytes < 0 || !WriteAll(FdOf(file), static_cast<const char*>(buffer), std::size_t(bytes)))
+    MemoryFile& out = *Of(file);
+    std::string& output = out.system->output;
+    if (bytes < 0 || !out.writing || output.size() + std::size_t(bytes) > out.system->maxBytes)
         return -1;
+    output.append(static_cast<const char*>(buffer), std::size_t(bytes));
     return bytes;
 }
 
 int SystemSeek(mspack_file* file, off_t offset, int mode)
 {
-    const int whence = mode == MSPACK_SYS_SEEK_START ? SEEK_SET
-                       : mode == MSPACK_SYS_SEEK_CUR ? SEEK_CUR
-                                                     : SEEK_END;
-    return ::lseek(FdOf(file), offset, whence) < 0 ? -1 : 0;
+    MemoryFile& in = *Of(file);
+    const off_t size = off_t(in.system->input.size());
+    const off_t base = mode == MSPACK_SYS_SEEK_START ? 0
+                       : mode == MSPACK_SYS_SEEK_CUR ? off_t(in.position)
+                                                     : size;
+    if (offset < -base || offset > size - base)
+        return -1;
+    in.position = std::size_t(base + offset);
+    return 0;
 }
 
 off_t SystemTell(mspack_file* file)
 {
-    return ::lseek(FdOf(file), 0, SEEK_CUR);
+    return off_t(Of(file)->position);
 }
 
 void SystemMessage(mspack_file*, const char*, ...) {}
@@ -116,9 +105,17 @@ void SystemCopy(void* from, void* to, std::size_t bytes)
     std::memmove(to, from, bytes);
 }
 
-bool Expand(const std::filesystem::path& from, int outputFd)
+bool IsSzdd(std::string_view bytes)
 {
-    OutputSystem system;
+    const std::string_view start = bytes.substr(0, kSzddMagic.size());
+    return start == kSzddMagic || start == kQBasicSzddMagic;
+}
+
+} // namespace
+
+std::optional<std::string> ExpandSzdd(std::string_view compressed, std::uintmax_t maxBytes)
+{
+    MemorySystem system;
     system.base.open = SystemOpen;
     system.base.close = SystemClose;
     system.base.read = SystemRead;
@@ -129,74 +126,35 @@ bool Expand(const std::filesystem::path& from, int outputFd)
     system.base.alloc = SystemAlloc;
     system.base.free = SystemFree;
     system.base.copy = SystemCopy;
-    system.outputFd = outputFd;
+    system.input = compressed;
+    system.maxBytes = maxBytes;
 
     msszdd_decompressor* decompressor = mspack_create_szdd_decompressor(&system.base);
     if (!decompressor)
-        return false;
+        return std::nullopt;
     bool ok = false;
-    if (msszddd_header* header = decompressor->open(decompressor, const_cast<char*>(from.c_str()))) {
+    if (msszddd_header* header = decompressor->open(decompressor, const_cast<char*>("input"))) {
         ok = decompressor->extract(decompressor, header, const_cast<char*>("output")) == MSPACK_ERR_OK;
         decompressor->close(decompressor, header);
     }
     mspack_destroy_szdd_decompressor(decompressor);
-    return ok;
+    if (!ok)
+        return std::nullopt;
+    return std::move(system.output);
 }
-
-bool PlainCopy(int sourceFd, int outputFd)
-{
-    char buffer[65536];
-    for (;;) {
-        ssize_t got = ReadSome(sourceFd, buffer, sizeof buffer);
-        if (got == 0)
-            return true;
-        if (got < 0 || !WriteAll(outputFd, buffer, std::size_t(got)))
-            return false;
-    }
-}
-
-// Reads the first bytes to tell an SZDD file; fills copied with the plain copy otherwise.
-bool CopyOrExpand(const std::filesystem::path& from, int outputFd)
-{
-    int sourceFd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (sourceFd < 0)
-        return false;
-    char head[8];
-    ssize_t got = ReadSome(sourceFd, head, sizeof head);
-    const std::string_view start(head, got > 0 ? std::size_t(got) : 0);
-    bool ok;
-    if (start == kSzddMagic || start == kQBasicSzddMagic) {
-        ok = Expand(from, outputFd);
-    } else {
-        ok = got >= 0 && ::lseek(sourceFd, 0, SEEK_SET) == 0 && PlainCopy(sourceFd, outputFd);
-    }
-    ::close(sourceFd);
-    return ok;
-}
-
-mode_t NewFileMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-} // namespace
 
 bool LzFileCopier::Copy(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    const std::filesystem::path folder = to.has_parent_path() ? to.parent_path() : ".";
-    std::string temporary = (folder / ("." + to.filename().string() + ".XXXXXX")).string();
-    const int outputFd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (outputFd < 0)
+    FileBytes source = ReadRegularFile(from, m_maxBytes);
+    if (source.status != ReadStatus::Read)
         return false;
-    bool ok =
-        ::fchmod(outputFd, NewFileMode()) == 0 && CopyOrExpand(from, outputFd) && ::fsync(outputFd) == 0;
-    ok = ::close(outputFd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), to.c_str()) == 0;
-    if (!ok)
-        ::unlink(temporary.c_str());
-    return ok;
+    if (IsSzdd(source.bytes)) {
+        std::optional<std::string> expanded = ExpandSzdd(source.bytes, m_maxBytes);
+        if (!expanded)
+            return false;
+        source.bytes = std::move(*expanded);
+    }
+    return ReplaceFileAtomically(to, source.bytes, LinkAtName::Replace) == SaveStatus::Saved;
 }
 
 } // namespace kalvex

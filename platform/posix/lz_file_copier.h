@@ -1,15 +1,30 @@
 #pragma once
 
+#include "core/conversion.h"
 #include "platform/file_copier.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace kalvex {
 
-// Copies a file, expanding it when it is Microsoft LZ ("SZDD") compressed. The result is written
-// to a new temporary file beside the destination and renamed over it, so a link standing at the
-// destination is replaced, never written through, and a failed copy leaves the old file intact.
+// Copies a file, expanding it when it is Microsoft LZ ("SZDD") compressed. Only a regular
+// source file is read, and neither it nor its expansion may exceed maxBytes. The result
+// replaces the destination durably (a link standing there is replaced, never written
+// through), so a failed copy leaves the old file intact.
 class LzFileCopier final : public IFileCopier {
 public:
+    explicit LzFileCopier(std::uintmax_t maxBytes = kMaxFactorFileSize) : m_maxBytes(maxBytes) {}
+
     bool Copy(const std::filesystem::path& from, const std::filesystem::path& to) override;
+
+private:
+    std::uintmax_t m_maxBytes;
 };
+
+// The bytes an SZDD image expands to; nothing when it is damaged or expands beyond maxBytes.
+std::optional<std::string> ExpandSzdd(std::string_view compressed, std::uintmax_t maxBytes);
 
 } // namespace kalvex

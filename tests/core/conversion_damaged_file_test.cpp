@@ -108,36 +108,46 @@ TEST(DamagedFactorFile, RowLengthInTheLongFormIsCheckedLikeAnyOther)
     ExpectRefused(image);
 }
 
-TEST(DamagedFactorFile, ShortRowsAndOrderAreTakenAsFarAsTheyGo)
+TEST(DamagedFactorFile, RowOfAUnitInUseThatDoesNotCoverEveryUnitIsRefused)
 {
-    // Row 1 shortened to its first entry (3.280839895), the order to one word.
+    // Row 1 shortened to its first entry (3.280839895).
     std::string image = Example();
     const std::size_t row1 = kRowsOffset + 242;
     image.erase(row1 + 2 + 8, 29 * 8);
-    image = WithU16(image, row1, 1);
-    const std::size_t order = kOrderOffset - 29 * 8;
+    ExpectRefused(WithU16(image, row1, 1));
+
+    image = Example();
+    image.erase(kRowsOffset + 2, 240);
+    ExpectRefused(WithU16(image, kRowsOffset, 0));
+}
+
+TEST(DamagedFactorFile, ShortRowsOfUnitsNotInUseAndAShortOrderAreTakenAsFarAsTheyGo)
+{
+    // Row 2 (no unit of the example) emptied, the order cut to one word.
+    std::string image = Example();
+    const std::size_t row2 = kRowsOffset + 2 * 242;
+    image.erase(row2 + 2, 240);
+    image = WithU16(image, row2, 0);
+    const std::size_t order = kOrderOffset - 240;
     image.erase(order + 4);
     image = WithU16(image, order, 1);
 
     CConversion group;
-    group.m_factors[1][1] = 9.0;
+    group.m_factors[2][2] = 9.0;
     ASSERT_TRUE(group.Deserialize(image));
     EXPECT_EQ(group.m_factors[1][0], 3.280839895);
-    EXPECT_EQ(group.m_factors[1][1], 0.0);
-    EXPECT_EQ(group.m_factors[0][1], 1 / 3.280839895);
+    EXPECT_EQ(group.m_factors[2][2], 0.0);
     EXPECT_EQ(group.m_unitOrder[0], 1);
     EXPECT_EQ(group.m_unitOrder[1], 0);
 }
 
-TEST(DamagedFactorFile, RowOfNoEntriesKeepsTheDiagonalOne)
+TEST(DamagedFactorFile, ZeroFilledFilesAndGroupsOfFewerThanTwoUnitsAreRefused)
 {
-    std::string image = Example();
-    image.erase(kRowsOffset + 2, 240);
-    image = WithU16(image, kRowsOffset, 0);
-    CConversion group;
-    ASSERT_TRUE(group.Deserialize(image));
-    EXPECT_EQ(group.m_factors[0][0], 1.0);
-    EXPECT_EQ(group.m_factors[0][1], 0.0);
+    for (std::size_t size : {std::size_t(0), std::size_t(7336), std::size_t(7407), std::size_t(16384)}) {
+        SCOPED_TRACE(size);
+        ExpectRefused(std::string(size, '\0'));
+    }
+    ExpectRefused(WithU16(Example(), kCountsOffset, 1));
 }
 
 } // namespace

@@ -126,18 +126,23 @@ TEST(ConversionFile, WideTextOfAnotherWriterIsRead)
 TEST(ConversionFile, LengthPrefixesGrowWithTheText)
 {
     CConversion group;
-    group.m_unitCount = 1;
+    group.m_unitCount = 2;
     group.m_units[0] = std::string(255, 'u');
     std::string image = group.Serialize();
     // Four empty texts, five u16 fields, then the unit entry's three-byte prefix.
     EXPECT_EQ(image.substr(14, 3), std::string("\xFF\xFF\x00", 3));
 
+    group.m_units[0] = std::string(65533, 'u');
+    CConversion loaded;
+    ASSERT_TRUE(loaded.Deserialize(group.Serialize()));
+    EXPECT_EQ(loaded.m_units[0].size(), 65533u);
+
+    // Longer texts are written in the long form but never read back: no program file holds
+    // one, and the bound keeps the largest factor file small.
     group.m_units[0] = std::string(65534, 'u');
     image = group.Serialize();
     EXPECT_EQ(image.substr(14, 7), std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7));
-    CConversion loaded;
-    ASSERT_TRUE(loaded.Deserialize(image));
-    EXPECT_EQ(loaded.m_units[0].size(), 65534u);
+    EXPECT_FALSE(loaded.Deserialize(image));
 }
 
 TEST(ConversionFile, GroupWithoutUnitsStillWritesAllRowsAndTheOrder)
@@ -146,11 +151,10 @@ TEST(ConversionFile, GroupWithoutUnitsStillWritesAllRowsAndTheOrder)
     const std::string image = group.Serialize();
     EXPECT_EQ(image.size(), 4u + 7332u);
 
+    // Such a file is no usable group: fewer than two units is damaged.
     CConversion loaded;
-    loaded.m_name = "left over";
-    ASSERT_TRUE(loaded.Deserialize(image));
-    EXPECT_EQ(loaded.m_name, "");
-    EXPECT_EQ(loaded.m_updateDate, "");
+    EXPECT_FALSE(loaded.Deserialize(image));
+    EXPECT_EQ(loaded.m_unitCount, 0);
 }
 
 TEST(ConversionFile, CountsBeyondTheRecordAreNotWrittenIntoAFileThatCannotLoad)

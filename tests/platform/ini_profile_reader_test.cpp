@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace kalvex::testing {
 namespace {
 
@@ -73,6 +75,21 @@ TEST_F(IniProfileReaderTest, FilesAreFoundInTheFolderOnly)
     EXPECT_EQ(Text("DistRow1", 640, "convfac.ini"), "100");
     EXPECT_EQ(Text("DistCount", 640, "missing.ini"), "dflt");
     EXPECT_EQ(Int("DistCount", "../kalvo.ini"), 42);
+}
+
+// Read as if absent: a FIFO would hang the start, a device or a huge file would take it over.
+TEST_F(IniProfileReaderTest, SpecialAndOversizedFilesReadAsAbsent)
+{
+    namespace fs = std::filesystem;
+    folder.Write("big.ini", "[Kalvexon]\r\nDistCount=25\r\n");
+    MakeSparse(folder.Path() / "big.ini", std::uintmax_t(1) << 30);
+    ASSERT_TRUE(MakeFifo(folder.Path() / "fifo.ini"));
+    fs::create_symlink("/dev/zero", folder.Path() / "zero.ini");
+    for (const char* file : {"big.ini", "fifo.ini", "zero.ini"}) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(Int("DistCount", file), 42);
+        EXPECT_EQ(Text("DistCount", 640, file), "dflt");
+    }
 }
 
 } // namespace

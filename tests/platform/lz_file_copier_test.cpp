@@ -92,5 +92,38 @@ TEST_F(LzFileCopierTest, FailuresLeaveNothingBehind)
     EXPECT_EQ(entries, 2);
 }
 
+// A FIFO would block the copy for good, /dev/zero would fill the disk, a sparse file the memory.
+TEST_F(LzFileCopierTest, SpecialAndOversizedSourcesAreRefusedAtOnce)
+{
+    ASSERT_TRUE(MakeFifo(folder.Path() / "fifo.fsf"));
+    fs::create_symlink("/dev/zero", folder.Path() / "zero.fsf");
+    MakeSparse(folder.Path() / "sparse.fsf", kMaxFactorFileSize + 1);
+    for (const char* name : {"fifo.fsf", "zero.fsf", "sparse.fsf"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(copier.Copy(folder.Path() / name, folder.Path() / "copy.fsf"));
+        EXPECT_FALSE(fs::exists(folder.Path() / "copy.fsf"));
+    }
+}
+
+TEST_F(LzFileCopierTest, ExpansionBeyondTheCapIsRefused)
+{
+    // "ab" as literals, then eight references of 18 bytes each (six under the first flag byte,
+    // two under the next): 146 bytes expanded.
+    const std::string reference("\xF0\xFF", 2);
+    std::string data("\x03"
+                     "ab",
+                     3);
+    for (int i = 0; i < 8; ++i)
+        data += (i == 6 ? std::string(1, '\0') : std::string()) + reference;
+    const std::string compressed = Szdd(data, 146);
+    EXPECT_EQ(ExpandSzdd(compressed, 146).value_or("").size(), 146u);
+    EXPECT_FALSE(ExpandSzdd(compressed, 145));
+
+    LzFileCopier smallCopier(100);
+    folder.Write("DIST.FS_", compressed);
+    EXPECT_FALSE(smallCopier.Copy(folder.Path() / "DIST.FS_", folder.Path() / "Dist.fsf"));
+    EXPECT_FALSE(fs::exists(folder.Path() / "Dist.fsf"));
+}
+
 } // namespace
 } // namespace kalvex::testing

@@ -83,7 +83,7 @@ class BuiltinGroupTest : public StorageTest {
 protected:
     CConversion Create(int id, bool force = false)
     {
-        CreateBuiltinGroup(app, id, force, progress);
+        CreateBuiltinGroup(app, id, force, progress, unsaved);
         CConversion loaded;
         EXPECT_TRUE(loaded.Load(FactorFileName(app.m_factorPath, id))) << id;
         return loaded;

@@ -131,6 +131,32 @@ TEST_F(FactorDirectoryTest, FirstRunRefusalThenCancelNamesTheCandidate)
     EXPECT_EQ(messages.unexpected, 0);
 }
 
+TEST_F(FactorDirectoryTest, StoredPathsAreMadeFoldersAndForeignOnesCountAsAbsent)
+{
+    EXPECT_EQ(NormalFactorPath("/home/user/factors"), "/home/user/factors/");
+    EXPECT_EQ(NormalFactorPath("/home/user//old/../factors/"), "/home/user/factors/");
+    EXPECT_EQ(NormalFactorPath("factors/"), "");
+    EXPECT_EQ(NormalFactorPath("C:\\KALVEX\\"), "");
+    EXPECT_EQ(NormalFactorPath(""), "");
+
+    settings.WriteString("Settings", "ConvFilePath", otherFolder.Path().string());
+    EstablishFactorPath(app);
+    EXPECT_EQ(app.m_factorPath, otherFolder.Dir());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FactorDirectoryTest, AHomePlatformPathFromTheLegacyFileLeadsToTheFirstRunQuestion)
+{
+    WriteLegacy("kalvex.ini", {"ConvFilePath=C:\\KALVEX\\"}, "Settings");
+    messages.Answer(MessageAnswer::Yes);
+    EstablishFactorPath(app);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.rfind(kFirstRunQuestionStart, 0), 0u);
+    EXPECT_EQ(app.m_factorPath, programFolder.Dir());
+    EXPECT_EQ(StoredPath(), programFolder.Dir());
+    EXPECT_EQ(app.m_firstRun, 1);
+}
+
 TEST_F(FactorDirectoryTest, TheProbeIsNeverWrittenThroughALink)
 {
     otherFolder.Write("target", "keep me");
@@ -200,15 +226,37 @@ TEST_F(PathCommandTest, CancelAndRefusalKeepTheOldFolder)
     EXPECT_EQ(StoredPath(), factorFolder.Dir());
 }
 
+TEST_F(PathCommandTest, FilesNotFoundInTheOldFolderAreNamedAndNeverClaimedAsCopied)
+{
+    fs::remove(FactorFile("Mass"));
+    ASSERT_TRUE(MakeFifo(FactorFile("Vol")));
+    fs::remove(FactorFile("Dist"));
+    fs::create_symlink("/dev/zero", FactorFile("Dist"));
+    picker.answers = {otherFolder.Dir()};
+    RunPathCommand(app);
+    EXPECT_EQ(app.m_factorPath, otherFolder.Dir());
+    EXPECT_EQ(StoredPath(), otherFolder.Dir());
+    EXPECT_TRUE(fs::exists(otherFolder.Path() / "Area.fsf"));
+    EXPECT_FALSE(fs::exists(otherFolder.Path() / "Dist.fsf"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Kalvex!'s factor file path has been changed to\n\n" +
+                                          otherFolder.Dir() + "\n\nThese factor files were not found in\n\n" +
+                                          factorFolder.Dir() +
+                                          "\n\nand were not copied:\n\nDist.fsf\nMass.fsf\nVol.fsf");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+}
+
 TEST_F(PathCommandTest, AFailedCopyKeepsTheOldFolderAndNamesTheFile)
 {
     PartlyFailingCopier failing;
     failing.failing = "Ener.fsf";
     app.services.copier = &failing;
     fs::remove(FactorFile("Mass")); // a missing source is skipped, not created
+    fs::remove(FactorFile("Vol"));
+    ASSERT_TRUE(MakeFifo(FactorFile("Vol"))); // a FIFO is not even opened
     picker.answers = {otherFolder.Dir()};
     RunPathCommand(app);
-    EXPECT_EQ(failing.copied.size(), 13u);
+    EXPECT_EQ(failing.copied.size(), 12u);
     EXPECT_FALSE(fs::exists(otherFolder.Path() / "Mass.fsf"));
     EXPECT_EQ(app.m_factorPath, factorFolder.Dir());
     EXPECT_EQ(StoredPath(), factorFolder.Dir());

@@ -1,4 +1,5 @@
 #include "core/group_ids.h"
+#include "platform/testing/replace_fault.h"
 #include "storage/inventory_check.h"
 #include "storage_fixture.h"
 
@@ -93,19 +94,29 @@ TEST_F(InventoryCheckTest, ATruncatedFileIsRebuilt)
     EXPECT_EQ(Load(4109).m_unitCount, 22);
 }
 
-TEST_F(InventoryCheckTest, AFileWithFewerThanTwoUnitsSurvivesOnCurrentSettings)
+// Zero-filled files are what a crash leaves on some file systems; a file of fewer than two
+// units or with rows that do not cover its units converts nothing.
+TEST_F(InventoryCheckTest, UnusableStandardFilesAreRebuiltAndEnabled)
 {
     StartFresh();
+    settings.WriteInt("Settings", "Conv11", 0);
     CConversion single = Load(4113);
     single.m_unitCount = 1;
     single.m_shownCount = 1;
     ASSERT_TRUE(single.Save(FactorFile("Forc")));
+    WriteBytes(FactorFile("Dist"), std::string(7336, '\0'));
+    // A valid record with a sparse tail of 3 GiB, and a FIFO: neither may be read.
+    MakeSparse(FactorFile("Area"), std::uintmax_t(3) << 30);
+    ASSERT_TRUE(MakeFifo(FactorFile("Angl")));
     Check();
-    EXPECT_EQ(Load(4113).m_unitCount, 1);
-    // Settings of an older 3.x version do not pass the component test: the group is rebuilt.
-    settings.WriteString("Settings", "ConvVersion", "3.4.9");
-    Check();
+    EXPECT_EQ(progress.lines,
+              (std::vector<std::string>{"Distance conversions being added.", "Area conversions being added.",
+                                        "Angle conversions being added.", "Force conversions being added."}));
+    EXPECT_EQ(Load(4104).m_unitCount, 25);
+    EXPECT_EQ(fs::status(FactorFile("Angl")).type(), fs::file_type::regular);
     EXPECT_EQ(Load(4113).m_unitCount, 12);
+    EXPECT_EQ(Setting("Conv11"), 1);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(InventoryCheckTest, AnotherMajorVersionRebuildsEveryGroup)
@@ -147,6 +158,105 @@ TEST_F(InventoryCheckTest, APresentCustomGroupIsKept)
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(app.m_numCust, 1);
     EXPECT_EQ(app.m_enabledCount, 16);
+}
+
+TEST_F(InventoryCheckTest, ADamagedCustomGroupIsKeptAsideOnceAndTheLaterGroupsMoveUp)
+{
+    StartFresh();
+    CConversion custom = Load(4117);
+    for (const char* name : {"first", "third"}) {
+        custom.m_name = name;
+        ASSERT_TRUE(custom.Save(FactorFile(name == std::string("first") ? "Cust01" : "Cust03")));
+    }
+    WriteBytes(FactorFile("Cust02"), std::string(7400, '\0'));
+    settings.WriteInt("Settings", "NumCust", 3);
+    settings.WriteInt("Settings", "NumActCust", 2);
+    settings.WriteInt("Settings", "Cust01", 1);
+    settings.WriteInt("Settings", "Cust02", 1);
+    settings.WriteInt("Settings", "Cust03", 0);
+    Check();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "The custom conversion group file\n\n" + FactorFile("Cust02") +
+                                          "\n\nis damaged and cannot be used. It has been kept as\n\n" +
+                                          FactorFile("Cust02") + ".damaged");
+    EXPECT_EQ(ReadBytes(FactorFile("Cust02") + ".damaged"), std::string(7400, '\0'));
+    EXPECT_EQ(Load(4119).m_name, "third");
+    EXPECT_FALSE(fs::exists(FactorFile("Cust03")));
+    EXPECT_EQ(Setting("Cust02"), 0);
+    EXPECT_EQ(Setting("NumCust"), 2);
+    EXPECT_EQ(Setting("NumActCust"), 1);
+    EXPECT_EQ(app.m_enabledCount, 16);
+
+    Check();
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(InventoryCheckTest, ANewProfileKeepsTheGroupsItFindsAndBuildsOnlyTheRest)
+{
+    // What an earlier installation left: an edited Distance, a damaged Mass, two custom groups
+    // and a third after a gap, which is not taken.
+    StartFresh();
+    CConversion group = Load(4104);
+    group.m_name = "My distances";
+    ASSERT_TRUE(group.Save(FactorFile("Dist")));
+    WriteBytes(FactorFile("Mass"), std::string(7336, '\0'));
+    group.m_name = "Mine";
+    ASSERT_TRUE(group.Save(FactorFile("Cust01")));
+    ASSERT_TRUE(group.Save(FactorFile("Cust02")));
+    ASSERT_TRUE(group.Save(FactorFile("Cust04")));
+    settings = MemorySettingsStore();
+    progress.lines.clear();
+
+    Check();
+    EXPECT_EQ(Load(4104).m_name, "My distances");
+    EXPECT_EQ(Load(4105).m_unitCount, 18);
+    EXPECT_EQ(progress.lines, std::vector<std::string>{"Mass conversions being added."});
+    EXPECT_EQ(Setting("Conv02"), 1);
+    EXPECT_EQ(Setting("NumStd"), 15);
+    EXPECT_EQ(Setting("NumCust"), 2);
+    EXPECT_EQ(Setting("NumActCust"), 2);
+    EXPECT_EQ(Setting("Cust01"), 1);
+    EXPECT_EQ(Setting("Cust02"), 1);
+    EXPECT_EQ(app.m_enabledCount, 17);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(InventoryCheckTest, FilesThatCannotBeSavedAreReportedOnceWithTheirFolder)
+{
+    InjectReplaceFault(ReplaceFault::DiskFull);
+    Check();
+    InjectReplaceFault(ReplaceFault::None);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string& text = messages.shown[0].text;
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_NE(text.find(FactorFile("Dist") + "\n"), std::string::npos);
+    EXPECT_NE(text.find(FactorFile("Acce") + "\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(FactorFile("Dist")));
+
+    // A read-only file the user protected is named as such and left alone.
+    messages.shown.clear();
+    WriteBytes(FactorFile("Dist"), "mine");
+    fs::permissions(FactorFile("Dist"), fs::perms::owner_read);
+    Check();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find(FactorFile("Dist") + " (read-only)"), std::string::npos);
+    EXPECT_EQ(ReadBytes(FactorFile("Dist")), "mine");
+}
+
+TEST_F(InventoryCheckTest, TemporaryFilesOfAnInterruptedSaveAreRemoved)
+{
+    StartFresh();
+    InjectReplaceFault(ReplaceFault::KilledBeforeRename);
+    EXPECT_FALSE(Load(4104).Save(FactorFile("Dist")));
+    InjectReplaceFault(ReplaceFault::None);
+    WriteBytes(FactorFile("Mass") + ".damaged", "kept");
+    Check();
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(factorFolder.Path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names.size(), 15u);
+    EXPECT_EQ(Load(4104).m_unitCount, 25);
 }
 
 TEST_F(InventoryCheckTest, NegativeCountsAreRewritten)

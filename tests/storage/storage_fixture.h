@@ -7,6 +7,7 @@
 #include "platform/testing/scripted_messages.h"
 #include "platform/testing/simple_doubles.h"
 #include "storage/app_state.h"
+#include "storage/unsaved_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,7 @@ protected:
     IniProfileReader legacyReader;
     LzFileCopier copier;
     RecordingProgress progress;
+    UnsavedFiles unsaved;
     AppState app;
 };
 

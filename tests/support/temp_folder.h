@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 namespace kalvex::testing {
 
@@ -49,6 +50,23 @@ inline void WriteBytes(const std::filesystem::path& file, const std::string& byt
 {
     std::ofstream stream(file, std::ios::binary | std::ios::trunc);
     stream.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// A FIFO in place of whatever was at the path: opening it for reading the usual way waits for a
+// writer for good.
+inline bool MakeFifo(const std::filesystem::path& at)
+{
+    std::error_code error;
+    std::filesystem::remove(at, error);
+    return ::mkfifo(at.c_str(), 0600) == 0;
+}
+
+// Extends a file (created when missing) to size bytes with a sparse tail: huge by its size,
+// nothing on the disk.
+inline void MakeSparse(const std::filesystem::path& file, std::uintmax_t size)
+{
+    std::ofstream(file, std::ios::binary | std::ios::app).flush();
+    std::filesystem::resize_file(file, size);
 }
 
 } // namespace kalvex::testing

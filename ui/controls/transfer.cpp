@@ -1,5 +1,6 @@
 #include "ui/controls/transfer.h"
 
+#include "platform/regular_file.h"
 #include "ui/controls/drag_tracker.h"
 #include "ui/controls/str_list.h"
 
@@ -12,7 +13,7 @@ namespace kalvex {
 namespace {
 
 // A transfer file is a few bytes per group name; anything larger is not ours.
-constexpr qint64 kMaxTransferSize = 1 << 20;
+constexpr std::uintmax_t kMaxTransferSize = 1 << 20;
 
 bool IsLink(const QString& path)
 {
@@ -62,13 +63,11 @@ bool ReadTransfer(CStrList& list)
     const QString path = TransferFilePath();
     if (path.isEmpty() || IsLink(path))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTransferSize)
+    // A FIFO swapped in under the name is refused, never waited on.
+    const FileBytes read = ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxTransferSize);
+    if (read.status != ReadStatus::Read)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    return list.Load(bytes);
+    return list.Load(QByteArrayView(read.bytes.data(), qsizetype(read.bytes.size())));
 }
 
 } // namespace kalvex

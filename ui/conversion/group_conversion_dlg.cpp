@@ -5,6 +5,7 @@
 #include "platform/qt/dialog_runner.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/unsaved_files.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/value_edit.h"
@@ -276,7 +277,9 @@ void CGroupConversionDlg::SaveChangedFactors()
     DeriveFactorsReporting(m_unitTotal, group.m_factors, group.m_units, services);
     group.m_scientific = std::uint16_t(m_sci);
     group.m_digits = std::uint16_t(m_numDigits);
-    group.Commit(m_groupId, m_unitTotal, m_app.m_factorPath, *services.settings, *services.clock);
+    ReportUnsaved(
+        *services.messages, FactorFileName(m_app.m_factorPath, m_groupId),
+        group.Commit(m_groupId, m_unitTotal, m_app.m_factorPath, *services.settings, *services.clock));
 }
 
 void CGroupConversionDlg::SaveDisplaySettings()
@@ -291,7 +294,7 @@ void CGroupConversionDlg::SaveDisplaySettings()
         return;
     group.m_scientific = std::uint16_t(m_sci);
     group.m_digits = std::uint16_t(m_numDigits);
-    group.Save(file);
+    ReportUnsaved(*m_app.services.messages, file.string(), group.Write(file));
 }
 
 } // namespace kalvex

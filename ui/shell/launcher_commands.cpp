@@ -7,6 +7,7 @@
 #include "storage/app_state.h"
 #include "storage/inventory_check.h"
 #include "storage/settings_profile.h"
+#include "storage/unsaved_files.h"
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/conversion/temperature_dlg.h"
@@ -29,8 +30,6 @@ constexpr int kFirstCustomGroupId = kAccelerationId + 1;
 const char* const kCustomFileExistsText =
     "A new custom group cannot be created: the file %1 already exists. It holds a group the "
     "settings do not list, and it is kept as it is.";
-const char* const kCustomFileNotSavedText =
-    "The new custom group could not be saved in %1. Check that the folder can be written.";
 const char* const kCustomNotCountedText =
     "The settings could not be saved, so the new group \"%1\" will not be listed. Its file %2 "
     "is kept; check that the settings file can be written.";
@@ -129,9 +128,10 @@ void LauncherCommands::NewCustom()
         return;
     CConversion& group = m_app.m_current;
     ISettingsStore& settings = *m_app.services.settings;
-    group.Commit(groupId, unitCount, m_app.m_factorPath, settings, *m_app.services.clock);
-    if (!std::filesystem::exists(file, error)) {
-        Warn(QString::fromLatin1(kCustomFileNotSavedText).arg(QString::fromStdString(file)).toStdString());
+    const SaveStatus saved =
+        group.Commit(groupId, unitCount, m_app.m_factorPath, settings, *m_app.services.clock);
+    if (saved != SaveStatus::Saved) {
+        ReportUnsaved(messages, file, saved);
         return;
     }
     ++m_app.m_numCust;
@@ -179,7 +179,9 @@ void LauncherCommands::CommitEdited(int groupId, int unitCount)
     CConversion& group = m_app.m_current;
     // The editor has derived and reported these factors on its OK already; one report is enough.
     DeriveFactors(unitCount, group.m_factors);
-    group.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings, *m_app.services.clock);
+    ReportUnsaved(*m_app.services.messages, FactorFileName(m_app.m_factorPath, groupId),
+                  group.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings,
+                               *m_app.services.clock));
     m_rebuild();
 }
 

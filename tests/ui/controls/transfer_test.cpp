@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace kalvex;
 
 namespace {
@@ -152,6 +154,28 @@ private slots:
         QVERIFY(!started);
         QVERIFY(!CDragTracker::Active());
         QVERIFY(!readBack);
+        QVERIFY(read.IsEmpty());
+    }
+
+    void aFifoOrHugeFileUnderTheNameIsRefusedWithoutWaiting()
+    {
+        const QString path = TransferFilePath();
+        QFile::remove(path);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        CStrList read;
+        const bool fromFifo = ReadTransfer(read);
+        QFile::remove(path);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\x01\0\0\0\x04Time", 9));
+        QVERIFY(file.resize(qint64(1) << 30));
+        file.close();
+        const bool fromHugeFile = ReadTransfer(read);
+        QFile::remove(path);
+
+        QVERIFY(!fromFifo);
+        QVERIFY(!fromHugeFile);
         QVERIFY(read.IsEmpty());
     }
 

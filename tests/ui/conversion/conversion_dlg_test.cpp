@@ -482,6 +482,21 @@ private slots:
         QVERIFY(!QFile::exists(QString::fromStdString(File(kDistanceId))));
     }
 
+    void displayChangesThatCannotBeSavedAreReported()
+    {
+        OpenDistance();
+        Click(160);
+        const QString file = QString::fromStdString(File(kDistanceId));
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+        Click(2);
+        QCOMPARE(m_t->messages.Last()->text,
+                 "These factor files could not be saved:\n\n" + File(kDistanceId) +
+                     " (read-only)\n\nThe folder may be read-only or the disk full. Your changes to them are "
+                     "not stored.");
+        QCOMPARE(m_t->messages.Last()->icon, MessageIcon::Warning);
+        QCOMPARE(QFileInfo(file).permissions() & QFileDevice::WriteOwner, QFileDevice::Permissions());
+    }
+
     void moneyTitleShowsTheUpdateDate()
     {
         CConversion group = DistanceGroup();
@@ -495,9 +510,10 @@ private slots:
 
     void groupWithoutUnitsIsRefused()
     {
+        // No file of fewer than two units loads any more; the record can still hold none.
         CConversion group = DistanceGroup();
         group.m_unitCount = 0;
-        Store(group, kDistanceId);
+        m_t->state.m_current = group;
         m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
         QCOMPARE(m_t->messages.Last()->text, std::string("Distance conversions not defined!"));
         QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});

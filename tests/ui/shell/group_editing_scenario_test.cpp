@@ -261,7 +261,7 @@ private slots:
             editor.AddUnit("cubit", "b", "2");
         });
         Command(kNewCustom);
-        QVERIFY(QString::fromStdString(LastText()).contains("could not be saved in"));
+        QVERIFY(QString::fromStdString(LastText()).contains("could not be saved"));
         QCOMPARE(m_f->State().m_numCust, 0);
         QCOMPARE(m_f->app.settings.ReadInt("Settings", "NumCust", -1), 0);
     }
