@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace kalvex {
 
@@ -264,7 +265,9 @@ void CValueDlgBase::OnInputLostFocus()
 bool CValueDlgBase::AcceptInput()
 {
     m_enteredValue = ParseEntry(Utf8(m_inputText));
-    if (m_enteredValue > m_sliderMax) {
+    // A value too large for its doubled range to be a number leaves the last range in place;
+    // an infinite range would make every slider position stand for inf or nan.
+    if (m_enteredValue > m_sliderMax && std::isfinite(StepFor(m_sliderMin, 2.0 * m_enteredValue))) {
         m_sliderMax = 2.0 * m_enteredValue;
         m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
     }

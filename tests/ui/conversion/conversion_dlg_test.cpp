@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 using namespace kalvex;
@@ -250,6 +251,65 @@ private slots:
         Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         Enter(QStringLiteral("3"));
         QCOMPARE(Text(8201), QStringLiteral("3"));
+    }
+
+    // An overflowing value (or one whose doubled range overflows) must not become the range:
+    // the slider's ends and thumb would stand for inf and nan from then on.
+    void sliderKeepsAFiniteRangeAfterAnOverflowingValue_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("inf") << QStringLiteral("1e999");
+        QTest::newRow("doubling overflows") << QStringLiteral("1e308");
+    }
+    void sliderKeepsAFiniteRangeAfterAnOverflowingValue()
+    {
+        QFETCH(QString, typed);
+        OpenDistance();
+        Enter(typed);
+        QVERIFY(std::isfinite(m_dlg->m_sliderMax) && std::isfinite(m_dlg->m_sliderStep));
+        Slider()->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(Results(3), (QStringList{"0", "0", "0"}));
+        Slider()->setSliderDown(true);
+        Slider()->setSliderPosition(5000);
+        Slider()->setSliderDown(false);
+        QCOMPARE(Text(8201), QStringLiteral("5000"));
+        Slider()->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(Text(8201), QStringLiteral("20000"));
+    }
+
+    // Keys and the wheel move the value the way the slider's arrows do: right, up and the wheel
+    // turned away add; left, down and the wheel turned back take away.
+    void sliderKeysAndWheelFollowItsArrows()
+    {
+        OpenDistance();
+        Enter(QStringLiteral("12"));
+        Slider()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(Slider()->hasFocus());
+        const auto press = [this](Qt::Key key, const char* expected) {
+            QTest::keyClick(Slider(), key);
+            QCOMPARE(Text(8201), QLatin1String(expected));
+        };
+        press(Qt::Key_Right, "13");
+        press(Qt::Key_Left, "12");
+        press(Qt::Key_Left, "11");
+        press(Qt::Key_Up, "12");
+        press(Qt::Key_Down, "11");
+        press(Qt::Key_PageUp, "21");
+        press(Qt::Key_PageDown, "11");
+        const auto wheel = [this](int delta, const char* expected) {
+            const QPointF centre = QRectF(Slider()->rect()).center();
+            QWheelEvent event(centre, Slider()->mapToGlobal(centre), {}, QPoint(0, delta), Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(Slider(), &event);
+            QCOMPARE(Text(8201), QLatin1String(expected));
+        };
+        wheel(120, "12");
+        wheel(-240, "10");
+        wheel(60, "10"); // half a notch waits for the other half
+        wheel(60, "11");
+        press(Qt::Key_End, "20000");
+        press(Qt::Key_Home, "0");
+        QCOMPARE(Input()->text(), QStringLiteral("12"));
     }
 
     void changingTheInitialUnitConvertsTheLastTypedValue()
