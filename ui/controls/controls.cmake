@@ -9,6 +9,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/control_id.h
   ${CMAKE_CURRENT_LIST_DIR}/drag_list_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drag_list_box.h
+  ${CMAKE_CURRENT_LIST_DIR}/fitting_scroll_area.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fitting_scroll_area.h
   ${CMAKE_CURRENT_LIST_DIR}/focus_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/focus_button.h
   ${CMAKE_CURRENT_LIST_DIR}/focus_scroll_bar.cpp
@@ -17,6 +19,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/image_button.h
   ${CMAKE_CURRENT_LIST_DIR}/paste_control.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paste_control.h
+  ${CMAKE_CURRENT_LIST_DIR}/screen_fit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/screen_fit.h
   ${CMAKE_CURRENT_LIST_DIR}/unit_combo_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unit_combo_box.h
   ${CMAKE_CURRENT_LIST_DIR}/unit_edit.cpp

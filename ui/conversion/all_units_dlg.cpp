@@ -49,7 +49,7 @@ CAllUnitsDlg::CAllUnitsDlg(AppState& app, int groupId, QWidget* parent)
         rowGrid->addWidget(field, LineOf(row), kCellsPerRow * ColumnOf(row));
         rowGrid->addWidget(symbol, LineOf(row), kCellsPerRow * ColumnOf(row) + 1);
     }
-    ContentLayout().addWidget(m_equivBox);
+    AddScrollingRows(*m_equivBox);
     Open();
     m_equivBox->setTitle(m_equivLabel);
 }

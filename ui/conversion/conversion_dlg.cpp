@@ -44,7 +44,7 @@ CConversionDlg::CConversionDlg(AppState& app, int groupId, QWidget* parent)
         m_rowGrid->addWidget(field, 1 + LineOf(row), kCellsPerRow * ColumnOf(row) + 1);
         m_rowGrid->addWidget(symbol, 1 + LineOf(row), kCellsPerRow * ColumnOf(row) + 2);
     }
-    AddSection(kFirstFrame + 1, tr("Units"), m_rowGrid);
+    AddScrollingSection(kFirstFrame + 1, tr("Units"), m_rowGrid);
     Open();
 }
 

@@ -100,7 +100,7 @@ void CTemperatureDlg::BuildRows()
         grid->addWidget(field, row + 1, 1);
         grid->addWidget(symbol, row + 1, 2);
     }
-    AddSection(kFirstFrame + 1, tr("Scales"), grid);
+    AddScrollingSection(kFirstFrame + 1, tr("Scales"), grid);
 }
 
 void CTemperatureDlg::Open()

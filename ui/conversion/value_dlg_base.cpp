@@ -3,8 +3,10 @@
 #include "core/number_text.h"
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
+#include "ui/controls/fitting_scroll_area.h"
 #include "ui/controls/focus_scroll_bar.h"
 #include "ui/controls/image_button.h"
+#include "ui/controls/screen_fit.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
 
@@ -13,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -134,6 +135,16 @@ QFrame* CValueDlgBase::MakeSection(int frameId, const QString& spokenName, QLayo
 void CValueDlgBase::AddSection(int frameId, const QString& spokenName, QLayout* content)
 {
     m_contentLayout->addWidget(MakeSection(frameId, spokenName, content));
+}
+
+void CValueDlgBase::AddScrollingSection(int frameId, const QString& spokenName, QLayout* content)
+{
+    AddScrollingRows(*MakeSection(frameId, spokenName, content));
+}
+
+void CValueDlgBase::AddScrollingRows(QWidget& rows)
+{
+    m_contentLayout->addWidget(new CFittingScrollArea(rows, this), 1);
 }
 
 void CValueDlgBase::InsertButton(QPushButton& button)
@@ -476,8 +487,10 @@ void CValueDlgBase::showEvent(QShowEvent* event)
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Qt opens a window at most two thirds of the screen tall; these show every row that fits.
+    resize(sizeHint());
+    FitWithinScreen(*this);
+    CentreWithinScreen(*this);
 }
 
 } // namespace kalvex

@@ -58,10 +58,13 @@ public:
 protected:
     CValueDlgBase(AppState& app, QWidget* parent);
 
-    // Where the windows put their own controls: above the slider, and into the button row.
-    QVBoxLayout& ContentLayout() { return *m_contentLayout; }
+    // The windows put their own controls above the slider, and into the button row.
     // A framed section of controls; frames are numbered from 7500.
     void AddSection(int frameId, const QString& spokenName, QLayout* content);
+    // Result rows scroll when the screen is too short for them, while the input field, the
+    // slider and the buttons stay in view.
+    void AddScrollingSection(int frameId, const QString& spokenName, QLayout* content);
+    void AddScrollingRows(QWidget& rows);
     void InsertButton(QPushButton& button); // before Help
 
     // A result row: the read-only field and its symbol label, found by their ids.

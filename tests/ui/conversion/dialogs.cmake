@@ -7,3 +7,6 @@ kalvex_add_qttest(temperature_dlg_test
 kalvex_add_qttest(help_beside_dialog_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/help_beside_dialog_test.cpp ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
   LIBS kalvex_ui kalvex_testing)
+kalvex_add_qttest(short_screen_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/short_screen_test.cpp ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
+  LIBS kalvex_ui kalvex_testing)
