@@ -1,12 +1,12 @@
 #include "ui/conversion/value_dlg_base.h"
 
 #include "core/number_text.h"
+#include "platform/qt/screen_fit.h"
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/fitting_scroll_area.h"
 #include "ui/controls/focus_scroll_bar.h"
 #include "ui/controls/image_button.h"
-#include "ui/controls/screen_fit.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
 

@@ -1,6 +1,6 @@
 #include "ui/shell/centring.h"
 
-#include "ui/controls/screen_fit.h"
+#include "platform/qt/screen_fit.h"
 
 #include <QWidget>
 

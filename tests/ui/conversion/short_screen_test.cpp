@@ -1,4 +1,6 @@
 #include "core/group_ids.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/qt_help_service.h"
 #include "tests/ui/conversion/test_groups.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
@@ -97,6 +99,14 @@ private slots:
     {
         CTemperatureDlg dialog(m_t->state);
         CheckFits(dialog, 115);
+    }
+
+    void helpWindowFits()
+    {
+        QtHelpService help;
+        help.ShowContents();
+        QVERIFY(QTest::qWaitForWindowExposed(help.Window()));
+        QVERIFY(help.Window()->screen()->availableGeometry().contains(help.Window()->frameGeometry()));
     }
 
     void centredWindowsAreShrunkToTheScreen()

@@ -1,4 +1,4 @@
-#include "ui/controls/screen_fit.h"
+#include "platform/qt/screen_fit.h"
 
 #include <QGuiApplication>
 #include <QScreen>
