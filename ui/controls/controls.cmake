@@ -19,6 +19,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/image_button.h
   ${CMAKE_CURRENT_LIST_DIR}/paste_control.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paste_control.h
+  ${CMAKE_CURRENT_LIST_DIR}/plain_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/plain_text.h
   ${CMAKE_CURRENT_LIST_DIR}/unit_combo_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unit_combo_box.h
   ${CMAKE_CURRENT_LIST_DIR}/unit_edit.cpp

@@ -1,5 +1,6 @@
 #include "ui/controls/fitting_scroll_area.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -11,6 +12,13 @@ CFittingScrollArea::CFittingScrollArea(QWidget& content, QWidget* parent) : QScr
     setWidgetResizable(true);
     setWidget(&content);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    // The area is no stop of its own; a control inside it that gets the focus is scrolled
+    // into view, however the focus came.
+    setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && widget()->isAncestorOf(now))
+            ensureWidgetVisible(now);
+    });
 }
 
 QSize CFittingScrollArea::sizeHint() const

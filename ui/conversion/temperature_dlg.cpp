@@ -162,6 +162,12 @@ int CTemperatureDlg::DialogHelpTopic() const
     return kTemperatureHelpTopic;
 }
 
+std::vector<QWidget*> CTemperatureDlg::InitialUnitControls() const
+{
+    const QList<QAbstractButton*> radios = m_scaleButtons->buttons();
+    return {radios.begin(), radios.end()};
+}
+
 void CTemperatureDlg::OnDisplaySettingsChanged()
 {
     m_app.m_tempDigits = m_numDigits;

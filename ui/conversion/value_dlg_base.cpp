@@ -7,6 +7,7 @@
 #include "ui/controls/fitting_scroll_area.h"
 #include "ui/controls/focus_scroll_bar.h"
 #include "ui/controls/image_button.h"
+#include "ui/controls/plain_text.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
 
@@ -160,6 +161,7 @@ int CValueDlgBase::AddResultRow(int fieldId, int symbolId, QLineEdit*& field, QL
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     symbol = new QLabel(this);
+    symbol->setTextFormat(Qt::PlainText);
     SetControlId(*symbol, symbolId, QStringLiteral("symbolLabel%1").arg(row + 1));
     AddSelectableField(*field);
     m_rows.push_back({field, symbol, {}});
@@ -171,6 +173,9 @@ void CValueDlgBase::SetRowUnit(int row, const QString& unitName, const QString& 
     ResultRow& entry = m_rows[std::size_t(row)];
     entry.unitName = unitName;
     entry.symbol->setText(symbol);
+    // Symbols alone can look alike (two gallons, two ounces); the full name is a hover away.
+    entry.symbol->setToolTip(PlainToolTip(unitName));
+    entry.symbol->setAccessibleName(unitName);
     entry.field->setAccessibleName(
         unitName.isEmpty() ? QString() : unitName + QStringLiteral(": ") + entry.field->text());
 }
@@ -225,12 +230,28 @@ void CValueDlgBase::DoDataExchange(bool saving)
 
 void CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
 {
+    ChainTabOrder();
     new CContextHelp(*this, helpTable, *m_app.services.help);
     auto* copyWhole = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copyWhole, &QShortcut::activated, this, &CValueDlgBase::OnCopyWholeResults);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &CValueDlgBase::OnCopy);
     UpdatePasteButton();
+}
+
+void CValueDlgBase::ChainTabOrder()
+{
+    std::vector<QWidget*> chain = {m_inputEdit};
+    const std::vector<QWidget*> unitControls = InitialUnitControls();
+    chain.insert(chain.end(), unitControls.begin(), unitControls.end());
+    for (const ResultRow& row : m_rows)
+        chain.push_back(row.field);
+    chain.insert(chain.end(), {m_slider, m_digitsButton, m_sciCheck});
+    for (int i = 0; i < m_buttonRow->count(); ++i)
+        if (QWidget* button = m_buttonRow->itemAt(i)->widget())
+            chain.push_back(button);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 int CValueDlgBase::ClampedDigits(int digits)

@@ -79,6 +79,8 @@ protected:
     virtual void Recompute(double value) = 0;
     virtual QString BelowMinimumMessage() const = 0;
     virtual int DialogHelpTopic() const = 0;
+    // The controls that choose the initial unit, in the order Tab should reach them.
+    virtual std::vector<QWidget*> InitialUnitControls() const = 0;
     // Called after the digits or the notation changed, with the bound fields read.
     virtual void OnDisplaySettingsChanged() {}
 
@@ -118,6 +120,9 @@ private:
     };
 
     void BuildControls();
+    // Tab follows the window from top to bottom: the input field, the initial unit, the
+    // results, the slider, the display settings and the buttons from left to right.
+    void ChainTabOrder();
     QFrame* MakeSection(int frameId, const QString& spokenName, QLayout* content);
     void AddSelectableField(QLineEdit& field);
     QLineEdit* SelectableField(int id) const;
