@@ -3,6 +3,8 @@
 target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/add_unit_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/add_unit_command.h
+  ${CMAKE_CURRENT_LIST_DIR}/button_artwork.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/button_artwork.h
   ${CMAKE_CURRENT_LIST_DIR}/context_help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/context_help.h
   ${CMAKE_CURRENT_LIST_DIR}/control_id.cpp

@@ -10,6 +10,7 @@
 #include "ui/controls/plain_text.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
+#include "ui/conversion/slider_end.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QShortcut>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -31,7 +31,6 @@ namespace {
 constexpr int kFewestDigits = 3;
 constexpr int kMostDigits = 13;
 constexpr int kRefusedEntryDigits = 7;
-constexpr int kDecorationSize = 16;
 
 std::string Utf8(const QString& text)
 {
@@ -66,9 +65,8 @@ void CValueDlgBase::BuildControls()
     connect(m_inputEdit, &CValueEdit::focusLost, this, &CValueDlgBase::OnInputLostFocus);
 
     auto* sliderRow = new QHBoxLayout;
-    auto* lowEnd = new QLabel(this);
+    auto* lowEnd = new CSliderEnd(Qt::LeftArrow, this);
     SetControlId(*lowEnd, kSliderLowImage, QStringLiteral("sliderLowImage"));
-    lowEnd->setPixmap(style()->standardIcon(QStyle::SP_ArrowLeft).pixmap(kDecorationSize));
     lowEnd->setAccessibleName(tr("Smaller values"));
     m_slider = new CFocusScrollBar(Qt::Horizontal, this);
     SetControlId(*m_slider, kSlider, QStringLiteral("slider"));
@@ -79,9 +77,8 @@ void CValueDlgBase::BuildControls()
     connect(m_slider, &QAbstractSlider::actionTriggered, this, &CValueDlgBase::OnSliderAction);
     connect(m_slider, &QAbstractSlider::sliderReleased, this,
             [this] { OnScroll(ScrollRequest::ThumbReleased); });
-    auto* highEnd = new QLabel(this);
+    auto* highEnd = new CSliderEnd(Qt::RightArrow, this);
     SetControlId(*highEnd, kSliderHighImage, QStringLiteral("sliderHighImage"));
-    highEnd->setPixmap(style()->standardIcon(QStyle::SP_ArrowRight).pixmap(kDecorationSize));
     highEnd->setAccessibleName(tr("Larger values"));
     sliderRow->addWidget(lowEnd);
     sliderRow->addWidget(m_slider, 1);

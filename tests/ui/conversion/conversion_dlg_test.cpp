@@ -713,6 +713,39 @@ private slots:
         }
     }
 
+    // Under a dark palette the buttons and the slider's end marks are drawn in its colours,
+    // not as light patches.
+    void darkPaletteReachesButtonsAndSliderEnds()
+    {
+        Store(DistanceGroup(), kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+        dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+        dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+        m_dlg->setPalette(dark);
+        Show();
+        const auto isDark = [](QColor colour) { return colour.lightness() < 0x80; };
+        for (int id : {2, 40, 41, 712, 710}) {
+            const QImage button = Control(id)->grab().toImage();
+            const QPoint face(button.width() / 8, button.height() / 2);
+            QVERIFY2(isDark(button.pixelColor(face)), qPrintable(QString::number(id)));
+        }
+        Control(40)->setFocus();
+        QTRY_VERIFY(Control(40)->hasFocus());
+        QCOMPARE(Control(40)->grab().toImage().pixelColor(0, 0), dark.color(QPalette::ButtonText));
+        for (int id : {200, 201}) {
+            const QImage end = Control(id)->grab().toImage();
+            int light = 0;
+            for (int y = 0; y < end.height(); ++y)
+                for (int x = 0; x < end.width(); ++x)
+                    light += isDark(end.pixelColor(x, y)) ? 0 : 1;
+            QVERIFY2(isDark(end.pixelColor(0, 0)), qPrintable(QString::number(id)));
+            QVERIFY2(light > 0, qPrintable(QString::number(id))); // the arrow, in the light text colour
+        }
+    }
+
     void helpButtonAndContextHelp()
     {
         OpenDistance();
