@@ -29,7 +29,8 @@ const std::array<ArtworkColour, 13> kArtworkColours = {{
     {"#000000", [](const QPalette& p) { return p.color(QPalette::ButtonText); }},
     {"#ececec", [](const QPalette& p) { return p.color(QPalette::Button); }},
     {"#b4b4b4", [](const QPalette& p) { return p.color(QPalette::Mid); }},
-    {"#ffffff", [](const QPalette& p) { return p.color(QPalette::Light); }},
+    // The raised edge of disabled lettering: just above the face, or it glows on dark faces.
+    {"#ffffff", [](const QPalette& p) { return p.color(QPalette::Button).lighter(kFaceHighlight); }},
     {"#9c9c9c", [](const QPalette& p) { return p.color(QPalette::Disabled, QPalette::ButtonText); }},
 }};
 
