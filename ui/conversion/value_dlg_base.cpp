@@ -502,9 +502,9 @@ void CValueDlgBase::keyPressEvent(QKeyEvent* event)
 void CValueDlgBase::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_centred)
+    if (m_placed)
         return;
-    m_centred = true;
+    m_placed = true;
     // Qt opens a window at most two thirds of the screen tall; these show every row that fits.
     resize(sizeHint());
     FitWithinScreen(*this);

@@ -146,7 +146,7 @@ private:
     int m_selectionStart = 0;
     int m_selectionLength = -1;
     bool m_writingFields = false;
-    bool m_centred = false;
+    bool m_placed = false;
     QVBoxLayout* m_contentLayout = nullptr;
     QHBoxLayout* m_buttonRow = nullptr;
 };
