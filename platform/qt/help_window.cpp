@@ -41,6 +41,8 @@ HelpWindow::HelpWindow(HelpIndex index, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
 
+    // The list follows the page, whether it was chosen there or reached by a link.
+    connect(m_pageView, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectTopicOfPage);
     connect(m_topicList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
     connect(m_topicList, &QListWidget::itemClicked, this,
@@ -62,7 +64,12 @@ void HelpWindow::ShowContents()
 void HelpWindow::ShowPage(const QString& page)
 {
     m_pageView->setSource(QUrl(kHelpRoot + page));
-    const QString file = page.section(u'#', 0, 0);
+}
+
+void HelpWindow::SelectTopicOfPage(const QUrl& source)
+{
+    // The browser's own source is not yet the new page while it reports the change.
+    const QString file = source.toString().remove(kHelpRoot).section(u'#', 0, 0);
     for (int row = 0; row < m_topicList->count(); ++row) {
         if (m_topicList->item(row)->data(Qt::UserRole).toString() == file) {
             m_topicList->setCurrentRow(row);

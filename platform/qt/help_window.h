@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QListWidget;
+class QUrl;
 class QTextBrowser;
 
 namespace kalvex {
@@ -23,6 +24,8 @@ public:
     QString CurrentPage() const;
 
 private:
+    void SelectTopicOfPage(const QUrl& source);
+
     HelpIndex m_index;
     QListWidget* m_topicList = nullptr;
     QTextBrowser* m_pageView = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_help_service.h"
 
 #include "platform/qt/help_window.h"
+#include "platform/qt/screen_fit.h"
 
 namespace kalvex {
 namespace {
@@ -20,6 +21,8 @@ HelpWindow& QtHelpService::OpenWindow()
     if (!m_window) {
         m_window = new HelpWindow(HelpIndex::LoadFrom(kTopicTable));
         m_window->setAttribute(Qt::WA_DeleteOnClose);
+        FitWithinScreen(*m_window);
+        CentreWithinScreen(*m_window);
     }
     m_window->show();
     m_window->raise();

@@ -77,6 +77,8 @@ MessageAnswer QtMessageService::Show(const MessageRequest& request)
         request.caption.empty() ? ApplicationTitle() : QString::fromStdString(request.caption);
     QMessageBox box(BoxIcon(request.icon), caption, QString::fromStdString(request.text),
                     BoxButtons(request.buttons), OwnerWindow());
+    // Messages quote group and unit names as written; none of them is markup.
+    box.setTextFormat(Qt::PlainText);
     // Closing the box with Escape or its close button answers Cancel where there is one,
     // otherwise No for a question, as the home platform does.
     if (request.buttons == MessageButtons::YesNo)

@@ -11,3 +11,7 @@ kalvex_add_qttest(font_database_warm_up_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/font_database_warm_up_test.cpp
   LIBS kalvex_platform
 )
+kalvex_add_qttest(qt_message_service_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/qt_message_service_test.cpp
+  LIBS kalvex_platform
+)

@@ -3,12 +3,16 @@
 target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/add_unit_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/add_unit_command.h
+  ${CMAKE_CURRENT_LIST_DIR}/button_artwork.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/button_artwork.h
   ${CMAKE_CURRENT_LIST_DIR}/context_help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/context_help.h
   ${CMAKE_CURRENT_LIST_DIR}/control_id.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_id.h
   ${CMAKE_CURRENT_LIST_DIR}/drag_list_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drag_list_box.h
+  ${CMAKE_CURRENT_LIST_DIR}/fitting_scroll_area.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fitting_scroll_area.h
   ${CMAKE_CURRENT_LIST_DIR}/focus_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/focus_button.h
   ${CMAKE_CURRENT_LIST_DIR}/focus_scroll_bar.cpp
@@ -17,6 +21,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/image_button.h
   ${CMAKE_CURRENT_LIST_DIR}/paste_control.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paste_control.h
+  ${CMAKE_CURRENT_LIST_DIR}/plain_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/plain_text.h
   ${CMAKE_CURRENT_LIST_DIR}/unit_combo_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unit_combo_box.h
   ${CMAKE_CURRENT_LIST_DIR}/unit_edit.cpp

@@ -4,7 +4,9 @@
 
 namespace kalvex {
 
-// A radio button that disables its dialog's Paste button (control 41) when it takes the focus.
+// A radio button of a group that is one Tab stop: only the checked button of the group takes
+// the focus from the keyboard, and the arrow keys move within the group. It disables its
+// dialog's Paste button (control 41) when it takes the focus.
 class CFocusButton final : public QRadioButton {
     Q_OBJECT
 public:

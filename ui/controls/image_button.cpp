@@ -1,6 +1,9 @@
 #include "ui/controls/image_button.h"
 
+#include "ui/controls/button_artwork.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
@@ -24,29 +27,44 @@ CImageButton::CImageButton(int imageBase, const QString& text, QWidget* parent) 
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-std::unique_ptr<QSvgRenderer> CImageButton::LoadImage(int number)
+std::unique_ptr<QSvgRenderer> CImageButton::LoadImage(int number) const
 {
-    auto renderer = std::make_unique<QSvgRenderer>(QStringLiteral(":/buttons/%1.svg").arg(number));
+    QFile file(QStringLiteral(":/buttons/%1.svg").arg(number));
+    if (number == 0 || !file.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto renderer = std::make_unique<QSvgRenderer>(ArtworkInPalette(file.readAll(), palette()));
     if (!renderer->isValid())
         return nullptr;
     return renderer;
 }
 
+void CImageButton::LoadImages()
+{
+    m_normal = LoadImage(m_imageBase + kNormalOffset);
+    m_pressed = LoadImage(m_imageBase + kPressedOffset);
+    m_focused = LoadImage(m_imageBase + kFocusedOffset);
+    m_disabled = LoadImage(m_disabledImage);
+    updateGeometry();
+    update();
+}
+
 void CImageButton::SetImageBase(int imageBase)
 {
     m_imageBase = imageBase;
-    m_normal = LoadImage(imageBase + kNormalOffset);
-    m_pressed = LoadImage(imageBase + kPressedOffset);
-    m_focused = LoadImage(imageBase + kFocusedOffset);
-    updateGeometry();
-    update();
+    LoadImages();
 }
 
 void CImageButton::SetDisabledImage(int imageNumber)
 {
     m_disabledImage = imageNumber;
-    m_disabled = imageNumber != 0 ? LoadImage(imageNumber) : nullptr;
-    update();
+    LoadImages();
+}
+
+void CImageButton::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        LoadImages();
 }
 
 int CImageButton::ShownImage() const
@@ -107,7 +125,7 @@ void CImageButton::paintEvent(QPaintEvent*)
     } else {
         image->render(&painter, imageRect);
     }
-    painter.setPen(pressed || focused ? Qt::black : face);
+    painter.setPen(pressed || focused ? palette().color(QPalette::ButtonText) : face);
     painter.drawRect(imageRect.adjusted(-1, -1, 0, 0));
 }
 

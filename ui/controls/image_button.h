@@ -9,7 +9,8 @@ namespace kalvex {
 // A push button drawn from three images numbered base + 1000 (normal), base + 3000 (pressed)
 // and base + 5000 (with the focus), taken from the ":/buttons/<number>.svg" resources so they
 // stay sharp at any scale. A disabled button is drawn from its own disabled image when one is
-// given, otherwise as a greyed normal image. Never a default button: Enter belongs to the dialog.
+// given, otherwise as a greyed normal image. The images take the colours of the button's own
+// palette. Never a default button: Enter belongs to the dialog.
 class CImageButton final : public QPushButton {
     Q_OBJECT
 public:
@@ -27,9 +28,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    static std::unique_ptr<QSvgRenderer> LoadImage(int number);
+    std::unique_ptr<QSvgRenderer> LoadImage(int number) const;
+    void LoadImages();
 
     int m_imageBase = 0;
     int m_disabledImage = 0;

@@ -2,6 +2,7 @@
 
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
+#include "ui/controls/plain_text.h"
 #include "ui/conversion/conversion_help.h"
 #include "ui/conversion/conversion_ids.h"
 
@@ -49,9 +50,9 @@ CAllUnitsDlg::CAllUnitsDlg(AppState& app, int groupId, QWidget* parent)
         rowGrid->addWidget(field, LineOf(row), kCellsPerRow * ColumnOf(row));
         rowGrid->addWidget(symbol, LineOf(row), kCellsPerRow * ColumnOf(row) + 1);
     }
-    ContentLayout().addWidget(m_equivBox);
+    AddScrollingRows(*m_equivBox);
     Open();
-    m_equivBox->setTitle(m_equivLabel);
+    m_equivBox->setTitle(LiteralAmpersands(m_equivLabel));
 }
 
 void CAllUnitsDlg::AddUnitChoice(int, const QString& unitName)
@@ -84,6 +85,11 @@ const HelpPair* CAllUnitsDlg::HelpTable() const
 int CAllUnitsDlg::DialogHelpTopic() const
 {
     return kAllUnitsHelpTopic;
+}
+
+std::vector<QWidget*> CAllUnitsDlg::InitialUnitControls() const
+{
+    return {m_unitList};
 }
 
 } // namespace kalvex

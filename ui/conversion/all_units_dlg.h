@@ -23,6 +23,7 @@ private:
     void ExchangeFields(bool saving) override;
     const HelpPair* HelpTable() const override;
     int DialogHelpTopic() const override;
+    std::vector<QWidget*> InitialUnitControls() const override;
 
     QGroupBox* m_equivBox = nullptr;
     QComboBox* m_unitList = nullptr;

@@ -3,6 +3,7 @@
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/focus_button.h"
+#include "ui/controls/plain_text.h"
 #include "ui/conversion/conversion_help.h"
 #include "ui/conversion/conversion_ids.h"
 
@@ -28,6 +29,7 @@ CConversionDlg::CConversionDlg(AppState& app, int groupId, QWidget* parent)
                           ChosenUnitsTemplate(app.m_current.m_shownCount).rows, parent)
 {
     m_equivCaption = new QLabel(this);
+    m_equivCaption->setTextFormat(Qt::PlainText);
     SetControlId(*m_equivCaption, kEquivalentCaption, QStringLiteral("equivalentCaption"));
     m_rowGrid = new QGridLayout;
     m_rowGrid->addWidget(&InitialInCaption(), 0, 0);
@@ -44,13 +46,13 @@ CConversionDlg::CConversionDlg(AppState& app, int groupId, QWidget* parent)
         m_rowGrid->addWidget(field, 1 + LineOf(row), kCellsPerRow * ColumnOf(row) + 1);
         m_rowGrid->addWidget(symbol, 1 + LineOf(row), kCellsPerRow * ColumnOf(row) + 2);
     }
-    AddSection(kFirstFrame + 1, tr("Units"), m_rowGrid);
+    AddScrollingSection(kFirstFrame + 1, tr("Units"), m_rowGrid);
     Open();
 }
 
 void CConversionDlg::AddUnitChoice(int row, const QString& unitName)
 {
-    auto* radio = new CFocusButton(unitName, this);
+    auto* radio = new CFocusButton(LiteralAmpersands(unitName), this);
     SetControlId(*radio, kFirstUnitRadio + row, QStringLiteral("unitRadio%1").arg(row + 1));
     m_unitButtons->addButton(radio, kFirstUnitRadio + row);
     m_rowGrid->addWidget(radio, 1 + LineOf(row), kCellsPerRow * ColumnOf(row));
@@ -66,7 +68,7 @@ void CConversionDlg::ExchangeFields(bool saving)
 {
     CGroupConversionDlg::ExchangeFields(saving);
     if (!saving)
-        m_equivCaption->setText(m_equivLabel);
+        ShowCaption(*m_equivCaption, m_equivLabel);
 }
 
 const HelpPair* CConversionDlg::HelpTable() const
@@ -77,6 +79,12 @@ const HelpPair* CConversionDlg::HelpTable() const
 int CConversionDlg::DialogHelpTopic() const
 {
     return kChosenUnitsHelpTopic;
+}
+
+std::vector<QWidget*> CConversionDlg::InitialUnitControls() const
+{
+    const QList<QAbstractButton*> radios = m_unitButtons->buttons();
+    return {radios.begin(), radios.end()};
 }
 
 } // namespace kalvex

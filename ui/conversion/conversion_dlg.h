@@ -20,6 +20,7 @@ private:
     void ExchangeFields(bool saving) override;
     const HelpPair* HelpTable() const override;
     int DialogHelpTopic() const override;
+    std::vector<QWidget*> InitialUnitControls() const override;
 
     QLabel* m_equivCaption = nullptr;
     QGridLayout* m_rowGrid = nullptr;

@@ -3,6 +3,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/conversion_ids.h
   ${CMAKE_CURRENT_LIST_DIR}/slider_scale.h
   ${CMAKE_CURRENT_LIST_DIR}/slider_scale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/slider_end.h
+  ${CMAKE_CURRENT_LIST_DIR}/slider_end.cpp
   ${CMAKE_CURRENT_LIST_DIR}/conversion_templates.h
   ${CMAKE_CURRENT_LIST_DIR}/conversion_templates.cpp
   ${CMAKE_CURRENT_LIST_DIR}/conversion_help.h

@@ -8,6 +8,7 @@
 #include "storage/unsaved_files.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/image_button.h"
+#include "ui/controls/plain_text.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
 #include "ui/editing/derive_report.h"
@@ -48,9 +49,11 @@ CGroupConversionDlg::CGroupConversionDlg(AppState& app, int groupId, const Conve
     m_unitsShown = rowsShown;
 
     m_initialCaption = new QLabel(this);
+    m_initialCaption->setTextFormat(Qt::PlainText);
     SetControlId(*m_initialCaption, kInitialCaption, QStringLiteral("initialCaption"));
     m_initialCaption->setBuddy(m_inputEdit);
     m_initialInCaption = new QLabel(this);
+    m_initialInCaption->setTextFormat(Qt::PlainText);
     SetControlId(*m_initialInCaption, kInitialInCaption, QStringLiteral("initialInCaption"));
     auto* inputRow = new QHBoxLayout;
     inputRow->addWidget(m_initialCaption);
@@ -151,12 +154,12 @@ bool CGroupConversionDlg::RefuseEmptyGroup()
 
 void CGroupConversionDlg::SetCaptions()
 {
-    m_initialLabel = tr("&Initial %1:").arg(m_groupName);
+    // The caption's own "&" marks its keyboard hint; one in the name is shown as it is.
+    m_initialLabel = tr("&Initial %1:").arg(LiteralAmpersands(m_groupName));
+    m_inputEdit->setAccessibleName(tr("Initial %1").arg(m_groupName));
     m_groupName = m_groupName.toLower();
     m_initialInLabel = tr("Initial %1 in:").arg(m_groupName);
     m_equivLabel = tr("Equivalent %1:").arg(m_groupName);
-    QString spoken = m_initialLabel;
-    m_inputEdit->setAccessibleName(spoken.remove(u'&').chopped(1));
 }
 
 int CGroupConversionDlg::UnitAt(int row) const
@@ -215,7 +218,12 @@ void CGroupConversionDlg::ExchangeFields(bool saving)
     if (saving)
         return; // the captions are never edited
     m_initialCaption->setText(m_initialLabel);
-    m_initialInCaption->setText(m_initialInLabel);
+    ShowCaption(*m_initialInCaption, m_initialInLabel);
+}
+
+void CGroupConversionDlg::ShowCaption(QLabel& caption, const QString& text)
+{
+    caption.setText(caption.buddy() ? LiteralAmpersands(text) : text);
 }
 
 void CGroupConversionDlg::OnInitialUnitChosen(int row)

@@ -48,6 +48,9 @@ protected:
     void ExchangeFields(bool saving) override;
 
     QLabel& InitialInCaption() { return *m_initialInCaption; }
+    // A caption holding a name shows the name's "&" as written; only a label with a buddy
+    // would take it for a keyboard hint.
+    static void ShowCaption(QLabel& caption, const QString& text);
     const ConversionTemplate& LayoutTemplate() const { return m_layoutTemplate; }
     // Where a result row sits: its line within its column of rows, and which column that is.
     int LineOf(int row) const { return row % m_layoutTemplate.rowsPerColumn; }

@@ -100,7 +100,7 @@ void CTemperatureDlg::BuildRows()
         grid->addWidget(field, row + 1, 1);
         grid->addWidget(symbol, row + 1, 2);
     }
-    AddSection(kFirstFrame + 1, tr("Scales"), grid);
+    AddScrollingSection(kFirstFrame + 1, tr("Scales"), grid);
 }
 
 void CTemperatureDlg::Open()
@@ -160,6 +160,12 @@ QString CTemperatureDlg::BelowMinimumMessage() const
 int CTemperatureDlg::DialogHelpTopic() const
 {
     return kTemperatureHelpTopic;
+}
+
+std::vector<QWidget*> CTemperatureDlg::InitialUnitControls() const
+{
+    const QList<QAbstractButton*> radios = m_scaleButtons->buttons();
+    return {radios.begin(), radios.end()};
 }
 
 void CTemperatureDlg::OnDisplaySettingsChanged()

@@ -32,6 +32,7 @@ private:
     void Recompute(double value) override;
     QString BelowMinimumMessage() const override;
     int DialogHelpTopic() const override;
+    std::vector<QWidget*> InitialUnitControls() const override;
     void OnDisplaySettingsChanged() override;
 
     QButtonGroup* m_scaleButtons = nullptr;

@@ -1,23 +1,26 @@
 #include "ui/conversion/value_dlg_base.h"
 
 #include "core/number_text.h"
+#include "platform/qt/screen_fit.h"
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
+#include "ui/controls/fitting_scroll_area.h"
 #include "ui/controls/focus_scroll_bar.h"
 #include "ui/controls/image_button.h"
+#include "ui/controls/plain_text.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
+#include "ui/conversion/slider_end.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace kalvex {
 
@@ -28,7 +31,6 @@ namespace {
 constexpr int kFewestDigits = 3;
 constexpr int kMostDigits = 13;
 constexpr int kRefusedEntryDigits = 7;
-constexpr int kDecorationSize = 16;
 
 std::string Utf8(const QString& text)
 {
@@ -63,9 +65,8 @@ void CValueDlgBase::BuildControls()
     connect(m_inputEdit, &CValueEdit::focusLost, this, &CValueDlgBase::OnInputLostFocus);
 
     auto* sliderRow = new QHBoxLayout;
-    auto* lowEnd = new QLabel(this);
+    auto* lowEnd = new CSliderEnd(Qt::LeftArrow, this);
     SetControlId(*lowEnd, kSliderLowImage, QStringLiteral("sliderLowImage"));
-    lowEnd->setPixmap(style()->standardIcon(QStyle::SP_ArrowLeft).pixmap(kDecorationSize));
     lowEnd->setAccessibleName(tr("Smaller values"));
     m_slider = new CFocusScrollBar(Qt::Horizontal, this);
     SetControlId(*m_slider, kSlider, QStringLiteral("slider"));
@@ -76,9 +77,8 @@ void CValueDlgBase::BuildControls()
     connect(m_slider, &QAbstractSlider::actionTriggered, this, &CValueDlgBase::OnSliderAction);
     connect(m_slider, &QAbstractSlider::sliderReleased, this,
             [this] { OnScroll(ScrollRequest::ThumbReleased); });
-    auto* highEnd = new QLabel(this);
+    auto* highEnd = new CSliderEnd(Qt::RightArrow, this);
     SetControlId(*highEnd, kSliderHighImage, QStringLiteral("sliderHighImage"));
-    highEnd->setPixmap(style()->standardIcon(QStyle::SP_ArrowRight).pixmap(kDecorationSize));
     highEnd->setAccessibleName(tr("Larger values"));
     sliderRow->addWidget(lowEnd);
     sliderRow->addWidget(m_slider, 1);
@@ -135,6 +135,16 @@ void CValueDlgBase::AddSection(int frameId, const QString& spokenName, QLayout* 
     m_contentLayout->addWidget(MakeSection(frameId, spokenName, content));
 }
 
+void CValueDlgBase::AddScrollingSection(int frameId, const QString& spokenName, QLayout* content)
+{
+    AddScrollingRows(*MakeSection(frameId, spokenName, content));
+}
+
+void CValueDlgBase::AddScrollingRows(QWidget& rows)
+{
+    m_contentLayout->addWidget(new CFittingScrollArea(rows, this), 1);
+}
+
 void CValueDlgBase::InsertButton(QPushButton& button)
 {
     m_buttonRow->insertWidget(m_buttonRow->indexOf(m_helpButton), &button);
@@ -148,6 +158,7 @@ int CValueDlgBase::AddResultRow(int fieldId, int symbolId, QLineEdit*& field, QL
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     symbol = new QLabel(this);
+    symbol->setTextFormat(Qt::PlainText);
     SetControlId(*symbol, symbolId, QStringLiteral("symbolLabel%1").arg(row + 1));
     AddSelectableField(*field);
     m_rows.push_back({field, symbol, {}});
@@ -159,6 +170,9 @@ void CValueDlgBase::SetRowUnit(int row, const QString& unitName, const QString& 
     ResultRow& entry = m_rows[std::size_t(row)];
     entry.unitName = unitName;
     entry.symbol->setText(symbol);
+    // Symbols alone can look alike (two gallons, two ounces); the full name is a hover away.
+    entry.symbol->setToolTip(PlainToolTip(unitName));
+    entry.symbol->setAccessibleName(unitName);
     entry.field->setAccessibleName(
         unitName.isEmpty() ? QString() : unitName + QStringLiteral(": ") + entry.field->text());
 }
@@ -213,12 +227,28 @@ void CValueDlgBase::DoDataExchange(bool saving)
 
 void CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
 {
+    ChainTabOrder();
     new CContextHelp(*this, helpTable, *m_app.services.help);
     auto* copyWhole = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copyWhole, &QShortcut::activated, this, &CValueDlgBase::OnCopyWholeResults);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &CValueDlgBase::OnCopy);
     UpdatePasteButton();
+}
+
+void CValueDlgBase::ChainTabOrder()
+{
+    std::vector<QWidget*> chain = {m_inputEdit};
+    const std::vector<QWidget*> unitControls = InitialUnitControls();
+    chain.insert(chain.end(), unitControls.begin(), unitControls.end());
+    for (const ResultRow& row : m_rows)
+        chain.push_back(row.field);
+    chain.insert(chain.end(), {m_slider, m_digitsButton, m_sciCheck});
+    for (int i = 0; i < m_buttonRow->count(); ++i)
+        if (QWidget* button = m_buttonRow->itemAt(i)->widget())
+            chain.push_back(button);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 int CValueDlgBase::ClampedDigits(int digits)
@@ -264,7 +294,9 @@ void CValueDlgBase::OnInputLostFocus()
 bool CValueDlgBase::AcceptInput()
 {
     m_enteredValue = ParseEntry(Utf8(m_inputText));
-    if (m_enteredValue > m_sliderMax) {
+    // A value too large for its doubled range to be a number leaves the last range in place;
+    // an infinite range would make every slider position stand for inf or nan.
+    if (m_enteredValue > m_sliderMax && std::isfinite(StepFor(m_sliderMin, 2.0 * m_enteredValue))) {
         m_sliderMax = 2.0 * m_enteredValue;
         m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
     }
@@ -470,11 +502,13 @@ void CValueDlgBase::keyPressEvent(QKeyEvent* event)
 void CValueDlgBase::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_centred)
+    if (m_placed)
         return;
-    m_centred = true;
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    m_placed = true;
+    // Qt opens a window at most two thirds of the screen tall; these show every row that fits.
+    resize(sizeHint());
+    FitWithinScreen(*this);
+    CentreWithinScreen(*this);
 }
 
 } // namespace kalvex

@@ -58,10 +58,13 @@ public:
 protected:
     CValueDlgBase(AppState& app, QWidget* parent);
 
-    // Where the windows put their own controls: above the slider, and into the button row.
-    QVBoxLayout& ContentLayout() { return *m_contentLayout; }
+    // The windows put their own controls above the slider, and into the button row.
     // A framed section of controls; frames are numbered from 7500.
     void AddSection(int frameId, const QString& spokenName, QLayout* content);
+    // Result rows scroll when the screen is too short for them, while the input field, the
+    // slider and the buttons stay in view.
+    void AddScrollingSection(int frameId, const QString& spokenName, QLayout* content);
+    void AddScrollingRows(QWidget& rows);
     void InsertButton(QPushButton& button); // before Help
 
     // A result row: the read-only field and its symbol label, found by their ids.
@@ -76,6 +79,8 @@ protected:
     virtual void Recompute(double value) = 0;
     virtual QString BelowMinimumMessage() const = 0;
     virtual int DialogHelpTopic() const = 0;
+    // The controls that choose the initial unit, in the order Tab should reach them.
+    virtual std::vector<QWidget*> InitialUnitControls() const = 0;
     // Called after the digits or the notation changed, with the bound fields read.
     virtual void OnDisplaySettingsChanged() {}
 
@@ -115,6 +120,9 @@ private:
     };
 
     void BuildControls();
+    // Tab follows the window from top to bottom: the input field, the initial unit, the
+    // results, the slider, the display settings and the buttons from left to right.
+    void ChainTabOrder();
     QFrame* MakeSection(int frameId, const QString& spokenName, QLayout* content);
     void AddSelectableField(QLineEdit& field);
     QLineEdit* SelectableField(int id) const;
@@ -138,7 +146,7 @@ private:
     int m_selectionStart = 0;
     int m_selectionLength = -1;
     bool m_writingFields = false;
-    bool m_centred = false;
+    bool m_placed = false;
     QVBoxLayout* m_contentLayout = nullptr;
     QHBoxLayout* m_buttonRow = nullptr;
 };

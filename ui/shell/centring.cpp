@@ -1,20 +1,16 @@
 #include "ui/shell/centring.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "platform/qt/screen_fit.h"
+
 #include <QWidget>
 
 namespace kalvex {
 
 void CentreOnDesktop(QWidget& window)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     window.adjustSize();
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    FitWithinScreen(window);
+    CentreWithinScreen(window);
 }
 
 } // namespace kalvex

@@ -293,6 +293,25 @@ private slots:
         }
     }
 
+    void focusedSliderShowsAFrame()
+    {
+        QDialog dialog;
+        auto* other = new QPushButton(QStringLiteral("Other"), &dialog);
+        auto* slider = new CFocusScrollBar(Qt::Horizontal, &dialog);
+        slider->setGeometry(0, 40, 200, 20);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        const QImage unfocused = slider->grab().toImage();
+        slider->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(slider->hasFocus());
+        const QImage focused = slider->grab().toImage();
+        const QColor highlight = slider->palette().color(QPalette::Highlight);
+        QCOMPARE(focused.pixelColor(0, 0), highlight);
+        QVERIFY(unfocused.pixelColor(0, 0) != highlight);
+    }
+
     void contextHelpFollowsTheTable()
     {
         testing::RecordingHelp help;

@@ -18,7 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 using namespace kalvex;
@@ -108,6 +110,27 @@ private:
                           QPoint(std::min(8, button->width() / 2), button->height() / 2));
     }
     QScrollBar* Slider() const { return Control<QScrollBar>(111); }
+
+    // The text a button or a buddy label shows: "&&" is an ampersand, a single "&" marks the
+    // keyboard hint and is not shown.
+    static QString Shown(const QString& text)
+    {
+        QString shown;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'&' && i + 1 < text.size())
+                ++i;
+            shown += text[i];
+        }
+        return shown;
+    }
+    // A label shows exactly this text, as text.
+    void CheckShown(int id, const QString& expected) const
+    {
+        auto* label = Control<QLabel>(id);
+        QVERIFY(label);
+        QCOMPARE(label->buddy() ? Shown(label->text()) : label->text(), expected);
+        QVERIFY(label->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label->text()));
+    }
 
     // Changes the kilometer factor to 0.002 per meter in the group editor and accepts it.
     void ScriptFactorChange()
@@ -250,6 +273,65 @@ private slots:
         Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         Enter(QStringLiteral("3"));
         QCOMPARE(Text(8201), QStringLiteral("3"));
+    }
+
+    // An overflowing value (or one whose doubled range overflows) must not become the range:
+    // the slider's ends and thumb would stand for inf and nan from then on.
+    void sliderKeepsAFiniteRangeAfterAnOverflowingValue_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("inf") << QStringLiteral("1e999");
+        QTest::newRow("doubling overflows") << QStringLiteral("1e308");
+    }
+    void sliderKeepsAFiniteRangeAfterAnOverflowingValue()
+    {
+        QFETCH(QString, typed);
+        OpenDistance();
+        Enter(typed);
+        QVERIFY(std::isfinite(m_dlg->m_sliderMax) && std::isfinite(m_dlg->m_sliderStep));
+        Slider()->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(Results(3), (QStringList{"0", "0", "0"}));
+        Slider()->setSliderDown(true);
+        Slider()->setSliderPosition(5000);
+        Slider()->setSliderDown(false);
+        QCOMPARE(Text(8201), QStringLiteral("5000"));
+        Slider()->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(Text(8201), QStringLiteral("20000"));
+    }
+
+    // Keys and the wheel move the value the way the slider's arrows do: right, up and the wheel
+    // turned away add; left, down and the wheel turned back take away.
+    void sliderKeysAndWheelFollowItsArrows()
+    {
+        OpenDistance();
+        Enter(QStringLiteral("12"));
+        Slider()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(Slider()->hasFocus());
+        const auto press = [this](Qt::Key key, const char* expected) {
+            QTest::keyClick(Slider(), key);
+            QCOMPARE(Text(8201), QLatin1String(expected));
+        };
+        press(Qt::Key_Right, "13");
+        press(Qt::Key_Left, "12");
+        press(Qt::Key_Left, "11");
+        press(Qt::Key_Up, "12");
+        press(Qt::Key_Down, "11");
+        press(Qt::Key_PageUp, "21");
+        press(Qt::Key_PageDown, "11");
+        const auto wheel = [this](int delta, const char* expected) {
+            const QPointF centre = QRectF(Slider()->rect()).center();
+            QWheelEvent event(centre, Slider()->mapToGlobal(centre), {}, QPoint(0, delta), Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(Slider(), &event);
+            QCOMPARE(Text(8201), QLatin1String(expected));
+        };
+        wheel(120, "12");
+        wheel(-240, "10");
+        wheel(60, "10"); // half a notch waits for the other half
+        wheel(60, "11");
+        press(Qt::Key_End, "20000");
+        press(Qt::Key_Home, "0");
+        QCOMPARE(Input()->text(), QStringLiteral("12"));
     }
 
     void changingTheInitialUnitConvertsTheLastTypedValue()
@@ -567,6 +649,117 @@ private slots:
         QCOMPARE(QString::fromStdString(m_t->clipboard.text), QString());
         QTest::keyClick(Input(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QString::fromStdString(m_t->clipboard.text).count(u'\n'), 16);
+    }
+
+    // Tab follows the screen: input, the checked unit (one stop), results, slider, digits,
+    // notation, then the buttons from left to right; arrows move within the units.
+    void tabFollowsTheScreen()
+    {
+        OpenDistance();
+        Click(8003);
+        Input()->setFocus();
+        QTRY_VERIFY(Input()->hasFocus());
+        QList<int> reached;
+        for (int stop = 0; stop < 15; ++stop) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << ControlId(*QApplication::focusWidget());
+        }
+        // Paste is disabled once the focus leaves the input field.
+        QCOMPARE(reached, (QList<int>{8003, 8201, 8202, 8203, 8204, 8205, 8206, 111, 160, 161, 2, 40, 712,
+                                      710, kInput}));
+        Control(8201)->setFocus();
+        QTest::keyClick(Control(8201), Qt::Key_Backtab);
+        QCOMPARE(ControlId(*QApplication::focusWidget()), 8003);
+        QTest::keyClick(Control(8003), Qt::Key_Down);
+        QCOMPARE(ControlId(*QApplication::focusWidget()), 8004);
+        QCOMPARE(m_dlg->m_selectedId, 8004);
+        QTest::keyClick(Control(8004), Qt::Key_Tab);
+        QCOMPARE(ControlId(*QApplication::focusWidget()), 8201);
+    }
+
+    // Names and symbols from a file are shown as written: no markup, and an "&" is an "&".
+    void namesFromFilesAreShownAsWritten()
+    {
+        CConversion group = CountedGroup(3);
+        group.m_name = "Rock & <b>Roll</b>";
+        group.m_showAll = 0;
+        group.m_units[0] = "<i>gallon</i>,<b>gal</b>";
+        group.m_units[1] = "quart & pint,qt&pt";
+        Store(group, kCustom1Id);
+        OpenChosen(kCustom1Id);
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Rock & <b>Roll</b> Conversions"));
+        CheckShown(210, QStringLiteral("Initial Rock & <b>Roll</b>:"));
+        QCOMPARE(QKeySequence::mnemonic(Text(210)), QKeySequence(Qt::ALT | Qt::Key_I));
+        CheckShown(211, QStringLiteral("Initial rock & <b>roll</b> in:"));
+        CheckShown(212, QStringLiteral("Equivalent rock & <b>roll</b>:"));
+        CheckShown(8101, QStringLiteral("<b>gal</b>"));
+        CheckShown(8102, QStringLiteral("qt&pt"));
+        QCOMPARE(Shown(Text(8001)), QStringLiteral("<i>gallon</i>"));
+        QCOMPARE(Shown(Text(8002)), QStringLiteral("quart & pint"));
+        QCOMPARE(Input()->accessibleName(), QStringLiteral("Initial Rock & <b>Roll</b>"));
+
+        m_dlg.reset();
+        group.m_showAll = 1;
+        Store(group, kCustom1Id);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kCustom1Id);
+        Show();
+        CheckShown(211, QStringLiteral("Initial rock & <b>roll</b> in:"));
+        QCOMPARE(Shown(Control<QGroupBox>(212)->title()), QStringLiteral("Equivalent rock & <b>roll</b>:"));
+        QCOMPARE(Control<QComboBox>(1001)->itemText(1), QStringLiteral("quart & pint"));
+    }
+
+    // Symbols alone can look alike; every row's label names its unit in full.
+    void rowLabelsNameTheirUnits()
+    {
+        CConversion group = CountedGroup(30);
+        group.m_units[0] = "US gallon,gal";
+        group.m_units[1] = "<b>imperial</b> gallon,gal";
+        Store(group, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        Show();
+        QTextDocument tip;
+        tip.setHtml(Control(8102)->toolTip());
+        QCOMPARE(tip.toPlainText(), QStringLiteral("<b>imperial</b> gallon"));
+        QCOMPARE(Control(8101)->accessibleName(), QStringLiteral("US gallon"));
+        for (int row = 2; row < 30; ++row) {
+            const QString name = QStringLiteral("unit%1").arg(row + 1);
+            QCOMPARE(Control(8101 + row)->accessibleName(), name);
+            tip.setHtml(Control(8101 + row)->toolTip());
+            QCOMPARE(tip.toPlainText(), name);
+        }
+    }
+
+    // Under a dark palette the buttons and the slider's end marks are drawn in its colours,
+    // not as light patches.
+    void darkPaletteReachesButtonsAndSliderEnds()
+    {
+        Store(DistanceGroup(), kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+        dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+        dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+        m_dlg->setPalette(dark);
+        Show();
+        const auto isDark = [](QColor colour) { return colour.lightness() < 0x80; };
+        for (int id : {2, 40, 41, 712, 710}) {
+            const QImage button = Control(id)->grab().toImage();
+            const QPoint face(button.width() / 8, button.height() / 2);
+            QVERIFY2(isDark(button.pixelColor(face)), qPrintable(QString::number(id)));
+        }
+        Control(40)->setFocus();
+        QTRY_VERIFY(Control(40)->hasFocus());
+        QCOMPARE(Control(40)->grab().toImage().pixelColor(0, 0), dark.color(QPalette::ButtonText));
+        for (int id : {200, 201}) {
+            const QImage end = Control(id)->grab().toImage();
+            int light = 0;
+            for (int y = 0; y < end.height(); ++y)
+                for (int x = 0; x < end.width(); ++x)
+                    light += isDark(end.pixelColor(x, y)) ? 0 : 1;
+            QVERIFY2(isDark(end.pixelColor(0, 0)), qPrintable(QString::number(id)));
+            QVERIFY2(light > 0, qPrintable(QString::number(id))); // the arrow, in the light text colour
+        }
     }
 
     void helpButtonAndContextHelp()

@@ -4,3 +4,9 @@ kalvex_add_qttest(conversion_dlg_test
 kalvex_add_qttest(temperature_dlg_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/temperature_dlg_test.cpp
   LIBS kalvex_ui kalvex_testing)
+kalvex_add_qttest(help_beside_dialog_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/help_beside_dialog_test.cpp ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
+  LIBS kalvex_ui kalvex_testing)
+kalvex_add_qttest(short_screen_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/short_screen_test.cpp ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
+  LIBS kalvex_ui kalvex_testing)

@@ -161,6 +161,24 @@ private slots:
         QCOMPARE(Control<QAbstractButton>(160)->text(), QStringLiteral("#.13"));
     }
 
+    // Tab reaches the chosen scale once, then the results in screen order; Right on the slider
+    // raises the temperature.
+    void keyboardFollowsTheScreen()
+    {
+        Open();
+        Click(8403);
+        Input()->setFocus();
+        QTRY_VERIFY(Input()->hasFocus());
+        QList<int> reached;
+        for (int stop = 0; stop < 6; ++stop) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << ControlId(*QApplication::focusWidget());
+        }
+        QCOMPARE(reached, (QList<int>{8403, 112, 114, 113, 115, 111}));
+        QTest::keyClick(Control(111), Qt::Key_Right);
+        QCOMPARE(Text(113), QStringLiteral("1"));
+    }
+
     void sliderStepsInTheChosenScale()
     {
         Open();
