@@ -11,3 +11,8 @@ kalvex_add_qttest(font_database_warm_up_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/font_database_warm_up_test.cpp
   LIBS kalvex_platform
 )
+# Downloads through the network module, from a server inside the test on 127.0.0.1.
+kalvex_add_qttest(network_download_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/network_download_test.cpp
+  LIBS kalvex_platform Qt6::Network)
+kalvex_copy_network_module(network_download_test)
