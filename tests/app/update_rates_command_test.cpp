@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 namespace kalvex::testing {
 
@@ -105,6 +106,36 @@ private slots:
         QVERIFY2(err.contains(m_server.Url("/missing-usd.xml")) && err.contains("no rate for USD"),
                  qPrintable(err));
         QVERIFY(ReadBytes(MoneyFile()) == before);
+    }
+
+    // The network library is loaded only when an update runs, never by a start.
+    void aWindowedStartLoadsNoNetworkLibrary()
+    {
+        const int requests = m_server.RequestCount();
+        QVERIFY(QDir(m_home->path()).mkpath("runtime"));
+        QFile::setPermissions(m_home->filePath("runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_home->path());
+        env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
+        env.insert("XDG_RUNTIME_DIR", m_home->filePath("runtime"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(KALVEX_PROGRAM), {});
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QSettings(ProfileFile(), QSettings::IniFormat).value("Settings/NumStd").isValid(), 30000);
+        QTest::qWait(500);
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(process.processId()));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("libQt6Core"));
+        QVERIFY(!mapped.contains("libQt6Network"));
+        QVERIFY(!mapped.contains("kalvex_network"));
+        ::kill(pid_t(process.processId()), SIGTERM);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(m_server.RequestCount(), requests);
     }
 
     void aFreshProfileIsToldToStartTheProgramFirst()
