@@ -101,8 +101,6 @@ private slots:
         m_frame.reset();
     }
 
-    void noRequestWithoutTheUserAsking() { QCOMPARE(m_server.RequestCount(), 0); }
-
     void editMenuUpdateShowsInTheMoneyWindow()
     {
         UseRates("/daily.xml");
