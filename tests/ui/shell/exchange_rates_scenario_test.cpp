@@ -208,17 +208,6 @@ private slots:
         // Closing the window neither asks again nor stamps today's date over the rates' date.
         QCOMPARE(SavedMoney().m_updateDate, std::string("12/4/2026"));
     }
-
-    void otherWindowsOfferNoUpdate()
-    {
-        bool offered = true;
-        m_app->dialogs.steps.push_back([&](QDialog& dialog) {
-            offered = dialog.findChild<QAction*>(QStringLiteral("updateRatesAction")) != nullptr;
-            return 0;
-        });
-        Run(4104);
-        QVERIFY(!offered);
-    }
 };
 
 } // namespace kalvex::testing
