@@ -53,6 +53,17 @@ private slots:
         QVERIFY(result.body.empty());
     }
 
+    void namesAServerThatIsNotThere()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        const DownloadResult result = Get(QStringLiteral("http://127.0.0.1:%1/rates.xml").arg(port));
+        QVERIFY(!result.Succeeded());
+        QVERIFY2(result.error.find("refused") != std::string::npos, result.error.c_str());
+    }
+
     void givesUpAfterTheTimeLimit()
     {
         const DownloadResult result = Get(m_server.Url("/slow.xml"), 300);
