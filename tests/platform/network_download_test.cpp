@@ -68,7 +68,7 @@ private slots:
     {
         const DownloadResult result = Get(m_server.Url("/slow.xml"), 300);
         QVERIFY(!result.cancelled);
-        QVERIFY2(result.error.find("no answer from the server within 0.30 seconds") != std::string::npos,
+        QVERIFY2(result.error.find("no answer from the server within 0.3 seconds") != std::string::npos,
                  result.error.c_str());
     }
 

@@ -88,11 +88,13 @@ void Download(const DownloadRequest& request, IDownloadProgress& progress, Downl
     if (!reply->isFinished())
         loop.exec();
 
+    // A server that sends no length is held to the limit once the whole answer is in.
+    tooLarge = tooLarge || std::size_t(reply->bytesAvailable()) > request.maxBytes;
     if (result.cancelled)
         result.error.clear();
     else if (timedOut)
         result.error = "no answer from the server within " +
-                       std::to_string(request.timeoutMs / 1000.0).substr(0, 4) + " seconds";
+                       QString::number(request.timeoutMs / 1000.0).toStdString() + " seconds";
     else if (tooLarge)
         result.error = "the server's answer is too large";
     else if (reply->error() != QNetworkReply::NoError)
