@@ -6,7 +6,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/fuzz"
 runs="${KALVEX_FUZZ_RUNS:-200000}"
 targets=(kalvex_fuzz_factor_file kalvex_fuzz_factor_file_load kalvex_fuzz_parse_entry kalvex_fuzz_text_encoding
-  kalvex_fuzz_legacy_profile kalvex_fuzz_legacy_text kalvex_fuzz_szdd kalvex_fuzz_transfer_list)
+  kalvex_fuzz_legacy_profile kalvex_fuzz_legacy_text kalvex_fuzz_szdd kalvex_fuzz_transfer_list
+  kalvex_fuzz_rates_document)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKALVEX_FUZZ=ON -DKALVEX_SANITIZE=ON -DKALVEX_TESTS=ON -DKALVEX_BENCH=OFF -DKALVEX_WERROR=ON >/dev/null
@@ -20,6 +21,7 @@ for target in "${targets[@]}"; do
     kalvex_fuzz_factor_file | kalvex_fuzz_factor_file_load) seeds=("$root/tests/data") ;;
     kalvex_fuzz_legacy_profile | kalvex_fuzz_legacy_text | kalvex_fuzz_szdd | kalvex_fuzz_transfer_list)
       seeds=("$root/tests/data/fuzz/${target#kalvex_fuzz_}") ;;
+    kalvex_fuzz_rates_document) seeds=("$root/tests/data/rates") ;;
   esac
   echo "== $target ($runs inputs)"
   log="$build/$target.log"

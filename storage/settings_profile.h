@@ -45,6 +45,9 @@ inline const IntSetting kNumCustOrMissing{kSettings, "NumCust", -1};
 inline const IntSetting kNumActCustOrMissing{kSettings, "NumActCust", -1};
 inline const IntSetting kNumDigits{kSettings, "NumDigits", 6};
 inline const IntSetting kScientific{kSettings, "Scientific", 0};
+// Where the exchange rate update downloads the euro reference rates (a company may mirror them).
+inline const StringSetting kRatesUrl{kSettings, "RatesUrl",
+                                     "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml"};
 
 inline const IntSetting kFrameTop{kFrame, "Top", 0};
 inline const IntSetting kFrameLeft{kFrame, "Left", 0};

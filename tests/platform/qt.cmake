@@ -15,3 +15,8 @@ kalvex_add_qttest(qt_message_service_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/qt_message_service_test.cpp
   LIBS kalvex_platform
 )
+# Downloads through the network module, from a server inside the test on 127.0.0.1.
+kalvex_add_qttest(network_download_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/network_download_test.cpp
+  LIBS kalvex_platform Qt6::Network)
+kalvex_copy_network_module(network_download_test)

@@ -73,16 +73,23 @@ void CContextHelp::LeaveHelpMode()
 
 void CContextHelp::OfferWhatsThis(QWidget* control, const QPoint& globalPos)
 {
-    if (TopicFor(control) == 0)
+    const bool hasTopic = TopicFor(control) != 0;
+    if (!hasTopic && m_menuActions.empty())
         return;
     auto* menu = new QMenu(&m_dialog);
     menu->setObjectName(QStringLiteral("whatsThisMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<QWidget> target(control);
-    menu->addAction(tr("What's This?"), this, [this, target] {
-        if (target)
-            ShowTopicFor(target);
-    });
+    if (hasTopic) {
+        QPointer<QWidget> target(control);
+        menu->addAction(tr("What's This?"), this, [this, target] {
+            if (target)
+                ShowTopicFor(target);
+        });
+        if (!m_menuActions.empty())
+            menu->addSeparator();
+    }
+    for (QAction* action : m_menuActions)
+        menu->addAction(action);
     menu->popup(globalPos);
 }
 

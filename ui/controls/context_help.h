@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
+
+class QAction;
 
 class QWidget;
 
@@ -27,6 +30,8 @@ public:
     // The topic for a control of the dialog, 0 when neither it nor a parent has one.
     int TopicFor(const QWidget* control) const;
     bool InHelpMode() const { return m_helpMode; }
+    // A command of the dialog's own that the right-click menu offers below "What's This?".
+    void AddMenuAction(QAction* action) { m_menuActions.push_back(action); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +47,7 @@ private:
     const HelpPair* m_table;
     IHelpService& m_help;
     bool m_helpMode = false;
+    std::vector<QAction*> m_menuActions;
 };
 
 } // namespace kalvex

@@ -1,6 +1,8 @@
 # Control behaviours shared by the dialogs: ids, context help, image buttons and the six
 # control classes.
 target_sources(kalvex_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/centring.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/centring.h
   ${CMAKE_CURRENT_LIST_DIR}/add_unit_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/add_unit_command.h
   ${CMAKE_CURRENT_LIST_DIR}/button_artwork.cpp

@@ -18,4 +18,6 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/all_units_dlg.h
   ${CMAKE_CURRENT_LIST_DIR}/all_units_dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/temperature_dlg.h
-  ${CMAKE_CURRENT_LIST_DIR}/temperature_dlg.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/temperature_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/exchange_rates_update.h
+  ${CMAKE_CURRENT_LIST_DIR}/exchange_rates_update.cpp)

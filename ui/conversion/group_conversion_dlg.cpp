@@ -6,14 +6,17 @@
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/unsaved_files.h"
+#include "ui/controls/context_help.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/plain_text.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
+#include "ui/conversion/exchange_rates_update.h"
 #include "ui/editing/derive_report.h"
 #include "ui/editing/group_def_dlg.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -109,7 +112,9 @@ void CGroupConversionDlg::Open()
     CompleteFactorTable();
 
     SelectInputField();
-    AttachBehaviours(HelpTable());
+    CContextHelp& contextHelp = AttachBehaviours(HelpTable());
+    if (m_groupId == kMoneyId)
+        contextHelp.AddMenuAction(UpdateRatesAction());
     DoDataExchange(false);
     m_inputEdit->setModified(true);
     OnInputLostFocus();
@@ -251,6 +256,28 @@ void CGroupConversionDlg::OnFactors()
     m_factorsChanged = 1;
     // The results must follow the new factors even when the field shows a value put back after
     // a refusal, which carries no modified mark.
+    m_inputEdit->setModified(true);
+    OnInputLostFocus();
+}
+
+QAction* CGroupConversionDlg::UpdateRatesAction()
+{
+    auto* action = new QAction(tr("Update Exchange Rates..."), this);
+    action->setObjectName(QStringLiteral("updateRatesAction"));
+    connect(action, &QAction::triggered, this, &CGroupConversionDlg::OnUpdateRates);
+    return action;
+}
+
+void CGroupConversionDlg::OnUpdateRates()
+{
+    if (!UpdateExchangeRates(m_app, m_app.m_current, this))
+        return;
+    // The update committed the group, edited factors included: nothing is left to ask about.
+    m_factorsChanged = 0;
+    // The captions keep the name in lower case; the title needs it as the group writes it.
+    ResolveTagAndName();
+    ShowTitle();
+    SetCaptions();
     m_inputEdit->setModified(true);
     OnInputLostFocus();
 }

@@ -3,6 +3,7 @@
 #include "ui/conversion/conversion_templates.h"
 #include "ui/conversion/value_dlg_base.h"
 
+class QAction;
 class QLabel;
 
 namespace kalvex {
@@ -68,6 +69,9 @@ private:
     void Recompute(double value) override;
     QString BelowMinimumMessage() const override;
     void OnFactors();
+    // The Money window's own command in its right-click menu.
+    QAction* UpdateRatesAction();
+    void OnUpdateRates();
     void SaveChangedFactors();
     void SaveDisplaySettings();
 

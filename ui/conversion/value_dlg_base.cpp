@@ -225,15 +225,16 @@ void CValueDlgBase::DoDataExchange(bool saving)
     ExchangeFields(saving);
 }
 
-void CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
+CContextHelp& CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
 {
     ChainTabOrder();
-    new CContextHelp(*this, helpTable, *m_app.services.help);
+    auto* contextHelp = new CContextHelp(*this, helpTable, *m_app.services.help);
     auto* copyWhole = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copyWhole, &QShortcut::activated, this, &CValueDlgBase::OnCopyWholeResults);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &CValueDlgBase::OnCopy);
     UpdatePasteButton();
+    return *contextHelp;
 }
 
 void CValueDlgBase::ChainTabOrder()

@@ -85,7 +85,7 @@ protected:
     virtual void OnDisplaySettingsChanged() {}
 
     // Finishes the opening once the windows built their rows: help table, shortcuts, Paste state.
-    void AttachBehaviours(const HelpPair* helpTable);
+    CContextHelp& AttachBehaviours(const HelpPair* helpTable);
     // Stored digit counts outside 3..13 are brought to the nearest end before first use.
     static int ClampedDigits(int digits);
     void SetDigitsCaption();

@@ -3,6 +3,7 @@
 #include "core/group_ids.h"
 #include "storage/app_state.h"
 #include "storage/settings_profile.h"
+#include "ui/controls/centring.h"
 #include "ui/controls/context_help.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/drag_list_box.h"
@@ -10,7 +11,6 @@
 #include "ui/controls/image_button.h"
 #include "ui/controls/str_list.h"
 #include "ui/controls/transfer.h"
-#include "ui/shell/centring.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

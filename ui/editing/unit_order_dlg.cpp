@@ -4,11 +4,11 @@
 #include "platform/qt/dialog_runner.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "ui/controls/centring.h"
 #include "ui/controls/context_help.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/image_button.h"
 #include "ui/editing/group_def_dlg.h"
-#include "ui/shell/centring.h"
 
 #include <QCheckBox>
 #include <QComboBox>

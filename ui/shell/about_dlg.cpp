@@ -3,9 +3,9 @@
 #include "platform/qt/dialog_runner.h"
 #include "platform/qt/system_facts.h"
 #include "storage/app_state.h"
+#include "ui/controls/centring.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/transfer.h"
-#include "ui/shell/centring.h"
 #include "ui/shell/program_images.h"
 #include "ui/shell/sys_info_dlg.h"
 

@@ -82,6 +82,8 @@ bool CKalvexView::OnCommand(int id)
         m_commands.NewCustom();
     } else if (id == command::kGroups) {
         m_commands.EditGroups();
+    } else if (id == command::kUpdateRates) {
+        m_commands.UpdateExchangeRates();
     } else if (id == kTemperatureId) {
         m_commands.OpenTemperature();
     } else if (InRange(id, kFirstFactorGroupId, lastGroupId)) {
@@ -101,7 +103,7 @@ bool CKalvexView::OnCommand(int id)
 std::optional<bool> CKalvexView::CommandState(int id) const
 {
     const int lastGroupId = kFirstCustomGroupId;
-    const bool handled = id == command::kNewCustom || id == command::kGroups ||
+    const bool handled = id == command::kNewCustom || id == command::kGroups || id == command::kUpdateRates ||
                          InRange(id, kTemperatureId, lastGroupId) ||
                          InRange(id - kUnitsCommandOffset, kFirstFactorGroupId, lastGroupId) ||
                          InRange(id - kFactorsCommandOffset, kFirstFactorGroupId, lastGroupId) ||

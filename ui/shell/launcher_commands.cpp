@@ -6,10 +6,12 @@
 #include "platform/settings_store.h"
 #include "storage/app_state.h"
 #include "storage/inventory_check.h"
+#include "storage/rates_update.h"
 #include "storage/settings_profile.h"
 #include "storage/unsaved_files.h"
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
+#include "ui/conversion/exchange_rates_update.h"
 #include "ui/conversion/temperature_dlg.h"
 #include "ui/editing/group_def_dlg.h"
 #include "ui/editing/groups_dlg.h"
@@ -157,6 +159,12 @@ void LauncherCommands::Disable(int groupId)
     // The counts follow the flags at once, so the grid never holds an empty cell.
     RecountEnabledGroups();
     CheckInventoryAndRebuild();
+}
+
+void LauncherCommands::UpdateExchangeRates()
+{
+    if (LoadGroup(kMoneyGroupId))
+        kalvex::UpdateExchangeRates(m_app, m_app.m_current, &m_owner);
 }
 
 bool LauncherCommands::LoadGroup(int groupId)

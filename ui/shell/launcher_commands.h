@@ -22,6 +22,8 @@ public:
     void NewCustom();
     void EditGroups();
     void Disable(int groupId);
+    // Loads the Money group and updates it from the reference rates.
+    void UpdateExchangeRates();
 
 private:
     // Loads a group into the current group; a missing file is reported.

@@ -1,7 +1,7 @@
 #include "ui/shell/progress_window.h"
 
+#include "ui/controls/centring.h"
 #include "ui/controls/control_id.h"
-#include "ui/shell/centring.h"
 
 #include <QCoreApplication>
 #include <QFrame>

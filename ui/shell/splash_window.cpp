@@ -1,6 +1,6 @@
 #include "ui/shell/splash_window.h"
 
-#include "ui/shell/centring.h"
+#include "ui/controls/centring.h"
 #include "ui/shell/program_images.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "ui/shell/sys_info_dlg.h"
 
 #include "platform/qt/system_facts.h"
+#include "ui/controls/centring.h"
 #include "ui/controls/control_id.h"
-#include "ui/shell/centring.h"
 #include "ui/shell/sys_info_format.h"
 
 #include <QDialogButtonBox>

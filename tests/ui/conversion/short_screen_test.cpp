@@ -4,11 +4,11 @@
 #include "tests/ui/conversion/test_groups.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
+#include "ui/controls/centring.h"
 #include "ui/controls/control_id.h"
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/conversion/temperature_dlg.h"
-#include "ui/shell/centring.h"
 
 #include <QApplication>
 #include <QFile>

@@ -335,9 +335,11 @@ private slots:
         const QPoint desktopCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
         std::vector<QString> offCentre;
         const auto checkCentred = [&](QDialog& dialog) {
-            // The frame is only known once the window shows; allow for its width.
+            // Before a window shows, room for a title bar is reserved above it; without a window
+            // manager none comes, so the window may sit up to half a title bar low.
+            const int titleBar = dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &dialog);
             const QPoint offset = dialog.frameGeometry().center() - desktopCentre;
-            if (std::abs(offset.x()) > 8 || std::abs(offset.y()) > 8)
+            if (std::abs(offset.x()) > 8 || std::abs(offset.y()) > titleBar / 2 + 8)
                 offCentre.push_back(dialog.windowTitle());
             return 0;
         };

@@ -1,4 +1,4 @@
-#include "ui/shell/centring.h"
+#include "ui/controls/centring.h"
 
 #include "platform/qt/screen_fit.h"
 

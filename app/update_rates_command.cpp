@@ -1,0 +1,76 @@
+#include "app/update_rates_command.h"
+
+#include "core/conversion.h"
+#include "core/group_ids.h"
+#include "platform/posix/system_clock.h"
+#include "platform/qt/network_download.h"
+#include "platform/qt/qsettings_store.h"
+#include "storage/rates_update.h"
+#include "storage/settings_profile.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace kalvex {
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+
+int Fail(const std::string& text)
+{
+    std::fprintf(stderr, "kalvex: %s\n", text.c_str());
+    return kFailed;
+}
+
+int UpdateRates(const std::string& urlArgument)
+{
+    QSettingsStore settings;
+    const std::string factorPath = ReadSetting(settings, profile::kConvFilePath);
+    if (factorPath.empty())
+        return Fail("no factor directory is chosen yet; start Kalvex! once to choose it");
+    const std::string url = urlArgument.empty() ? ReadSetting(settings, profile::kRatesUrl) : urlArgument;
+
+    CConversion money;
+    const std::filesystem::path file = FactorFileName(factorPath, kMoneyGroupId);
+    if (!money.Load(file))
+        return Fail("Can't find conversion group file! (" + file.string() + ")");
+
+    const std::string failure = "the exchange rates could not be updated from " + url + ": ";
+    NullDownloadProgress progress;
+    const DownloadResult download = DownloadThroughNetworkModule({url}, progress);
+    if (!download.Succeeded())
+        return Fail(failure + download.error);
+    const SystemClock clock;
+    const RatesUpdateResult result = UpdateMoneyGroup(money, download.body, url, factorPath, settings, clock);
+    if (!result.error.empty())
+        return Fail(failure + result.error);
+
+    std::printf("The Money group now holds the exchange rates of %s.\n", money.m_updateDate.c_str());
+    if (result.euroAdded)
+        std::printf("The euro was added to its units.\n");
+    for (const std::string& entry : result.keptUnits)
+        std::printf("Without a rate, \"%s\" kept its factor.\n", UnitName(entry).c_str());
+    return EXIT_SUCCESS;
+}
+
+} // namespace
+
+std::optional<int> RunUpdateRatesCommand(int argc, char* argv[])
+{
+    if (argc < 2 || std::strcmp(argv[1], "--update-rates") != 0)
+        return std::nullopt;
+    if (argc > 3) {
+        std::fprintf(stderr, "usage: kalvex --update-rates [URL]\n");
+        return kUsageError;
+    }
+    // No display is needed: a core application carries the settings and the network.
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    return UpdateRates(argc == 3 ? argv[2] : "");
+}
+
+} // namespace kalvex

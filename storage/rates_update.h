@@ -1,0 +1,39 @@
+#pragma once
+
+#include "storage/reference_rates.h"
+
+#include <string>
+#include <vector>
+
+namespace kalvex {
+
+class CConversion;
+
+struct RatesUpdateResult {
+    std::string error; // empty when the group was updated
+    bool euroAdded = false;
+    std::vector<std::string> keptUnits; // unit entries without a rate: factors kept
+};
+
+// Sets every Money unit with a known rate to its amount in one of the group's first unit,
+// adds the euro when the group lacks it and has room, fills the other pairs through the
+// first unit, and dates the group by the rates. The group is changed only on success.
+RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& rates,
+                                      const std::string& source);
+
+} // namespace kalvex
+
+namespace kalvex {
+
+class ISettingsStore;
+class IClock;
+
+inline constexpr int kMoneyGroupId = 4116;
+
+// Reads a downloaded rates document, updates the Money group held in `group` and commits it
+// to its factor file under the rates' own date. On any failure nothing is changed or written.
+RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document, const std::string& source,
+                                   const std::string& factorPath, ISettingsStore& settings,
+                                   const IClock& clock);
+
+} // namespace kalvex

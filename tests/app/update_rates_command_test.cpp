@@ -1,0 +1,159 @@
+#include "core/conversion.h"
+#include "platform/testing/memory_settings_store.h"
+#include "storage/app_state.h"
+#include "storage/builtin_groups.h"
+#include "storage/rates_update.h"
+#include "storage/unsaved_files.h"
+#include "tests/support/local_http_server.h"
+#include "tests/support/temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+namespace kalvex::testing {
+
+// `kalvex --update-rates [URL]` run as a user would run it: the real program from a private
+// home, with no display, against a server on 127.0.0.1.
+class UpdateRatesCommandTest : public QObject {
+    Q_OBJECT
+
+private:
+    LocalHttpServer m_server;
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::string m_factors;
+
+    QString ProfileFile() const { return m_home->filePath("config/Qor Corporation/Kalvex!.conf"); }
+    std::string MoneyFile() const { return m_factors + "Mony.fsf"; }
+
+    void SetProfile(const char* key, const QString& value)
+    {
+        QSettings profile(ProfileFile(), QSettings::IniFormat);
+        profile.setValue(QStringLiteral("Settings/") + key, value);
+        profile.sync();
+    }
+
+    // Runs the program to its end, serving its requests meanwhile.
+    void Run(const QStringList& arguments, int& exitCode, QString& out, QString& err)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(display);
+        env.insert("HOME", m_home->path());
+        env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(KALVEX_PROGRAM), QStringList{"--update-rates"} + arguments);
+        QVERIFY(process.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 30000);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        exitCode = process.exitCode();
+        out = QString::fromUtf8(process.readAllStandardOutput());
+        err = QString::fromUtf8(process.readAllStandardError());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QFile daily(QStringLiteral(KALVEX_TEST_DATA_DIR "/rates/normal_day.xml"));
+        QFile missingUsd(QStringLiteral(KALVEX_TEST_DATA_DIR "/rates/missing_usd.xml"));
+        QVERIFY(daily.open(QIODevice::ReadOnly) && missingUsd.open(QIODevice::ReadOnly));
+        m_server.Serve("/daily.xml", {200, daily.readAll()});
+        m_server.Serve("/missing-usd.xml", {200, missingUsd.readAll()});
+    }
+
+    // A profile that has been started once: a factor folder holding the built-in Money group.
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(m_home->path()).mkpath("config/Qor Corporation"));
+        QVERIFY(QDir(m_home->path()).mkpath("factors"));
+        m_factors = m_home->filePath("factors").toStdString() + "/";
+        SetProfile("ConvFilePath", QString::fromStdString(m_factors));
+        MemorySettingsStore settings;
+        AppState app;
+        app.services.settings = &settings;
+        app.m_factorPath = m_factors;
+        NullProgressSink progress;
+        UnsavedFiles unsaved;
+        CreateBuiltinGroup(app, kMoneyGroupId, false, progress, unsaved);
+    }
+
+    void updatesFromTheAddressGiven()
+    {
+        int exitCode = -1;
+        QString out, err;
+        Run({m_server.Url("/daily.xml")}, exitCode, out, err);
+        QCOMPARE(exitCode, 0);
+        QVERIFY2(out.contains("exchange rates of 12/4/2026"), qPrintable(out + err));
+        CConversion money;
+        QVERIFY(money.Load(MoneyFile()));
+        QCOMPARE(money.m_updateDate, std::string("12/4/2026"));
+        QCOMPARE(money.m_factors[1][0], 1.95583 / 1.0523);
+        QCOMPARE(money.m_units[10], std::string("euro,€"));
+    }
+
+    void failsFromTheSettingsAddressLeavingTheFileAlone()
+    {
+        SetProfile("RatesUrl", m_server.Url("/missing-usd.xml"));
+        const std::string before = ReadBytes(MoneyFile());
+        int exitCode = -1;
+        QString out, err;
+        Run({}, exitCode, out, err);
+        QCOMPARE(exitCode, 1);
+        QVERIFY2(err.contains(m_server.Url("/missing-usd.xml")) && err.contains("no rate for USD"),
+                 qPrintable(err));
+        QVERIFY(ReadBytes(MoneyFile()) == before);
+    }
+
+    // The network library is loaded only when an update runs, never by a start.
+    void aWindowedStartLoadsNoNetworkLibrary()
+    {
+        const int requests = m_server.RequestCount();
+        QVERIFY(QDir(m_home->path()).mkpath("runtime"));
+        QFile::setPermissions(m_home->filePath("runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_home->path());
+        env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
+        env.insert("XDG_RUNTIME_DIR", m_home->filePath("runtime"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(KALVEX_PROGRAM), {});
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QSettings(ProfileFile(), QSettings::IniFormat).value("Settings/NumStd").isValid(), 30000);
+        QTest::qWait(500);
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(process.processId()));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("libQt6Core"));
+        QVERIFY(!mapped.contains("libQt6Network"));
+        QVERIFY(!mapped.contains("kalvex_network"));
+        ::kill(pid_t(process.processId()), SIGTERM);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(m_server.RequestCount(), requests);
+    }
+
+    void aFreshProfileIsToldToStartTheProgramFirst()
+    {
+        QVERIFY(QFile::remove(ProfileFile()));
+        const int requests = m_server.RequestCount();
+        int exitCode = -1;
+        QString out, err;
+        Run({m_server.Url("/daily.xml")}, exitCode, out, err);
+        QCOMPARE(exitCode, 1);
+        QVERIFY2(err.contains("no factor directory"), qPrintable(err));
+        QCOMPARE(m_server.RequestCount(), requests);
+    }
+};
+
+} // namespace kalvex::testing
+
+QTEST_GUILESS_MAIN(kalvex::testing::UpdateRatesCommandTest)
+#include "update_rates_command_test.moc"

@@ -1,0 +1,198 @@
+#include "storage/builtin_groups.h"
+#include "storage/currencies.h"
+#include "storage/rates_update.h"
+#include "storage/reference_rates.h"
+#include "tests/storage/storage_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+namespace kalvex::testing {
+namespace {
+
+std::string RatesDocument(const std::string& name)
+{
+    return ReadBytes(std::filesystem::path(KALVEX_TEST_DATA_DIR) / "rates" / name);
+}
+
+// A day's document around the given rate elements.
+std::string Document(const std::string& time, const std::string& cubes)
+{
+    return "<?xml version='1.0'?><e:Envelope xmlns:e='x'><Cube><Cube time='" + time + "'>" + cubes +
+           "</Cube></Cube></e:Envelope>";
+}
+
+TEST(ReferenceRatesTest, ReadsTheDayAndEveryRateOfARecordedDocument)
+{
+    const ReferenceRatesResult result = ParseReferenceRates(RatesDocument("normal_day.xml"));
+    ASSERT_TRUE(result.rates) << result.error;
+    EXPECT_EQ(std::tie(result.rates->year, result.rates->month, result.rates->day), std::tuple(2026, 12, 4));
+    EXPECT_EQ(result.rates->perEuro.size(), 15u);
+    EXPECT_DOUBLE_EQ(result.rates->perEuro.at("USD"), 1.0523);
+    EXPECT_DOUBLE_EQ(result.rates->perEuro.at("JPY"), 157.48);
+}
+
+class RejectedDocumentTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
+
+TEST_P(RejectedDocumentTest, NamesWhatFailed)
+{
+    const auto& [document, expected] = GetParam();
+    const ReferenceRatesResult result = ParseReferenceRates(document);
+    EXPECT_FALSE(result.rates);
+    EXPECT_NE(result.error.find(expected), std::string::npos) << result.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, RejectedDocumentTest,
+    ::testing::Values(
+        std::pair{RatesDocument("malformed.xml"), "does not match 'Cube'"},
+        std::pair{RatesDocument("negative_rate.xml"), "rate of GBP \"-0.83245\" is not a positive number"},
+        std::pair{Document("2026-12-04", "<Cube currency='USD' rate='0'/>"), "USD \"0\""},
+        std::pair{Document("2026-12-04", "<Cube currency='USD' rate='nan'/>"), "USD \"nan\""},
+        std::pair{Document("2026-12-04", "<Cube currency='USD' rate='1.05x'/>"), "USD \"1.05x\""},
+        std::pair{Document("2026-12-04", "<Cube currency='USD'/>"), "rate of USD is missing"},
+        std::pair{Document("2026-12-04", "<Cube currency='usd' rate='1'/>"), "no valid currency code"},
+        std::pair{Document("2026-12-04", "<Cube currency='USD' rate='1'/><Cube currency='USD' rate='2'/>"),
+                  "USD twice"},
+        std::pair{Document("2026-12-04", ""), "holds no rates"},
+        std::pair{Document("2026-02-29", "<Cube currency='USD' rate='1'/>"), "\"2026-02-29\" is not a date"},
+        std::pair{Document("2026-13-01", "<Cube currency='USD' rate='1'/>"), "is not a date"},
+        std::pair{Document("+026-12-04", "<Cube currency='USD' rate='1'/>"), "is not a date"},
+        std::pair{std::string("<Cube><Cube currency='USD' rate='1'/></Cube>"), "no Cube element with a time"},
+        std::pair{std::string(""), "no root element"},
+        std::pair{std::string("<a><b></a></b>"), "does not match"},
+        std::pair{std::string("<a x=1/>"), "not quoted"},
+        std::pair{std::string("<a x='1' x='2'/>"), "repeated"},
+        std::pair{std::string("<a x='&ent;'/>"), "unknown entity"},
+        std::pair{std::string("<!DOCTYPE a [<!ENTITY e 'x'>]><a/>"), "declarations are not accepted"},
+        std::pair{std::string("<a/><b/>"), "more than one root"},
+        std::pair{std::string("<a>"), "'a' is not closed"}, std::pair{std::string("<a x='1"), "not closed"},
+        std::pair{std::string(kMaxRatesDocumentBytes + 1, ' '), "too large"}));
+
+TEST(ReferenceRatesTest, TakesTheNewestDayOfAHistoryAndAcceptsPrefixesAndEntities)
+{
+    const std::string history = "\xEF\xBB\xBF<x:E xmlns:x='a&amp;b'><x:Cube><x:Cube time=\"2026-12-04\">"
+                                "<x:Cube currency='USD' rate='1.05'/></x:Cube><x:Cube time='2026-12-03'>"
+                                "<x:Cube currency='USD' rate='1.01'/></x:Cube></x:Cube></x:E>";
+    const ReferenceRatesResult result = ParseReferenceRates(history);
+    ASSERT_TRUE(result.rates) << result.error;
+    EXPECT_EQ(result.rates->day, 4);
+    EXPECT_DOUBLE_EQ(result.rates->perEuro.at("USD"), 1.05);
+}
+
+TEST(CurrencyTest, KnowsBuiltInNamesAndCodesAsSymbols)
+{
+    EXPECT_EQ(CurrencyCode("Canadian dollar,$ CDN"), "CAD");
+    EXPECT_EQ(CurrencyCode("Italian lira,lira"), "ITL");
+    EXPECT_EQ(CurrencyCode("Norwegian krone,NOK"), "NOK");
+    EXPECT_EQ(CurrencyCode("Euro,€"), "EUR");
+    EXPECT_EQ(CurrencyCode("gold ounce,oz"), std::nullopt);
+    EXPECT_EQ(CurrencyCode("peso,Mx"), std::nullopt);
+}
+
+class MoneyUpdateTest : public StorageTest {
+protected:
+    MoneyUpdateTest()
+    {
+        CreateBuiltinGroup(app, kMoneyGroupId, false, progress, unsaved);
+        original = ReadBytes(MoneyFile());
+    }
+    std::string MoneyFile() const { return FactorFile("Mony"); }
+    double Factor(int r, int c) const { return app.m_current.m_factors[std::size_t(r)][std::size_t(c)]; }
+
+    RatesUpdateResult Update(const std::string& document)
+    {
+        EXPECT_TRUE(app.m_current.Load(MoneyFile()));
+        return UpdateMoneyGroup(app.m_current, document, "http://127.0.0.1/rates.xml", app.m_factorPath,
+                                settings, clock);
+    }
+
+    std::string original;
+};
+
+TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheEuroAndDatesTheGroupByTheDocument)
+{
+    const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
+    ASSERT_EQ(result.error, "");
+    EXPECT_TRUE(result.euroAdded);
+    EXPECT_TRUE(result.keptUnits.empty());
+
+    CConversion saved;
+    ASSERT_TRUE(saved.Load(MoneyFile()));
+    EXPECT_EQ(saved.m_updateDate, "12/4/2026");
+    EXPECT_NE(saved.m_remark.find("European Central Bank"), std::string::npos);
+    ASSERT_EQ(saved.m_unitCount, 11);
+    EXPECT_EQ(saved.m_units[10], "euro,€");
+    EXPECT_EQ(saved.m_shownCount, 11);
+    EXPECT_EQ(saved.m_unitOrder[10], 11);
+
+    const auto& m = saved.m_factors;
+    const double usd = 1.0523;
+    EXPECT_DOUBLE_EQ(m[2][0], 0.83245 / usd); // pounds in one dollar
+    EXPECT_DOUBLE_EQ(m[1][0], 1.95583 / usd); // marks through their fixed euro rate
+    EXPECT_DOUBLE_EQ(m[7][0], 1936.27 / usd); // lire
+    EXPECT_DOUBLE_EQ(m[3][0], 157.48 / usd);  // yen
+    EXPECT_DOUBLE_EQ(m[10][0], 1.0 / usd);    // euros
+    EXPECT_DOUBLE_EQ(m[0][10], usd);
+    EXPECT_NEAR(m[1][5], 1.95583 / 6.55957, 1e-15); // marks in one franc, through the dollar
+    EXPECT_NEAR(m[3][2], 157.48 / 0.83245, 1e-10);  // yen in one pound
+    EXPECT_NEAR(m[2][3], 0.83245 / 157.48, 1e-15);
+    EXPECT_EQ(m[10][10], 1.0);
+    EXPECT_EQ(Setting("Mony"), 1);
+}
+
+TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
+{
+    ASSERT_TRUE(app.m_current.Load(MoneyFile()));
+    app.m_current.m_units[8] = "gold ounce,oz";
+    app.m_current.m_units[9] = "Norwegian krone,NOK";
+    app.m_current.m_units[5] = "euro,EUR";
+    const double ouncesPerDollar = Factor(8, 0);
+    app.m_current.Save(MoneyFile());
+
+    const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
+    ASSERT_EQ(result.error, "");
+    EXPECT_FALSE(result.euroAdded);
+    EXPECT_EQ(result.keptUnits, std::vector<std::string>{"gold ounce,oz"});
+    EXPECT_EQ(app.m_current.m_unitCount, 10);
+    EXPECT_DOUBLE_EQ(Factor(8, 0), ouncesPerDollar);
+    EXPECT_DOUBLE_EQ(Factor(9, 0), 11.7215 / 1.0523);
+    EXPECT_DOUBLE_EQ(Factor(5, 0), 1 / 1.0523);
+    EXPECT_NEAR(Factor(8, 2), ouncesPerDollar * 1.0523 / 0.83245, 1e-12); // ounces in one pound
+}
+
+TEST_F(MoneyUpdateTest, AFullGroupGetsNoEuro)
+{
+    ASSERT_TRUE(app.m_current.Load(MoneyFile()));
+    for (int u = 10; u < kMaxUnits; ++u)
+        app.m_current.m_units[std::size_t(u)] = "token " + std::to_string(u) + ",tk";
+    app.m_current.m_unitCount = kMaxUnits;
+    app.m_current.Save(MoneyFile());
+
+    const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
+    ASSERT_EQ(result.error, "");
+    EXPECT_FALSE(result.euroAdded);
+    EXPECT_EQ(app.m_current.m_unitCount, kMaxUnits);
+}
+
+TEST_F(MoneyUpdateTest, EveryFailureLeavesGroupFileAndDateAlone)
+{
+    const std::pair<std::string, std::string> failures[] = {
+        {RatesDocument("missing_usd.xml"), "no rate for USD"},
+        {RatesDocument("malformed.xml"), "not well-formed"},
+        {RatesDocument("negative_rate.xml"), "GBP"},
+        {"<html>Not found</html>", "no Cube element"},
+    };
+    for (const auto& [document, expected] : failures) {
+        const RatesUpdateResult result = Update(document);
+        EXPECT_NE(result.error.find(expected), std::string::npos) << result.error;
+        EXPECT_EQ(ReadBytes(MoneyFile()), original);
+        EXPECT_EQ(app.m_current.Serialize(), original);
+        EXPECT_EQ(app.m_current.m_updateDate, "6/13/1994");
+    }
+}
+
+} // namespace
+} // namespace kalvex::testing
