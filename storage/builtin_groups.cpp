@@ -64,14 +64,11 @@ std::string BuiltinGroupDescription(int groupId)
     return LoadString(groupId);
 }
 
-void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress)
+void BuildBuiltinGroup(CConversion& group, int groupId)
 {
-    CConversion& group = app.m_current;
     const std::string tag = BuiltinGroupTag(groupId);
     StartNewGroup(group);
-
     group.m_name = BuiltinGroupName(groupId);
-    progress.Report(group.m_name + " conversions being added.");
 
     const int block = UnitBlock(groupId);
     const int count = ParseCount(LoadString(block));
@@ -95,6 +92,13 @@ void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& p
 
     group.m_description = BuiltinGroupDescription(groupId);
     FillMissingThroughFirstUnit(group, count);
+}
+
+void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress)
+{
+    CConversion& group = app.m_current;
+    BuildBuiltinGroup(group, groupId);
+    progress.Report(group.m_name + " conversions being added.");
     group.Save(FactorFileName(app.m_factorPath, groupId));
 
     ISettingsStore& settings = *app.services.settings;
