@@ -82,7 +82,8 @@ int ReportSeveralGroups(const UnitFinder& finder, const FoundUnits& found, std::
 
 int Convert(const CommandLine& request, const ISettingsStore& settings, std::ostream& out, std::ostream& err)
 {
-    std::vector<CatalogGroup> groups = LoadEnabledGroups(settings);
+    std::vector<CatalogGroup> groups =
+        LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath));
     const UnitFinder finder(QueryGroups(groups));
     const FoundUnits found = finder.Find(request.query);
     if (found.matches.empty())
@@ -119,7 +120,8 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
 
 int List(const ISettingsStore& settings, std::ostream& out)
 {
-    for (const QueryGroup& group : QueryGroups(LoadEnabledGroups(settings)))
+    for (const QueryGroup& group :
+         QueryGroups(LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath))))
         for (const QueryUnit& unit : group.units)
             out << group.name << '\t' << unit.name << '\t' << unit.symbol << '\n';
     return kExitOk;

@@ -32,13 +32,12 @@ std::string WithoutAmpersands(std::string text)
 
 } // namespace
 
-std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings)
+std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings, const std::string& factorPath)
 {
     std::vector<CatalogGroup> groups;
     if (IsEnabled(settings, kTemperatureId))
         groups.push_back({kTemperatureId, BuiltinGroupName(kTemperatureId), {}});
 
-    const std::string factorPath = ReadSetting(settings, profile::kConvFilePath);
     auto loaded = [&](int groupId, CConversion& group) {
         return !factorPath.empty() && group.Load(FactorFileName(factorPath, groupId)) && CanOpen(group);
     };

@@ -17,10 +17,10 @@ struct CatalogGroup {
     CConversion group; // empty for Temperature, which has no factor file
 };
 
-// The enabled groups in launcher order, each from its factor file in the profile's factor path;
+// The enabled groups in launcher order, each from its factor file in factorPath;
 // a standard group whose file is missing or unusable comes from the built-in tables, a custom
 // one is left out, and so is a group with fewer than two units. Reads only.
-std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings);
+std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings, const std::string& factorPath);
 
 // The groups as a query sees them, units in the order their windows list them.
 std::vector<QueryGroup> QueryGroups(const std::vector<CatalogGroup>& groups);

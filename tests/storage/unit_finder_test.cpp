@@ -18,7 +18,10 @@ constexpr int kMass = 4105, kVolume = 4106, kPressure = 4111;
 // Finds units among the built-in groups, all enabled, as a fresh profile gives them.
 class UnitFinderTest : public StorageTest {
 protected:
-    UnitFinder Finder() const { return UnitFinder(QueryGroups(LoadEnabledGroups(settings))); }
+    UnitFinder Finder() const
+    {
+        return UnitFinder(QueryGroups(LoadEnabledGroups(settings, app.m_factorPath)));
+    }
 
     // The best matches of a query as "name (symbol), Group", the taken one first.
     static std::vector<std::string> Best(const UnitFinder& finder, const std::string& query)
@@ -146,7 +149,6 @@ TEST_F(UnitFinderTest, ExactMatchesComeBeforeLooserOnesAndNothingIsFoundForNoUni
 TEST_F(UnitFinderTest, GroupsComeFromTheProfileAndTheirFilesWithTheBuiltInTablesAsFallback)
 {
     // Mass is disabled, Volume renamed in its file, Pressure's file damaged, one custom group.
-    WriteSetting(settings, profile::kConvFilePath, factorFolder.Dir());
     WriteSetting(settings, profile::GroupEnabledSetting(kMass), 0);
     CConversion volume;
     BuildBuiltinGroup(volume, kVolume);
@@ -174,7 +176,7 @@ TEST_F(UnitFinderTest, GroupsComeFromTheProfileAndTheirFilesWithTheBuiltInTables
 
 TEST_F(UnitFinderTest, ResultLinesAreTheRowsTheWindowShows)
 {
-    std::vector<CatalogGroup> groups = LoadEnabledGroups(settings);
+    std::vector<CatalogGroup> groups = LoadEnabledGroups(settings, app.m_factorPath);
     auto pressure = std::ranges::find(groups, kPressure, &CatalogGroup::groupId);
     ASSERT_NE(pressure, groups.end());
     const int psi = 22; // pound force per square inch

@@ -84,6 +84,8 @@ void CMainFrame::BuildMenus()
     m_unitsMenu->setObjectName(QStringLiteral("unitsMenu"));
     m_factorsMenu = edit->addMenu(QStringLiteral("&Factors"));
     m_factorsMenu->setObjectName(QStringLiteral("factorsMenu"));
+    edit->addSeparator();
+    AddCommandAction(edit, QStringLiteral("F&ind Unit...\tCtrl+F"), command::kFindUnit);
 
     QMenu* view = AddMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
