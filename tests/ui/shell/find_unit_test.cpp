@@ -1,6 +1,7 @@
 #include "launcher_fixture.h"
 
 #include "core/temperature.h"
+#include "platform/qt/help_index.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "ui/controls/control_id.h"
 #include "ui/conversion/all_units_dlg.h"
@@ -17,6 +18,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -202,6 +204,11 @@ private slots:
         QCOMPARE(item->text(), QStringLiteral("F&ind Unit...\tCtrl+F"));
         QVERIFY(f.frame->IsCommandEnabled(command::kFindUnit));
         QVERIFY(!FixedPrompt(command::kFindUnit).isEmpty());
+        // F1 on the highlighted item asks for the command's topic.
+        const HelpIndex::Topic* topic =
+            HelpIndex::LoadFrom(":/help/topics.txt").Find(kCommandHelpBase + command::kFindUnit);
+        QVERIFY(topic);
+        QVERIFY(QFile::exists(":/help/" + topic->page));
         item->trigger();
         QVERIFY(f.Bar().isVisible());
         QVERIFY(f.Bar().Field().hasFocus());
