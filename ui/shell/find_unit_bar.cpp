@@ -11,6 +11,11 @@
 #include <QVBoxLayout>
 
 namespace kalvex {
+namespace {
+
+constexpr int kShownRows = 6;
+
+} // namespace
 
 CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
@@ -70,9 +75,13 @@ void CFindUnitBar::OnTextChanged(const QString& text)
     else if (!m_found.taken)
         ShowState(tr("Units of several groups match: choose one with Up and Down."));
     else
-        ShowState(tr("Enter converts in %1.").arg(m_results->item(0)->text()));
+        ShowState(tr("Enter opens %1.").arg(m_results->item(0)->text()));
     // A match is only chosen for the user when the best ones lie in one group.
     m_results->setCurrentRow(m_found.taken ? 0 : -1);
+    // The launcher keeps most of the window: the list shows a few rows and scrolls.
+    m_results->setVisible(m_results->count() > 0);
+    const int rows = std::min(m_results->count(), kShownRows);
+    m_results->setFixedHeight(rows * m_results->sizeHintForRow(0) + 2 * m_results->frameWidth());
 }
 
 void CFindUnitBar::ShowState(const QString& text)
