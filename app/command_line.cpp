@@ -134,8 +134,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     CommandLine request;
     bool help = false, version = false, list = false, convert = false, convertOptions = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const std::string* following = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;
+        // "--digits=4" is "--digits 4".
+        const std::size_t equals =
+            arguments[i].starts_with("--") ? arguments[i].find('=') : std::string::npos;
+        const std::string argument = arguments[i].substr(0, equals);
+        const std::optional<std::string> attached =
+            equals == std::string::npos ? std::nullopt : std::optional(arguments[i].substr(equals + 1));
+        const bool takesValue = argument == "--convert" || argument == "--digits";
+        if (attached && !takesValue)
+            return Mistake(argument + " takes no value");
+        const std::string* following = attached                                 ? &*attached
+                                       : takesValue && i + 1 < arguments.size() ? &arguments[++i]
+                                                                                : nullptr;
         if (argument == "--help" || argument == "-h") {
             help = true;
         } else if (argument == "--version") {
@@ -147,13 +157,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return Mistake("--convert needs a query, for example --convert \"32 psi\"");
             request.query = *following;
             convert = true;
-            ++i;
         } else if (argument == "--digits") {
             request.digits = following ? ReadDigits(*following) : std::nullopt;
             if (!request.digits)
                 return Mistake("--digits needs a whole number from 3 to 13");
             convertOptions = true;
-            ++i;
         } else if (argument == "--scientific") {
             request.scientific = true;
             convertOptions = true;

@@ -3,6 +3,7 @@
 #include "core/conversion.h"
 #include "core/number_text.h"
 #include "core/temperature.h"
+#include "core/text_encoding.h"
 #include "core/unit_aliases.h"
 
 #include <algorithm>
@@ -22,13 +23,6 @@ std::string Trimmed(const std::string& text)
     auto first = std::ranges::find_if_not(text, blank);
     auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
     return first < last ? std::string(first, last) : std::string();
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 } // namespace
@@ -99,7 +93,7 @@ std::optional<std::string> GroupRefusal(const std::string& groupName, double val
         return std::nullopt;
     char minimum[32];
     std::snprintf(minimum, sizeof minimum, "%f", kGroupMinimum);
-    return Lower(groupName) + " less than minimum of " + minimum;
+    return AsciiLower(groupName) + " less than minimum of " + minimum;
 }
 
 std::optional<std::string> TemperatureRefusal(int scaleRow, double value)

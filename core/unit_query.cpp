@@ -1,9 +1,9 @@
 #include "core/unit_query.h"
 
+#include "core/text_encoding.h"
 #include "core/unit_aliases.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 
 namespace kalvex {
@@ -12,14 +12,6 @@ namespace {
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
 }
 
 // Length of the leading decimal literal: optional sign, digits with an optional point, and an
@@ -107,7 +99,7 @@ std::string JoinWords(const std::vector<std::string>& words)
 // ("degrees celsius" reads as "degree celsius") and all words together ("miles per hours").
 std::vector<std::string> Spellings(std::string_view unitText)
 {
-    std::vector<std::string> spellings{Lower(unitText)};
+    std::vector<std::string> spellings{AsciiLower(unitText)};
     std::vector<std::string> words;
     for (std::string_view rest = spellings.front(); !rest.empty();) {
         const std::size_t blank = rest.find(' ');
@@ -196,9 +188,9 @@ UnitFinder::UnitFinder(std::vector<QueryGroup> groups) : m_groups(std::move(grou
         const auto& units = m_groups[std::size_t(g)].units;
         for (int e = 0; e < int(units.size()); ++e) {
             const QueryUnit& unit = units[std::size_t(e)];
-            std::string lowerName = Lower(CollapseBlanks(unit.name));
+            std::string lowerName = AsciiLower(CollapseBlanks(unit.name));
             std::string bare = BareName(lowerName);
-            m_entries.push_back({g, e, std::move(lowerName), std::move(bare), Lower(unit.symbol)});
+            m_entries.push_back({g, e, std::move(lowerName), std::move(bare), AsciiLower(unit.symbol)});
         }
     }
     ResolveAliases();
@@ -213,7 +205,7 @@ void UnitFinder::ResolveAliases()
             if (group.groupId == alias.groupId &&
                 group.units[std::size_t(entry.entry)].name == alias.unitName) {
                 const bool exact = alias.spelling.size() == 1;
-                m_aliases.push_back({exact ? std::string(alias.spelling) : Lower(alias.spelling), i});
+                m_aliases.push_back({exact ? std::string(alias.spelling) : AsciiLower(alias.spelling), i});
             }
         }
     }
@@ -278,7 +270,7 @@ FoundUnits UnitFinder::Find(std::string_view query) const
 
 std::vector<std::string> UnitFinder::ClosestNames(std::string_view unitText, std::size_t count) const
 {
-    const std::string lower = Lower(unitText);
+    const std::string lower = AsciiLower(unitText);
     std::vector<std::pair<std::size_t, std::string>> candidates;
     for (const Entry& entry : m_entries) {
         const QueryUnit& unit = m_groups[std::size_t(entry.group)].units[std::size_t(entry.entry)];

@@ -84,7 +84,7 @@ TEST_F(CommandLineTest, ConvertsFromAFreshHomeWithoutADisplayAndWritesNothing)
                        "torr\t1654.88\ttorr\n");
     EXPECT_TRUE(HomeFiles().empty());
 
-    const ProgramRun temperature = Program({"--convert", "-40 C", "--digits", "4", "--scientific"});
+    const ProgramRun temperature = Program({"--convert=-40 C", "--digits", "4", "--scientific"});
     EXPECT_EQ(temperature.status, 0);
     EXPECT_EQ(temperature.out, "fahrenheit\t-4.0000e+001\t°F\nrankine\t4.1967e+002\t°R\n"
                                "celsius\t-4.0000e+001\t°C\nkelvin\t2.3315e+002\tK\n");
@@ -109,6 +109,7 @@ TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
         {{"--list", "--scientific"},
          "kalvex: --digits and --scientific go with --convert; see kalvex --help\n"},
         {{"--frobnicate"}, "kalvex: unknown option --frobnicate; see kalvex --help\n"},
+        {{"--list=all"}, "kalvex: --list takes no value; see kalvex --help\n"},
     };
     for (const Row& row : rows) {
         const ProgramRun run = Program(row.arguments);
