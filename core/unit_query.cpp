@@ -9,6 +9,10 @@
 namespace kalvex {
 namespace {
 
+constexpr std::size_t kMostSingularVariants = 8;
+// Longer texts are near no unit name; comparing more of them only costs time.
+constexpr std::size_t kLongestComparedText = 64;
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -112,9 +116,13 @@ std::vector<std::string> Spellings(std::string_view unitText)
     };
     std::vector<std::string> allSingular = words;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        std::vector<std::string> oneSingular = words;
-        oneSingular[i] = allSingular[i] = SingularWord(words[i]);
-        add(JoinWords(oneSingular));
+        allSingular[i] = SingularWord(words[i]);
+        // Unit names have a few words; a pasted page must not cost one copy of itself per word.
+        if (i < kMostSingularVariants) {
+            std::vector<std::string> oneSingular = words;
+            oneSingular[i] = allSingular[i];
+            add(JoinWords(oneSingular));
+        }
     }
     add(JoinWords(allSingular));
     return spellings;
@@ -143,9 +151,10 @@ bool IsOneOf(const std::string& text, const std::vector<std::string>& spellings)
     return std::ranges::find(spellings, text) != spellings.end();
 }
 
-std::size_t EditDistance(std::string_view a, std::string_view b)
+// Levenshtein distance; row is working space kept by the caller across calls.
+std::size_t EditDistance(std::string_view a, std::string_view b, std::vector<std::size_t>& row)
 {
-    std::vector<std::size_t> row(b.size() + 1);
+    row.resize(b.size() + 1);
     std::iota(row.begin(), row.end(), std::size_t{0});
     for (std::size_t i = 1; i <= a.size(); ++i) {
         std::size_t diagonal = row[0];
@@ -270,21 +279,22 @@ FoundUnits UnitFinder::Find(std::string_view query) const
 
 std::vector<std::string> UnitFinder::ClosestNames(std::string_view unitText, std::size_t count) const
 {
-    const std::string lower = AsciiLower(unitText);
-    std::vector<std::pair<std::size_t, std::string>> candidates;
+    const std::string lower = AsciiLower(unitText.substr(0, kLongestComparedText));
+    std::vector<std::pair<std::size_t, const std::string*>> candidates;
+    std::vector<std::size_t> row;
     for (const Entry& entry : m_entries) {
         const QueryUnit& unit = m_groups[std::size_t(entry.group)].units[std::size_t(entry.entry)];
         const std::size_t distance =
-            std::min(EditDistance(lower, entry.lowerName), EditDistance(lower, entry.lowerSymbol));
-        candidates.emplace_back(distance, unit.name);
+            std::min(EditDistance(lower, entry.lowerName, row), EditDistance(lower, entry.lowerSymbol, row));
+        candidates.emplace_back(distance, &unit.name);
     }
-    std::ranges::stable_sort(candidates, {}, &std::pair<std::size_t, std::string>::first);
+    std::ranges::stable_sort(candidates, {}, &std::pair<std::size_t, const std::string*>::first);
     std::vector<std::string> names;
     for (const auto& candidate : candidates) {
         if (names.size() == count)
             break;
-        if (std::ranges::find(names, candidate.second) == names.end())
-            names.push_back(candidate.second);
+        if (std::ranges::find(names, *candidate.second) == names.end())
+            names.push_back(*candidate.second);
     }
     return names;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/fuzz"
 runs="${KALVEX_FUZZ_RUNS:-200000}"
-targets=(kalvex_fuzz_factor_file kalvex_fuzz_parse_entry kalvex_fuzz_text_encoding)
+targets=(kalvex_fuzz_factor_file kalvex_fuzz_parse_entry kalvex_fuzz_text_encoding kalvex_fuzz_unit_query)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKALVEX_FUZZ=ON -DKALVEX_SANITIZE=ON -DKALVEX_TESTS=ON -DKALVEX_BENCH=OFF -DKALVEX_WERROR=ON >/dev/null
