@@ -48,6 +48,12 @@ CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_
 
 void CFindUnitBar::Open()
 {
+    // Asked again while open, the field keeps what was typed, ready to be typed over.
+    if (isVisible()) {
+        m_field->selectAll();
+        m_field->setFocus();
+        return;
+    }
     m_finder.emplace(QueryGroups(LoadEnabledGroups(*m_app.services.settings, m_app.m_factorPath)));
     m_field->clear();
     OnTextChanged({});

@@ -21,7 +21,8 @@ class CFindUnitBar final : public QWidget {
 public:
     explicit CFindUnitBar(AppState& app, QWidget* parent = nullptr);
 
-    // Shows an empty field, with the groups as they are now, and gives it the focus.
+    // Shows an empty field, with the groups as they are now, and gives it the focus; while the
+    // field is open, selects what it holds.
     void Open();
     void Close();
 

@@ -212,6 +212,10 @@ private slots:
         item->trigger();
         QVERIFY(f.Bar().isVisible());
         QVERIFY(f.Bar().Field().hasFocus());
+        // Ctrl+F again keeps the text, selected, so typing replaces it.
+        QTest::keyClicks(&f.Bar().Field(), QStringLiteral("mph"));
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(f.Bar().Field().selectedText(), QStringLiteral("mph"));
         QVERIFY(!f.Bar().Field().accessibleName().isEmpty());
         QVERIFY(!f.Bar().Results().accessibleName().isEmpty());
     }
