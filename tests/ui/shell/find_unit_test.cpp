@@ -205,8 +205,8 @@ private slots:
         QVERIFY(f.frame->IsCommandEnabled(command::kFindUnit));
         QVERIFY(!FixedPrompt(command::kFindUnit).isEmpty());
         // F1 on the highlighted item asks for the command's topic.
-        const HelpIndex::Topic* topic =
-            HelpIndex::LoadFrom(":/help/topics.txt").Find(kCommandHelpBase + command::kFindUnit);
+        const HelpIndex help = HelpIndex::LoadFrom(":/help/topics.txt");
+        const HelpIndex::Topic* topic = help.Find(kCommandHelpBase + command::kFindUnit);
         QVERIFY(topic);
         QVERIFY(QFile::exists(":/help/" + topic->page));
         item->trigger();
