@@ -1,20 +1,52 @@
+#include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/update_rates_command.h"
 #include "platform/qt/font_database_warm_up.h"
+#include "platform/qt/qsettings_store.h"
 #include "platform/qt/qt_platform_services.h"
 #include "platform/qt/termination_signals.h"
 #include "ui/shell/kalvex_app.h"
 #include "ui/shell/program_images.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <iostream>
+
+namespace {
+
+void SetApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+}
+
+// The printing options need no display: they run on a core application and open no window.
+int RunWithoutWindow(int argc, char* argv[], const kalvex::CommandLine& request)
+{
+    QCoreApplication application(argc, argv);
+    SetApplicationNames();
+    const kalvex::QSettingsStore settings;
+    return kalvex::RunCommandLine(request, settings, KALVEX_VERSION, std::cout, std::cerr);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     if (const std::optional<int> exitCode = kalvex::RunUpdateRatesCommand(argc, argv))
         return *exitCode;
+    const kalvex::CommandLine request = kalvex::ParseCommandLine({argv + std::min(argc, 1), argv + argc});
+    if (request.action != kalvex::CommandLine::Action::Window)
+        return RunWithoutWindow(argc, argv, request);
+    if (!kalvex::HasDisplay(argc, argv)) {
+        std::fprintf(stderr, "%s\n", kalvex::kNoDisplayText);
+        return kalvex::kExitNoDisplay;
+    }
+
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    SetApplicationNames();
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.qorcorporation.Kalvex"));
     // The help window may stay open; the program ends with its main window.

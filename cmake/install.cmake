@@ -23,12 +23,25 @@ set(kalvex_metainfo ${PROJECT_BINARY_DIR}/packaging/${KALVEX_APP_ID}.metainfo.xm
 configure_file(${kalvex_packaging}/${KALVEX_APP_ID}.metainfo.xml ${kalvex_metainfo} @ONLY)
 install(FILES ${kalvex_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The manual page carries the project version; bash finds the completion by the command's name.
+set(kalvex_manual ${PROJECT_BINARY_DIR}/packaging/kalvex.1)
+configure_file(${kalvex_packaging}/kalvex.1.in ${kalvex_manual} @ONLY)
+install(FILES ${kalvex_manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${kalvex_packaging}/kalvex.bash-completion
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME kalvex)
+
 if(KALVEX_TESTS)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
   find_program(APPSTREAMCLI appstreamcli)
   if(DESKTOP_FILE_VALIDATE)
     add_test(NAME packaging_desktop_entry
       COMMAND ${DESKTOP_FILE_VALIDATE} ${kalvex_packaging}/${KALVEX_APP_ID}.desktop)
+  endif()
+  find_program(GROFF groff)
+  if(GROFF)
+    # Any warning groff gives about the page fails the test.
+    add_test(NAME packaging_manual_page
+      COMMAND sh -c "! ${GROFF} -man -ww -z '${kalvex_manual}' 2>&1 | grep .")
   endif()
   if(APPSTREAMCLI)
     add_test(NAME packaging_metainfo COMMAND ${APPSTREAMCLI} validate --no-net ${kalvex_metainfo})

@@ -155,4 +155,13 @@ std::string Utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
+std::string AsciiLower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return lower;
+}
+
 } // namespace kalvex

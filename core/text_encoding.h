@@ -18,4 +18,8 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text);
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The text with its ASCII capitals made small; every other byte stays, so UTF-8 stays valid and
+// the result does not depend on the locale.
+std::string AsciiLower(std::string_view text);
+
 } // namespace kalvex

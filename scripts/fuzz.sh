@@ -7,7 +7,7 @@ build="$root/build/fuzz"
 runs="${KALVEX_FUZZ_RUNS:-200000}"
 targets=(kalvex_fuzz_factor_file kalvex_fuzz_factor_file_load kalvex_fuzz_parse_entry kalvex_fuzz_text_encoding
   kalvex_fuzz_legacy_profile kalvex_fuzz_legacy_text kalvex_fuzz_szdd kalvex_fuzz_transfer_list
-  kalvex_fuzz_rates_document)
+  kalvex_fuzz_rates_document kalvex_fuzz_unit_query)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKALVEX_FUZZ=ON -DKALVEX_SANITIZE=ON -DKALVEX_TESTS=ON -DKALVEX_BENCH=OFF -DKALVEX_WERROR=ON >/dev/null

@@ -65,15 +65,11 @@ std::string BuiltinGroupDescription(int groupId)
     return LoadString(groupId);
 }
 
-void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress,
-                        UnsavedFiles& unsaved)
+void BuildBuiltinGroup(CConversion& group, int groupId)
 {
-    CConversion& group = app.m_current;
     const std::string tag = BuiltinGroupTag(groupId);
     StartNewGroup(group);
-
     group.m_name = BuiltinGroupName(groupId);
-    progress.Report(group.m_name + " conversions being added.");
 
     const int block = UnitBlock(groupId);
     const int count = ParseCount(LoadString(block));
@@ -97,6 +93,14 @@ void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& p
 
     group.m_description = BuiltinGroupDescription(groupId);
     FillMissingThroughFirstUnit(group, count);
+}
+
+void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress,
+                        UnsavedFiles& unsaved)
+{
+    CConversion& group = app.m_current;
+    BuildBuiltinGroup(group, groupId);
+    progress.Report(group.m_name + " conversions being added.");
     // A crash that damages the file only makes the next start build it again: the flush to the
     // disk, which would slow the first start, is not needed.
     const std::string file = FactorFileName(app.m_factorPath, groupId);

@@ -7,6 +7,7 @@
 namespace kalvex {
 
 struct AppState;
+class CConversion;
 class IProgressSink;
 class UnsavedFiles;
 
@@ -14,6 +15,9 @@ class UnsavedFiles;
 std::string BuiltinGroupTag(int groupId);         // "Dist"
 std::string BuiltinGroupName(int groupId);        // "Distance"
 std::string BuiltinGroupDescription(int groupId); // "inches, feet, meters, light years..."
+
+// Builds a group in memory from the built-in definition of groupId (4104..4117).
+void BuildBuiltinGroup(CConversion& group, int groupId);
 
 // Builds the current group from the built-in definition of groupId (4104..4117), saves it to
 // its factor file in the factor path and enables it when its flag is missing or force is set.

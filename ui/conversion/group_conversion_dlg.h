@@ -31,6 +31,8 @@ public:
     int exec() override;
     // Cancel, Escape and the window frame all run the close procedure.
     void reject() override;
+    // A row picked as the initial unit (a negative row counts as the first).
+    void OnInitialUnitChosen(int row);
 
 protected:
     CGroupConversionDlg(AppState& app, int groupId, const ConversionTemplate& layoutTemplate, int rowsShown,
@@ -43,8 +45,6 @@ protected:
 
     // The opening steps; a layout runs them once its rows exist.
     void Open();
-    // A row picked as the initial unit (a negative row counts as the first).
-    void OnInitialUnitChosen(int row);
 
     void ExchangeFields(bool saving) override;
 

@@ -22,11 +22,12 @@ public:
     int m_scale = 0; // the chosen scale, 8401..8404
 
     void reject() override;
+    // A scale picked as the initial one, 8401..8404.
+    void OnScaleChosen(int scale);
 
 private:
     void BuildRows();
     void Open();
-    void OnScaleChosen(int scale);
 
     void ExchangeFields(bool saving) override;
     void Recompute(double value) override;

@@ -488,6 +488,13 @@ void CValueDlgBase::accept()
     OnInputLostFocus();
 }
 
+void CValueDlgBase::EnterValue(const QString& text)
+{
+    m_inputEdit->setText(text);
+    m_inputEdit->setModified(true);
+    OnInputLostFocus();
+}
+
 void CValueDlgBase::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -54,6 +54,8 @@ public:
 
     // Enter anywhere but on a push button is the dialog's default action.
     void accept() override;
+    // Puts text into the input field and accepts it, as if the user typed it and pressed Enter.
+    void EnterValue(const QString& text);
 
 protected:
     CValueDlgBase(AppState& app, QWidget* parent);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace kalvex {
@@ -52,6 +53,7 @@ const Accelerator kAccelerators[] = {
     {Qt::Key_F3, Qt::NoModifier, command::kGroups},
     {Qt::Key_F5, Qt::NoModifier, command::kPath},
     {Qt::Key_U, Qt::ControlModifier, command::kStatusBar},
+    {Qt::Key_F, Qt::ControlModifier, command::kFindUnit},
 };
 
 } // namespace
@@ -83,6 +85,14 @@ bool CAcceleratorFilter::AppliesTo(QObject* receiver) const
     return static_cast<QWidget*>(receiver)->window() == &m_frame;
 }
 
+bool CAcceleratorFilter::TypesIntoField(QObject* receiver, const QKeyEvent& key)
+{
+    // A plain letter typed into a text field (the find field) is text, not a group command.
+    const bool letter = key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
+    const bool plain = (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+    return letter && plain && qobject_cast<QLineEdit*>(receiver);
+}
+
 bool CAcceleratorFilter::HelpInOpenMenu(const QKeyEvent& key)
 {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -105,7 +115,7 @@ bool CAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::KeyPress && HelpInOpenMenu(*key))
         return true;
-    if (!AppliesTo(watched))
+    if (!AppliesTo(watched) || TypesIntoField(watched, *key))
         return false;
     const std::optional<int> commandId = CommandForKey(key->key(), key->modifiers());
     if (!commandId)

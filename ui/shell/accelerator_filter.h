@@ -27,6 +27,7 @@ protected:
 private:
     bool AppliesTo(QObject* receiver) const;
     bool HelpInOpenMenu(const QKeyEvent& key);
+    static bool TypesIntoField(QObject* receiver, const QKeyEvent& key);
 
     CMainFrame& m_frame;
 };

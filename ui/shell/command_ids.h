@@ -7,7 +7,8 @@ namespace command {
 inline constexpr int kPath = 103;
 inline constexpr int kNewCustom = 3007;
 inline constexpr int kGroups = 3008;
-inline constexpr int kUpdateRates = 3009;
+inline constexpr int kFindUnit = 3009;
+inline constexpr int kUpdateRates = 3010;
 inline constexpr int kHelpTables = 4202;
 inline constexpr int kHelpKeyboard = 4203;
 inline constexpr int kHelpCommands = 4204;

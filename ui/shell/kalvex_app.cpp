@@ -11,6 +11,7 @@
 #include "ui/shell/about_dlg.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/kalvex_view.h"
+#include "ui/shell/launcher_pane.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/progress_window.h"
 #include "ui/shell/signal_close.h"
@@ -117,9 +118,9 @@ void CKalvexApp::CreateDocumentFrameAndView()
     m_frame->SetDocumentTitle(m_document.Title());
     m_frame->SetCommandTargets(&m_document, this);
     m_frame->SetSplashWindow(m_splash);
-    auto* view = new CKalvexView(m_state, *m_frame);
-    m_frame->SetView(view, view);
-    m_view = view;
+    auto* pane = new CLauncherPane(m_state, *m_frame);
+    m_frame->SetView(pane, pane);
+    m_view = &pane->View();
     connect(m_frame.get(), &CMainFrame::frameClosed, this, &CKalvexApp::mainFrameClosed);
     if (m_options.startMinimized)
         m_frame->showMinimized();

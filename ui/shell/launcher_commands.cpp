@@ -2,6 +2,7 @@
 
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "core/temperature.h"
 #include "platform/qt/dialog_runner.h"
 #include "platform/settings_store.h"
 #include "storage/app_state.h"
@@ -60,13 +61,17 @@ LauncherCommands::LauncherCommands(AppState& app, QWidget& owner, std::function<
 {
 }
 
-void LauncherCommands::OpenTemperature()
+void LauncherCommands::OpenTemperature(const std::optional<InitialEntry>& entry)
 {
     CTemperatureDlg dialog(m_app, &m_owner);
+    if (entry) {
+        dialog.OnScaleChosen(kFahrenheit + entry->unit);
+        dialog.EnterValue(entry->value);
+    }
     m_app.services.dialogs->Run(dialog);
 }
 
-void LauncherCommands::OpenGroup(int groupId)
+void LauncherCommands::OpenGroup(int groupId, const std::optional<InitialEntry>& entry)
 {
     if (!LoadGroup(groupId))
         return;
@@ -77,13 +82,38 @@ void LauncherCommands::OpenGroup(int groupId)
         Warn(kTooFewUnitsText);
         return;
     }
-    if (group.m_showAll) {
+    const auto shownEnd = group.m_unitOrder.begin() + std::min<int>(group.m_shownCount, kMaxUnits);
+    const auto shownRow = entry ? std::find(group.m_unitOrder.begin(), shownEnd, entry->unit + 1) : shownEnd;
+    const bool unitLeftOut = entry && shownRow == shownEnd;
+    auto enter = [&entry](CGroupConversionDlg& dialog, int row) {
+        if (!entry)
+            return;
+        dialog.OnInitialUnitChosen(row);
+        dialog.EnterValue(entry->value);
+    };
+    if (group.m_showAll || unitLeftOut) {
+        const bool showsAll = group.m_showAll != 0;
+        const auto storedOrder = group.m_unitOrder;
         std::iota(group.m_unitOrder.begin(), group.m_unitOrder.end(), std::uint16_t{1});
         CAllUnitsDlg dialog(m_app, groupId, &m_owner);
+        enter(dialog, entry ? entry->unit : 0);
         m_app.services.dialogs->Run(dialog);
+        if (!showsAll)
+            KeepUnitOrder(groupId, storedOrder);
     } else {
         CConversionDlg dialog(m_app, groupId, &m_owner);
+        enter(dialog, int(shownRow - group.m_unitOrder.begin()));
         m_app.services.dialogs->Run(dialog);
+    }
+}
+
+void LauncherCommands::KeepUnitOrder(int groupId, const std::array<std::uint16_t, kMaxUnits>& storedOrder)
+{
+    const std::string file = FactorFileName(m_app.m_factorPath, groupId);
+    CConversion saved;
+    if (saved.Load(file) && saved.m_unitOrder != storedOrder) {
+        saved.m_unitOrder = storedOrder;
+        saved.Save(file);
     }
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "core/factors.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -9,14 +15,21 @@ namespace kalvex {
 
 struct AppState;
 
+// A unit and a value to enter into a conversion window as it opens, as if the user chose and
+// typed them there.
+struct InitialEntry {
+    int unit = 0; // the group's 0-based unit number, or the temperature scale's row
+    QString value;
+};
+
 // The launcher's group commands: each loads its own group into the current group, opens the
 // matching window and, when groups changed, saves them and has the launcher rebuilt.
 class LauncherCommands {
 public:
     LauncherCommands(AppState& app, QWidget& owner, std::function<void()> rebuild);
 
-    void OpenTemperature();
-    void OpenGroup(int groupId);
+    void OpenTemperature(const std::optional<InitialEntry>& entry = std::nullopt);
+    void OpenGroup(int groupId, const std::optional<InitialEntry>& entry = std::nullopt);
     void EditUnits(int groupId);
     void EditFactors(int groupId);
     void NewCustom();
@@ -26,6 +39,9 @@ public:
     void UpdateExchangeRates();
 
 private:
+    // A unit the chosen-units layout leaves out is opened among all units; a save from there must
+    // not replace the group's unit order with the all-units one.
+    void KeepUnitOrder(int groupId, const std::array<std::uint16_t, kMaxUnits>& storedOrder);
     // Loads a group into the current group; a missing file is reported.
     bool LoadGroup(int groupId);
     void Warn(const std::string& text);

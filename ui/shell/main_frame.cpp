@@ -89,6 +89,7 @@ void CMainFrame::BuildMenus()
     m_factorsMenu = edit->addMenu(QStringLiteral("&Factors"));
     m_factorsMenu->setObjectName(QStringLiteral("factorsMenu"));
     edit->addSeparator();
+    AddCommandAction(edit, QStringLiteral("F&ind Unit...\tCtrl+F"), command::kFindUnit);
     AddCommandAction(edit, QStringLiteral("Update &Exchange Rates..."), command::kUpdateRates);
 
     QMenu* view = AddMenu(QStringLiteral("&View"));

@@ -21,6 +21,7 @@ QString FixedPrompt(int commandId)
         {command::kPath, "Change the factor file search path"},
         {command::kNewCustom, "Add a new custom conversion group"},
         {command::kGroups, "Turn conversion groups on and off."},
+        {command::kFindUnit, "Find a unit by its name or symbol and convert a value in it"},
         {command::kUpdateRates, "Download today's exchange rates into the Money group"},
         {4103, "fahrenheit, celsius, kelvin..."},
         {command::kHelpTables, "Tables of conversion units"},

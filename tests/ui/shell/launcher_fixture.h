@@ -16,15 +16,25 @@
 
 namespace kalvex::testing {
 
-// A main frame with its launcher, over a factor folder holding the fourteen built-in groups
-// as a first start leaves them. The launcher is 200 x 400 pixels, so its grid has three columns.
-struct LauncherFixture {
-    LauncherFixture() : legacy(std::filesystem::path(app.folder.path().toStdString()))
+// A factor folder holding the fourteen built-in groups as a first start leaves them.
+struct FirstStartApp {
+    FirstStartApp() : legacy(std::filesystem::path(app.folder.path().toStdString()))
     {
         app.services.legacy = &legacy;
         app.state.services.legacy = &legacy;
         NullProgressSink progress;
         CheckGroupInventory(app.state, progress);
+    }
+
+    TestApp app;
+    IniProfileReader legacy;
+};
+
+// A main frame with its launcher over the groups of a first start. The launcher is 200 x 400
+// pixels, so its grid has three columns.
+struct LauncherFixture : FirstStartApp {
+    LauncherFixture()
+    {
         frame = std::make_unique<CMainFrame>(app.state);
         view = new CKalvexView(app.state, *frame);
         frame->SetView(view, view);
@@ -52,8 +62,6 @@ struct LauncherFixture {
     // Centre of the icon of entry j, in the launcher's viewport.
     QPoint IconCentre(int j) const { return view->Grid().IconRect(j).center(); }
 
-    TestApp app;
-    IniProfileReader legacy;
     std::unique_ptr<CMainFrame> frame;
     CKalvexView* view = nullptr;
     ModalWatchdog watchdog;

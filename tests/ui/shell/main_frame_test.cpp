@@ -106,12 +106,13 @@ private slots:
         QCOMPARE(frame.CommandAction(4207)->text(), QStringLiteral("&Glossary"));
 
         const QMenu* edit = TopMenu(frame, "&Edit");
-        QCOMPARE(edit->actions().size(), 5);
+        QCOMPARE(edit->actions().size(), 6);
         QCOMPARE(edit->actions()[1]->menu(), frame.UnitsMenu());
         QCOMPARE(edit->actions()[2]->menu(), frame.FactorsMenu());
         QVERIFY(edit->actions()[3]->isSeparator());
         QCOMPARE(edit->actions()[4], frame.CommandAction(3009));
-        QCOMPARE(frame.CommandAction(3009)->text(), QStringLiteral("Update &Exchange Rates..."));
+        QCOMPARE(edit->actions()[5], frame.CommandAction(3010));
+        QCOMPARE(frame.CommandAction(3010)->text(), QStringLiteral("Update &Exchange Rates..."));
         QCOMPARE(frame.UnitsMenu()->menuAction()->text(), QStringLiteral("&Units"));
         QCOMPARE(frame.FactorsMenu()->menuAction()->text(), QStringLiteral("&Factors"));
         QCOMPARE(TopMenu(frame, "&Conversion"), frame.ConversionMenu());

@@ -1,0 +1,313 @@
+#include "core/unit_query.h"
+
+#include "core/text_encoding.h"
+#include "core/unit_aliases.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace kalvex {
+namespace {
+
+constexpr std::size_t kMostSingularVariants = 8;
+// Longer texts are near no unit name; comparing more of them only costs time.
+constexpr std::size_t kLongestComparedText = 64;
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Length of the leading decimal literal: optional sign, digits with an optional point, and an
+// exponent only when digits follow it. 0 when the text does not start with a number.
+std::size_t NumberLength(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i, ++digits;
+    if (i < text.size() && text[i] == '.')
+        for (++i; i < text.size() && IsDigit(text[i]); ++i)
+            ++digits;
+    if (digits == 0)
+        return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+// Length of a leading "numerator/denominator", 0 when the text does not start with one.
+std::size_t FractionLength(std::string_view text)
+{
+    const std::size_t numerator = NumberLength(text);
+    if (numerator == 0 || numerator >= text.size() || text[numerator] != '/')
+        return 0;
+    const std::size_t denominator = NumberLength(text.substr(numerator + 1));
+    return denominator == 0 ? 0 : numerator + 1 + denominator;
+}
+
+std::string CollapseBlanks(std::string_view text)
+{
+    std::string result;
+    for (char c : text) {
+        if (c != ' ' && c != '\t')
+            result += c;
+        else if (!result.empty() && result.back() != ' ')
+            result += ' ';
+    }
+    if (!result.empty() && result.back() == ' ')
+        result.pop_back();
+    return result;
+}
+
+bool EndsWith(std::string_view text, std::string_view end)
+{
+    return text.size() > end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+std::string SingularWord(std::string_view word)
+{
+    if (word == "feet")
+        return "foot";
+    if (word == "millennia")
+        return "millennium";
+    if (EndsWith(word, "ies"))
+        return std::string(word.substr(0, word.size() - 3)) + "y";
+    for (std::string_view end : {"ches", "shes", "sses", "xes"})
+        if (EndsWith(word, end))
+            return std::string(word.substr(0, word.size() - 2));
+    if (EndsWith(word, "s") && !EndsWith(word, "ss") && word.size() > 2)
+        return std::string(word.substr(0, word.size() - 1));
+    return std::string(word);
+}
+
+std::string JoinWords(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+// The lower-case unit text, then the singular forms that differ from it: each word on its own
+// ("degrees celsius" reads as "degree celsius") and all words together ("miles per hours").
+std::vector<std::string> Spellings(std::string_view unitText)
+{
+    std::vector<std::string> spellings{AsciiLower(unitText)};
+    std::vector<std::string> words;
+    for (std::string_view rest = spellings.front(); !rest.empty();) {
+        const std::size_t blank = rest.find(' ');
+        words.emplace_back(rest.substr(0, blank));
+        rest = blank == std::string_view::npos ? std::string_view{} : rest.substr(blank + 1);
+    }
+    auto add = [&spellings](std::string spelling) {
+        if (std::ranges::find(spellings, spelling) == spellings.end())
+            spellings.push_back(std::move(spelling));
+    };
+    std::vector<std::string> allSingular = words;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        allSingular[i] = SingularWord(words[i]);
+        // Unit names have a few words; a pasted page must not cost one copy of itself per word.
+        if (i < kMostSingularVariants) {
+            std::vector<std::string> oneSingular = words;
+            oneSingular[i] = allSingular[i];
+            add(JoinWords(oneSingular));
+        }
+    }
+    add(JoinWords(allSingular));
+    return spellings;
+}
+
+// The name with every parenthesised qualifier taken out; empty when it has none.
+std::string BareName(std::string_view lowerName)
+{
+    if (lowerName.find('(') == std::string_view::npos)
+        return {};
+    std::string bare;
+    int depth = 0;
+    for (char c : lowerName) {
+        if (c == '(')
+            ++depth;
+        else if (c == ')')
+            depth = std::max(depth - 1, 0);
+        else if (depth == 0)
+            bare += c;
+    }
+    return CollapseBlanks(bare);
+}
+
+bool IsOneOf(const std::string& text, const std::vector<std::string>& spellings)
+{
+    return std::ranges::find(spellings, text) != spellings.end();
+}
+
+// Levenshtein distance; row is working space kept by the caller across calls.
+std::size_t EditDistance(std::string_view a, std::string_view b, std::vector<std::size_t>& row)
+{
+    row.resize(b.size() + 1);
+    std::iota(row.begin(), row.end(), std::size_t{0});
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+} // namespace
+
+SplitText SplitQuery(std::string_view query)
+{
+    const std::string text = CollapseBlanks(query);
+    std::string_view rest = text;
+    std::string value;
+    std::size_t length = FractionLength(rest);
+    if (length == 0)
+        length = NumberLength(rest);
+    value = rest.substr(0, length);
+    rest.remove_prefix(length);
+    // A whole number, a blank and a fraction make a mixed number.
+    if (length > 0 && value.find('/') == std::string::npos && rest.size() > 1 && rest.front() == ' ') {
+        const std::size_t fraction = FractionLength(rest.substr(1));
+        if (fraction > 0) {
+            value += rest.substr(0, fraction + 1);
+            rest.remove_prefix(fraction + 1);
+        }
+    }
+    return {value, CollapseBlanks(rest)};
+}
+
+UnitFinder::UnitFinder(std::vector<QueryGroup> groups) : m_groups(std::move(groups))
+{
+    for (int g = 0; g < int(m_groups.size()); ++g) {
+        const auto& units = m_groups[std::size_t(g)].units;
+        for (int e = 0; e < int(units.size()); ++e) {
+            const QueryUnit& unit = units[std::size_t(e)];
+            std::string lowerName = AsciiLower(CollapseBlanks(unit.name));
+            std::string bare = BareName(lowerName);
+            m_entries.push_back({g, e, std::move(lowerName), std::move(bare), AsciiLower(unit.symbol)});
+        }
+    }
+    ResolveAliases();
+}
+
+void UnitFinder::ResolveAliases()
+{
+    for (const UnitAlias& alias : UnitAliases()) {
+        for (int i = 0; i < int(m_entries.size()); ++i) {
+            const Entry& entry = m_entries[std::size_t(i)];
+            const QueryGroup& group = m_groups[std::size_t(entry.group)];
+            if (group.groupId == alias.groupId &&
+                group.units[std::size_t(entry.entry)].name == alias.unitName) {
+                const bool exact = alias.spelling.size() == 1;
+                m_aliases.push_back({exact ? std::string(alias.spelling) : AsciiLower(alias.spelling), i});
+            }
+        }
+    }
+}
+
+bool UnitFinder::AliasMatches(const AliasTarget& alias, std::string_view unitText,
+                              const std::vector<std::string>& spellings) const
+{
+    if (alias.spelling.size() == 1)
+        return unitText == alias.spelling;
+    return IsOneOf(alias.spelling, spellings);
+}
+
+FoundUnits UnitFinder::Find(std::string_view query) const
+{
+    FoundUnits found;
+    found.text = SplitQuery(query);
+    const std::string& unitText = found.text.unit;
+    if (unitText.empty())
+        return found;
+    const std::vector<std::string> spellings = Spellings(unitText);
+    const std::string& lower = spellings.front();
+
+    std::vector<int> best(m_entries.size(), -1);
+    auto note = [&](std::size_t i, MatchKind kind) {
+        if (best[i] < 0 || int(kind) < best[i])
+            best[i] = int(kind);
+    };
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry& entry = m_entries[i];
+        const QueryUnit& unit = m_groups[std::size_t(entry.group)].units[std::size_t(entry.entry)];
+        if (unit.symbol == unitText)
+            note(i, MatchKind::Symbol);
+        else if (IsOneOf(entry.lowerName, spellings))
+            note(i, MatchKind::Name);
+        else if (!entry.lowerBareName.empty() && IsOneOf(entry.lowerBareName, spellings))
+            note(i, MatchKind::NameWithoutQualifier);
+        else if (entry.lowerName.starts_with(lower) || entry.lowerSymbol.starts_with(lower))
+            note(i, MatchKind::Prefix);
+    }
+    for (const AliasTarget& alias : m_aliases)
+        if (AliasMatches(alias, unitText, spellings))
+            note(std::size_t(alias.entryIndex), MatchKind::Alias);
+
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (best[i] >= 0)
+            found.matches.push_back({m_entries[i].group, m_entries[i].entry, MatchKind(best[i])});
+    // Entries are already in group order; a stable sort keeps it within each kind.
+    std::ranges::stable_sort(found.matches, {}, [](const UnitMatch& m) { return int(m.kind); });
+    if (found.matches.empty())
+        return found;
+
+    const MatchKind bestKind = found.matches.front().kind;
+    const auto firstWorse =
+        std::ranges::find_if(found.matches, [&](const UnitMatch& m) { return m.kind != bestKind; });
+    found.bestCount = int(firstWorse - found.matches.begin());
+    const int firstGroup = found.matches.front().group;
+    found.taken = std::all_of(found.matches.begin(), firstWorse,
+                              [&](const UnitMatch& m) { return m.group == firstGroup; });
+    return found;
+}
+
+std::vector<std::string> UnitFinder::ClosestNames(std::string_view unitText, std::size_t count) const
+{
+    const std::string lower = AsciiLower(unitText.substr(0, kLongestComparedText));
+    std::vector<std::pair<std::size_t, const std::string*>> candidates;
+    std::vector<std::size_t> row;
+    for (const Entry& entry : m_entries) {
+        const QueryUnit& unit = m_groups[std::size_t(entry.group)].units[std::size_t(entry.entry)];
+        const std::size_t distance =
+            std::min(EditDistance(lower, entry.lowerName, row), EditDistance(lower, entry.lowerSymbol, row));
+        candidates.emplace_back(distance, &unit.name);
+    }
+    std::ranges::stable_sort(candidates, {}, &std::pair<std::size_t, const std::string*>::first);
+    std::vector<std::string> names;
+    for (const auto& candidate : candidates) {
+        if (names.size() == count)
+            break;
+        if (std::ranges::find(names, *candidate.second) == names.end())
+            names.push_back(*candidate.second);
+    }
+    return names;
+}
+
+const QueryUnit& UnitFinder::Unit(const UnitMatch& match) const
+{
+    return m_groups[std::size_t(match.group)].units[std::size_t(match.entry)];
+}
+
+std::string UnitFinder::Label(const UnitMatch& match) const
+{
+    const QueryUnit& unit = Unit(match);
+    return unit.name + " (" + unit.symbol + "), " + m_groups[std::size_t(match.group)].name;
+}
+
+} // namespace kalvex

@@ -1,0 +1,94 @@
+#include "storage/unit_catalog.h"
+
+#include "core/group_ids.h"
+#include "core/result_lines.h"
+#include "core/unit_aliases.h"
+#include "storage/builtin_groups.h"
+#include "storage/settings_profile.h"
+
+#include <algorithm>
+
+namespace kalvex {
+namespace {
+
+// The launcher lists one custom group; the catalogue lists what the launcher lists.
+constexpr int kListedCustomGroups = 1;
+
+bool IsEnabled(const ISettingsStore& settings, int groupId)
+{
+    return ReadSetting(settings, profile::GroupEnabledSetting(groupId)) != 0;
+}
+
+bool CanOpen(const CConversion& group)
+{
+    return group.m_unitCount >= 2 && group.m_shownCount >= 2;
+}
+
+std::string WithoutAmpersands(std::string text)
+{
+    std::erase(text, '&');
+    return text;
+}
+
+} // namespace
+
+std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings, const std::string& factorPath)
+{
+    std::vector<CatalogGroup> groups;
+    if (IsEnabled(settings, kTemperatureId))
+        groups.push_back({kTemperatureId, BuiltinGroupName(kTemperatureId), {}});
+
+    auto loaded = [&](int groupId, CConversion& group) {
+        return !factorPath.empty() && group.Load(FactorFileName(factorPath, groupId)) && CanOpen(group);
+    };
+    for (int groupId = kFirstFactorGroupId; groupId <= kAccelerationId; ++groupId) {
+        if (!IsEnabled(settings, groupId))
+            continue;
+        CatalogGroup& entry = groups.emplace_back();
+        entry.groupId = groupId;
+        if (!loaded(groupId, entry.group))
+            BuildBuiltinGroup(entry.group, groupId);
+        entry.name =
+            entry.group.m_name.empty() ? BuiltinGroupName(groupId) : WithoutAmpersands(entry.group.m_name);
+    }
+
+    const int customCount = std::clamp(ReadSetting(settings, profile::kNumCust), 0, kListedCustomGroups);
+    for (int k = 1; k <= customCount; ++k) {
+        const int groupId = CustomGroupId(k);
+        CatalogGroup entry;
+        entry.groupId = groupId;
+        if (IsEnabled(settings, groupId) && loaded(groupId, entry.group)) {
+            entry.name = entry.group.m_name;
+            groups.push_back(std::move(entry));
+        }
+    }
+    return groups;
+}
+
+std::vector<QueryGroup> QueryGroups(const std::vector<CatalogGroup>& groups)
+{
+    std::vector<QueryGroup> result;
+    for (const CatalogGroup& catalogGroup : groups) {
+        QueryGroup& group = result.emplace_back();
+        group.groupId = catalogGroup.groupId;
+        group.name = catalogGroup.name;
+        if (catalogGroup.groupId == kTemperatureId) {
+            int row = 0;
+            for (const TemperatureScaleName& scale : TemperatureScaleNames())
+                group.units.push_back({std::string(scale.name), std::string(scale.symbol), row++});
+            continue;
+        }
+        const CConversion& conversion = catalogGroup.group;
+        std::vector<int> order = ShownUnits(conversion);
+        for (int u = 0; u < std::min<int>(conversion.m_unitCount, kMaxUnits); ++u)
+            if (std::ranges::find(order, u) == order.end())
+                order.push_back(u);
+        for (int u : order) {
+            const std::string& entry = conversion.m_units[std::size_t(u)];
+            group.units.push_back({UnitName(entry), UnitSymbol(entry), u});
+        }
+    }
+    return result;
+}
+
+} // namespace kalvex

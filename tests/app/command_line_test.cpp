@@ -1,0 +1,176 @@
+#include "core/conversion.h"
+#include "storage/builtin_groups.h"
+#include "tests/support/temp_folder.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace kalvex::testing {
+namespace {
+
+struct ProgramRun {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+// The built program with nothing of the caller's environment: no display, a private home.
+class CommandLineTest : public ::testing::Test {
+protected:
+    ProgramRun Program(const QStringList& arguments) const
+    {
+        QProcessEnvironment env;
+        env.insert("HOME", QString::fromStdString(home.Path().string()));
+        env.insert("LC_ALL", "C.UTF-8");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(KALVEX_PROGRAM, arguments);
+        ProgramRun run;
+        if (!program.waitForFinished(60000)) {
+            program.kill();
+            program.waitForFinished();
+            return run;
+        }
+        run.out = program.readAllStandardOutput().toStdString();
+        run.err = program.readAllStandardError().toStdString();
+        run.status = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+        return run;
+    }
+
+    // Every file below the home, with its content.
+    std::map<std::string, std::string> HomeFiles() const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(home.Path()))
+            files[entry.path().string()] = entry.is_regular_file() ? ReadBytes(entry.path()) : "(folder)";
+        return files;
+    }
+
+    void WriteProfile(const std::string& settingsLines) const
+    {
+        const auto folder = home.Path() / ".config" / "Qor Corporation";
+        std::filesystem::create_directories(folder);
+        WriteBytes(folder / "Kalvex!.conf",
+                   "[Settings]\nConvFilePath=" + factors.Dir() + "\n" + settingsLines);
+    }
+
+    TempFolder home;
+    TempFolder factors;
+};
+
+TEST_F(CommandLineTest, ConvertsFromAFreshHomeWithoutADisplayAndWritesNothing)
+{
+    const ProgramRun run = Program({"--convert", "32 psi"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "pascal\t220632\tPa\n"
+                       "kilopascal\t220.632\tkPa\n"
+                       "bar\t2.20632\tbar\n"
+                       "millibar\t2206.32\tmbar\n"
+                       "microbar\t2.20632e+006\tµbar\n"
+                       "atmosphere (std)\t2.17747\tatm\n"
+                       "inch of water (39.2°F)\t885.757\tinH2O\n"
+                       "foot of water (39.2°F)\t73.813\tftH2O\n"
+                       "inch of mercury (32°F)\t65.1526\tinHg\n"
+                       "millimeter mercury (0°C)\t1654.88\tmmHg\n"
+                       "pound force per square inch\t32\tlbf/in²\n"
+                       "pound force per square foot\t4608\tlbf/ft²\n"
+                       "kilogram force per sq cm\t2.24982\tkgf/cm²\n"
+                       "kilogram force per sq meter\t22498.2\tkgf/m²\n"
+                       "torr\t1654.88\ttorr\n");
+    EXPECT_TRUE(HomeFiles().empty());
+
+    const ProgramRun temperature = Program({"--convert=-40 C", "--digits", "4", "--scientific"});
+    EXPECT_EQ(temperature.status, 0);
+    EXPECT_EQ(temperature.out, "fahrenheit\t-4.0000e+001\t°F\nrankine\t4.1967e+002\t°R\n"
+                               "celsius\t-4.0000e+001\t°C\nkelvin\t2.3315e+002\tK\n");
+}
+
+TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
+{
+    struct Row {
+        QStringList arguments;
+        std::string err;
+    };
+    const Row rows[] = {
+        {{"--convert", "oz"},
+         "kalvex: \"oz\" matches units of several groups:\n  ounce (oz), Mass\n"
+         "  ounce (US fluid) (oz), Volume\n  ounce (Imperial fluid) (oz), Volume\n"},
+        {{"--convert", "-4 in"}, "kalvex: distance less than minimum of 0.000000\n"},
+        {{"--convert", "-500 F"}, "kalvex: Temperature cannot be lower than absolute zero.\n"},
+        {{"--convert", "3 meterz"}, "kalvex: no unit matches \"meterz\"; closest: meter, liter, stere\n"},
+        {{"--convert", "1 in", "--digits", "20"},
+         "kalvex: --digits needs a whole number from 3 to 13; "
+         "see kalvex --help\n"},
+        {{"--list", "--scientific"},
+         "kalvex: --digits and --scientific go with --convert; see kalvex --help\n"},
+        {{"--frobnicate"}, "kalvex: unknown option --frobnicate; see kalvex --help\n"},
+        {{"--list=all"}, "kalvex: --list takes no value; see kalvex --help\n"},
+    };
+    for (const Row& row : rows) {
+        const ProgramRun run = Program(row.arguments);
+        EXPECT_EQ(run.status, 2) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST_F(CommandLineTest, TiesInOneGroupTakeTheFirstShownUnitAndNameTheOthers)
+{
+    const ProgramRun run = Program({"--convert", "2mi"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "kalvex: also matches mile (international) (mi), Distance\n");
+    EXPECT_NE(run.out.find("mile (US statute)\t2\tmi\n"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, VersionHelpAndNoDisplay)
+{
+    EXPECT_EQ(Program({"--version"}).out, "Kalvex! 3.5.2\n");
+    const ProgramRun help = Program({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: kalvex"));
+    const ProgramRun window = Program({});
+    EXPECT_EQ(window.status, 1);
+    EXPECT_EQ(window.err, "no display: set DISPLAY or WAYLAND_DISPLAY, or see kalvex --help\n");
+    EXPECT_TRUE(HomeFiles().empty());
+}
+
+TEST_F(CommandLineTest, ReadsTheUsersProfileAndGroupsWithoutChangingThem)
+{
+    // Mass disabled, Distance with 3 digits, a custom group of the user's own.
+    WriteProfile("Conv03=0\nNumCust=1\n");
+    CConversion distance;
+    BuildBuiltinGroup(distance, 4104);
+    distance.m_digits = 3;
+    ASSERT_TRUE(distance.Save(factors.Path() / "Dist.fsf"));
+    CConversion custom;
+    custom.m_name = "Cooking";
+    custom.m_unitCount = custom.m_shownCount = 2;
+    custom.m_units[0] = "cup,cup";
+    custom.m_units[1] = "stick of butter,stick";
+    custom.m_unitOrder = {1, 2};
+    custom.m_factors[0][0] = custom.m_factors[1][1] = 1.0;
+    custom.m_factors[1][0] = 2.0;
+    ASSERT_TRUE(custom.Save(factors.Path() / "Cust01.fsf"));
+    const auto before = HomeFiles();
+
+    const ProgramRun inch = Program({"--convert", "2 1/2 in"});
+    EXPECT_EQ(inch.status, 0);
+    EXPECT_NE(inch.out.find("inch\t2.5\tin\n"), std::string::npos);
+    EXPECT_NE(inch.out.find("centimeter\t6.35\tcm\n"), std::string::npos);
+
+    EXPECT_EQ(Program({"--convert", "3 stick"}).out, "cup\t1.5\tcup\nstick of butter\t3\tstick\n");
+    EXPECT_EQ(Program({"--convert", "2 lbs"}).status, 2);
+    const ProgramRun list = Program({"--list"});
+    EXPECT_TRUE(list.out.starts_with("Temperature\tfahrenheit\t°F\n"));
+    EXPECT_NE(list.out.find("Cooking\tstick of butter\tstick\n"), std::string::npos);
+    EXPECT_EQ(list.out.find("Mass\t"), std::string::npos);
+    EXPECT_EQ(HomeFiles(), before);
+}
+
+} // namespace
+} // namespace kalvex::testing

@@ -1,0 +1,203 @@
+#include "core/group_ids.h"
+#include "core/number_text.h"
+#include "core/result_lines.h"
+#include "storage/builtin_groups.h"
+#include "storage/settings_profile.h"
+#include "storage/unit_catalog.h"
+#include "storage_fixture.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace kalvex::testing {
+namespace {
+
+constexpr int kMass = 4105, kVolume = 4106, kPressure = 4111;
+
+// Finds units among the built-in groups, all enabled, as a fresh profile gives them.
+class UnitFinderTest : public StorageTest {
+protected:
+    UnitFinder Finder() const
+    {
+        return UnitFinder(QueryGroups(LoadEnabledGroups(settings, app.m_factorPath)));
+    }
+
+    // The best matches of a query as "name (symbol), Group", the taken one first.
+    static std::vector<std::string> Best(const UnitFinder& finder, const std::string& query)
+    {
+        const FoundUnits found = finder.Find(query);
+        std::vector<std::string> labels;
+        for (int i = 0; i < found.bestCount; ++i)
+            labels.push_back(finder.Label(found.matches[std::size_t(i)]));
+        return labels;
+    }
+    static std::string Taken(const UnitFinder& finder, const std::string& query)
+    {
+        const FoundUnits found = finder.Find(query);
+        return found.taken ? finder.Label(found.matches.front()) : std::string("(none taken)");
+    }
+};
+
+TEST(SplitQueryTest, ValueIsSplitFromTheUnitTheWayTheEntryFieldReadsIt)
+{
+    struct Row {
+        const char* query;
+        const char* value;
+        const char* unit;
+        double parsed;
+    };
+    const Row rows[] = {
+        {"2 1/2 in", "2 1/2", "in", 2.5},    {"32psi", "32", "psi", 32.0},
+        {"3/4 cup", "3/4", "cup", 0.75},     {"psi", "", "psi", 0.0},
+        {"-40 F", "-40", "F", -40.0},        {"1.5e3 m", "1.5e3", "m", 1500.0},
+        {"  5   sq   ft ", "5", "sq ft", 5}, {".5in", ".5", "in", 0.5},
+        {"2 x 3", "2", "x 3", 2.0},          {"12", "12", "", 12.0},
+        {"2 1/2", "2 1/2", "", 2.5},         {"erg", "", "erg", 0.0},
+    };
+    for (const Row& row : rows) {
+        const SplitText split = SplitQuery(row.query);
+        EXPECT_EQ(split.value, row.value) << row.query;
+        EXPECT_EQ(split.unit, row.unit) << row.query;
+        EXPECT_DOUBLE_EQ(ParseEntry(split.value), row.parsed) << row.query;
+    }
+}
+
+TEST_F(UnitFinderTest, EveryBuiltInUnitIsFoundByItsSymbolAndByItsName)
+{
+    const UnitFinder finder = Finder();
+    ASSERT_EQ(finder.Groups().size(), 15u);
+    for (const QueryGroup& group : finder.Groups()) {
+        for (const QueryUnit& unit : group.units) {
+            const std::string label = unit.name + " (" + unit.symbol + "), " + group.name;
+            for (const std::string& query : {unit.symbol, unit.name}) {
+                const auto best = Best(finder, query);
+                EXPECT_NE(std::ranges::find(best, label), best.end()) << query << " should find " << label;
+            }
+        }
+    }
+}
+
+TEST_F(UnitFinderTest, ASharedSymbolListsEveryUnitAndTakesOneOnlyWithinOneGroup)
+{
+    const UnitFinder finder = Finder();
+    EXPECT_EQ(Best(finder, "gal"),
+              (std::vector<std::string>{"gallon (US) (gal), Volume", "gallon (Imperial) (gal), Volume"}));
+    EXPECT_EQ(Taken(finder, "gal"), "gallon (US) (gal), Volume");
+    EXPECT_EQ(Best(finder, "qt").size(), 2u);
+    // The window's order decides: the US statute mile is shown, the international one is not.
+    EXPECT_EQ(Best(finder, "mi"), (std::vector<std::string>{"mile (US statute) (mi), Distance",
+                                                            "mile (international) (mi), Distance"}));
+    EXPECT_TRUE(finder.Find("mi").taken);
+    // Across groups the user chooses.
+    EXPECT_EQ(Best(finder, "oz"),
+              (std::vector<std::string>{"ounce (oz), Mass", "ounce (US fluid) (oz), Volume",
+                                        "ounce (Imperial fluid) (oz), Volume"}));
+    EXPECT_FALSE(finder.Find("oz").taken);
+    EXPECT_EQ(Best(finder, "pt").size(), 3u);
+    EXPECT_FALSE(finder.Find("pt").taken);
+    EXPECT_FALSE(finder.Find("mil").taken); // Distance and Angle
+}
+
+TEST_F(UnitFinderTest, PluralsTemperatureSpellingsAndAbbreviationsFindTheirUnit)
+{
+    const UnitFinder finder = Finder();
+    const std::pair<const char*, const char*> rows[] = {
+        {"miles", "mile (US statute) (mi), Distance"},
+        {"feet", "foot (ft), Distance"},
+        {"inches", "inch (in), Distance"},
+        {"centuries", "century (century), Time"},
+        {"Miles per Hour", "mile per hour (mi/h), Velocity"},
+        {"gallons", "gallon (US) (gal), Volume"},
+        {"C", "celsius (°C), Temperature"},
+        {"°C", "celsius (°C), Temperature"},
+        {"celsius", "celsius (°C), Temperature"},
+        {"degrees Celsius", "celsius (°C), Temperature"},
+        {"F", "fahrenheit (°F), Temperature"},
+        {"K", "kelvin (K), Temperature"},
+        {"R", "rankine (°R), Temperature"},
+        {"32 psi", "pound force per square inch (lbf/in²), Pressure"},
+        {"mph", "mile per hour (mi/h), Velocity"},
+        {"kph", "kilometer per hour (km/h), Velocity"},
+        {"lbs", "pound (lb), Mass"},
+        {"cc", "cubic centimeter (cm³), Volume"},
+        {"kwh", "kilowatthour (kWh), Energy"},
+        {"10 sq ft", "square foot (ft²), Area"},
+        {"gall", "gallon (US) (gal), Volume"},
+    };
+    for (const auto& [query, label] : rows)
+        EXPECT_EQ(Taken(finder, query), label) << query;
+}
+
+TEST_F(UnitFinderTest, ExactMatchesComeBeforeLooserOnesAndNothingIsFoundForNoUnit)
+{
+    const UnitFinder finder = Finder();
+    // "m" is the meter's symbol; units whose names start with m are only listed after it.
+    const FoundUnits meter = finder.Find("m");
+    ASSERT_GT(meter.matches.size(), 1u);
+    EXPECT_EQ(meter.bestCount, 1);
+    EXPECT_EQ(meter.matches.back().kind, MatchKind::Prefix);
+    // The symbol comparison keeps case: "K" is kelvin, "k" only begins names.
+    EXPECT_NE(Taken(finder, "k"), "kelvin (K), Temperature");
+    EXPECT_TRUE(finder.Find("12").matches.empty());
+    const FoundUnits unknown = finder.Find("3 zorkmid");
+    EXPECT_TRUE(unknown.matches.empty());
+    EXPECT_FALSE(unknown.taken);
+    EXPECT_EQ(finder.ClosestNames("metre", 2).front(), "meter");
+}
+
+TEST_F(UnitFinderTest, GroupsComeFromTheProfileAndTheirFilesWithTheBuiltInTablesAsFallback)
+{
+    // Mass is disabled, Volume renamed in its file, Pressure's file damaged, one custom group.
+    WriteSetting(settings, profile::GroupEnabledSetting(kMass), 0);
+    CConversion volume;
+    BuildBuiltinGroup(volume, kVolume);
+    volume.m_name = "Liquids";
+    ASSERT_TRUE(volume.Save(FactorFile("Vol")));
+    factorFolder.Write("Pres.fsf", "damaged");
+    CConversion custom;
+    custom.m_name = "Cooking";
+    custom.m_unitCount = custom.m_shownCount = 2;
+    custom.m_units[0] = "cup,cup";
+    custom.m_units[1] = "stick of butter,stick";
+    custom.m_unitOrder[0] = 1;
+    custom.m_unitOrder[1] = 2;
+    ASSERT_TRUE(custom.Save(FactorFile("Cust01")));
+    WriteSetting(settings, profile::kNumCust, 1);
+
+    const UnitFinder finder = Finder();
+    EXPECT_EQ(Taken(finder, "lbs"), "(none taken)");
+    EXPECT_EQ(Taken(finder, "gallons"), "gallon (US) (gal), Liquids");
+    EXPECT_EQ(Taken(finder, "psi"), "pound force per square inch (lbf/in²), Pressure");
+    EXPECT_EQ(Taken(finder, "stick"), "stick of butter (stick), Cooking");
+    // The user's own cup and the US cup share a symbol in two groups.
+    EXPECT_FALSE(finder.Find("cup").taken);
+}
+
+TEST_F(UnitFinderTest, ResultLinesAreTheRowsTheWindowShows)
+{
+    std::vector<CatalogGroup> groups = LoadEnabledGroups(settings, app.m_factorPath);
+    auto pressure = std::ranges::find(groups, kPressure, &CatalogGroup::groupId);
+    ASSERT_NE(pressure, groups.end());
+    const int psi = 22; // pound force per square inch
+    const std::vector<ResultLine> lines = GroupResultLines(pressure->group, psi, 32.0, 6, false);
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(ResultLinesText({lines[0]}), "pascal\t220632\tPa\n");
+    const auto psiLine =
+        std::ranges::find(lines, std::string("pound force per square inch"), &ResultLine::name);
+    ASSERT_NE(psiLine, lines.end());
+    EXPECT_EQ(psiLine->value, "32");
+    EXPECT_EQ(GroupResultLines(pressure->group, psi, 32.0, 3, true)[0].value, "2.206e+005");
+
+    const auto celsius = TemperatureResultLines(2, 100.0, 6, false);
+    EXPECT_EQ(ResultLinesText(celsius), "fahrenheit\t212\t°F\nrankine\t671.67\t°R\ncelsius\t100\t°C\n"
+                                        "kelvin\t373.15\tK\n");
+
+    EXPECT_EQ(GroupRefusal("Distance", -5.0), "distance less than minimum of 0.000000");
+    EXPECT_FALSE(GroupRefusal("Distance", 0.0));
+    EXPECT_EQ(TemperatureRefusal(3, -1.0), "Temperature cannot be lower than absolute zero.");
+    EXPECT_FALSE(TemperatureRefusal(2, -273.15));
+}
+
+} // namespace
+} // namespace kalvex::testing

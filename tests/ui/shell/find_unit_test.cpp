@@ -1,0 +1,232 @@
+#include "launcher_fixture.h"
+
+#include "core/temperature.h"
+#include "platform/qt/help_index.h"
+#include "tests/ui/support/isolated_environment.h"
+#include "ui/controls/control_id.h"
+#include "ui/conversion/all_units_dlg.h"
+#include "ui/conversion/conversion_dlg.h"
+#include "ui/conversion/temperature_dlg.h"
+#include "ui/editing/unit_order_dlg.h"
+#include "ui/shell/command_ids.h"
+#include "ui/shell/find_unit_bar.h"
+#include "ui/shell/kalvex_view.h"
+#include "ui/shell/launcher_pane.h"
+#include "ui/shell/main_frame.h"
+#include "ui/shell/status_prompts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <memory>
+
+using namespace kalvex;
+using namespace kalvex::testing;
+
+namespace {
+
+// The main window as the program builds it, over the built-in groups of a first start.
+struct FindFixture : FirstStartApp {
+    FindFixture()
+    {
+        frame = std::make_unique<CMainFrame>(app.state);
+        pane = new CLauncherPane(app.state, *frame);
+        frame->SetView(pane, pane);
+        frame->resize(420, 600);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        pane->View().setFocus();
+    }
+
+    CFindUnitBar& Bar() const { return pane->FindBar(); }
+    void Find(const QString& text) const
+    {
+        QTest::keyClick(&pane->View(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(&Bar().Field(), text);
+    }
+    QString Result(const QDialog& dialog, int id) const { return FindControl<QLineEdit>(dialog, id)->text(); }
+
+    std::unique_ptr<CMainFrame> frame;
+    CLauncherPane* pane = nullptr;
+    ModalWatchdog watchdog;
+};
+
+} // namespace
+
+class FindUnitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ctrlFTypedValueAndUnitOpensTheGroupWithThatUnitAndValue()
+    {
+        FindFixture f;
+        f.Find(QStringLiteral("2 1/2 in"));
+        QVERIFY(f.Bar().isVisible());
+        QVERIFY(f.Bar().Results().currentItem());
+        QCOMPARE(f.Bar().Results().currentItem()->text(), QStringLiteral("inch (in), Distance"));
+
+        bool opened = false;
+        int selectedId = 0;
+        bool inchChecked = false;
+        double entered = 0.0;
+        QStringList texts;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            auto* distance = qobject_cast<CConversionDlg*>(&dialog);
+            opened = distance != nullptr;
+            if (!distance)
+                return 0;
+            selectedId = distance->m_selectedId;
+            inchChecked = FindControl<QAbstractButton>(dialog, 8008)->isChecked();
+            entered = distance->m_enteredValue;
+            texts << FindControl<QLineEdit>(dialog, 306)->text() << f.Result(dialog, 8208)
+                  << f.Result(dialog, 8204);
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QVERIFY(opened);
+        // Inch is the eighth unit Distance shows; centimeter the fourth.
+        QCOMPARE(selectedId, 8008);
+        QVERIFY(inchChecked);
+        QCOMPARE(entered, 2.5);
+        QCOMPARE(texts, (QStringList{"2 1/2", "2.5", "6.35"}));
+        QVERIFY(!f.Bar().isVisible());
+        QCOMPARE(f.app.dialogs.unexpected, 0);
+    }
+
+    void temperatureOpensOnTheScaleTypedAndTheWindowStillRefusesWhatItRefuses()
+    {
+        FindFixture f;
+        f.Find(QStringLiteral("-40 C"));
+        QString fahrenheit;
+        int scale = 0;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            auto* temperature = qobject_cast<CTemperatureDlg*>(&dialog);
+            scale = temperature ? temperature->m_scale : 0;
+            fahrenheit = f.Result(dialog, 112);
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(scale, kCelsius);
+        QCOMPARE(fahrenheit, QStringLiteral("-40"));
+
+        f.Find(QStringLiteral("-3 ft"));
+        f.app.dialogs.steps.push_back([](QDialog&) { return 0; });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QVERIFY(f.app.messages.Last());
+        QCOMPARE(f.app.messages.Last()->text, std::string("distance less than minimum of 0.000000"));
+    }
+
+    void unitsOfSeveralGroupsAreLeftToTheUserToChoose()
+    {
+        FindFixture f;
+        f.Find(QStringLiteral("oz"));
+        // The three ounces first, then the units whose names or symbols begin with "oz".
+        QVERIFY(f.Bar().Results().count() > 3);
+        QCOMPARE(f.Bar().Results().item(2)->text(), QStringLiteral("ounce (Imperial fluid) (oz), Volume"));
+        QCOMPARE(f.Bar().Results().currentRow(), -1);
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(f.app.dialogs.runs, 0);
+        QCOMPARE(f.app.messages.beeps.size(), std::size_t(1));
+
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Down);
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Down);
+        QVERIFY(f.Bar().Results().currentItem());
+        QCOMPARE(f.Bar().Results().currentItem()->text(), QStringLiteral("ounce (US fluid) (oz), Volume"));
+        QString group;
+        QString value;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            group = QString::fromStdString(f.app.state.m_current.m_name);
+            // The US fluid ounce is the eighth unit Volume shows; no value typed reads as 1.
+            value = f.Result(dialog, 8208);
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(group, QStringLiteral("Volume"));
+        QCOMPARE(value, QStringLiteral("1"));
+    }
+
+    void aUnitTheGroupDoesNotShowOpensAmongAllUnitsAndKeepsTheStoredOrder()
+    {
+        FindFixture f;
+        CConversion before;
+        QVERIFY(before.Load(f.app.state.m_factorPath + "Dist.fsf"));
+        f.Find(QStringLiteral("3 parsecs"));
+        int chosen = -1;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            auto* all = qobject_cast<CAllUnitsDlg*>(&dialog);
+            if (!all)
+                return 0;
+            chosen = FindControl<QComboBox>(dialog, 1001)->currentIndex();
+            // The user changed factors and saves them on closing.
+            all->m_factorsChanged = 1;
+            f.app.messages.Answer(MessageAnswer::Yes);
+            all->reject();
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(chosen, 19); // parsec, unit 20
+        CConversion after;
+        QVERIFY(after.Load(f.app.state.m_factorPath + "Dist.fsf"));
+        QVERIFY(after.m_unitOrder == before.m_unitOrder);
+        QCOMPARE(after.m_shownCount, before.m_shownCount);
+        QVERIFY(after.m_updateDate != before.m_updateDate); // it was saved
+    }
+
+    void lettersTypedIntoTheFieldAreTextAndEscapeGivesTheLauncherItsKeysBack()
+    {
+        FindFixture f;
+        f.Find(QStringLiteral("dram"));
+        QCOMPARE(f.Bar().Field().text(), QStringLiteral("dram"));
+        QCOMPARE(f.app.dialogs.runs, 0);
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Escape);
+        QVERIFY(!f.Bar().isVisible());
+        QVERIFY(f.pane->View().hasFocus());
+
+        bool unitOrder = false;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            unitOrder = qobject_cast<CUnitOrderDlg*>(&dialog) != nullptr;
+            return 0;
+        });
+        QTest::keyClick(&f.pane->View(), Qt::Key_D);
+        QVERIFY(unitOrder);
+    }
+
+    void theEditMenuItemOpensTheFieldAndEverythingHasAName()
+    {
+        FindFixture f;
+        QAction* item = f.frame->CommandAction(command::kFindUnit);
+        QVERIFY(item);
+        QCOMPARE(item->text(), QStringLiteral("F&ind Unit...\tCtrl+F"));
+        QVERIFY(f.frame->IsCommandEnabled(command::kFindUnit));
+        QVERIFY(!FixedPrompt(command::kFindUnit).isEmpty());
+        // F1 on the highlighted item asks for the command's topic.
+        const HelpIndex help = HelpIndex::LoadFrom(":/help/topics.txt");
+        const HelpIndex::Topic* topic = help.Find(kCommandHelpBase + command::kFindUnit);
+        QVERIFY(topic);
+        QVERIFY(QFile::exists(":/help/" + topic->page));
+        item->trigger();
+        QVERIFY(f.Bar().isVisible());
+        QVERIFY(f.Bar().Field().hasFocus());
+        // Ctrl+F again keeps the text, selected, so typing replaces it.
+        QTest::keyClicks(&f.Bar().Field(), QStringLiteral("mph"));
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(f.Bar().Field().selectedText(), QStringLiteral("mph"));
+        QVERIFY(!f.Bar().Field().accessibleName().isEmpty());
+        QVERIFY(!f.Bar().Results().accessibleName().isEmpty());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    kalvex::testing::IsolateUserFolders();
+    QApplication application(argc, argv);
+    FindUnitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "find_unit_test.moc"

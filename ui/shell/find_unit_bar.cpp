@@ -1,0 +1,153 @@
+#include "ui/shell/find_unit_bar.h"
+
+#include "storage/app_state.h"
+#include "storage/unit_catalog.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace kalvex {
+namespace {
+
+constexpr int kShownRows = 6;
+
+} // namespace
+
+CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("findUnitBar"));
+    m_field = new QLineEdit(this);
+    m_field->setObjectName(QStringLiteral("findUnitEdit"));
+    m_field->setAccessibleName(tr("Find unit"));
+    m_field->setAccessibleDescription(tr("Type a unit, or a value and a unit; Up and Down choose, "
+                                         "Enter converts, Escape closes"));
+    m_field->setPlaceholderText(tr("Unit, or value and unit: 2 1/2 in"));
+    m_field->setClearButtonEnabled(true);
+    m_field->installEventFilter(this);
+    connect(m_field, &QLineEdit::textChanged, this, &CFindUnitBar::OnTextChanged);
+
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("findUnitState"));
+
+    m_results = new QListWidget(this);
+    m_results->setObjectName(QStringLiteral("findUnitResults"));
+    m_results->setAccessibleName(tr("Matching units"));
+    m_results->installEventFilter(this);
+    connect(m_results, &QListWidget::itemActivated, this, &CFindUnitBar::OpenChosen);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_field);
+    layout->addWidget(m_state);
+    layout->addWidget(m_results);
+    hide();
+}
+
+void CFindUnitBar::Open()
+{
+    // Asked again while open, the field keeps what was typed, ready to be typed over.
+    if (isVisible()) {
+        m_field->selectAll();
+        m_field->setFocus();
+        return;
+    }
+    m_finder.emplace(QueryGroups(LoadEnabledGroups(*m_app.services.settings, m_app.m_factorPath)));
+    m_field->clear();
+    OnTextChanged({});
+    show();
+    m_field->setFocus();
+}
+
+void CFindUnitBar::Close()
+{
+    hide();
+    m_field->clear();
+    emit closed();
+}
+
+void CFindUnitBar::OnTextChanged(const QString& text)
+{
+    m_results->clear();
+    m_found = m_finder ? m_finder->Find(text.toStdString()) : FoundUnits{};
+    for (const UnitMatch& match : m_found.matches)
+        m_results->addItem(QString::fromStdString(m_finder->Label(match)));
+    if (m_found.text.unit.empty())
+        ShowState(tr("Type a unit, or a value and a unit."));
+    else if (m_found.matches.empty())
+        ShowState(tr("No unit matches."));
+    else if (!m_found.taken)
+        ShowState(tr("Units of several groups match: choose one with Up and Down."));
+    else
+        ShowState(tr("Enter opens %1.").arg(m_results->item(0)->text()));
+    // A match is only chosen for the user when the best ones lie in one group.
+    m_results->setCurrentRow(m_found.taken ? 0 : -1);
+    // The launcher keeps most of the window: the list shows a few rows and scrolls.
+    m_results->setVisible(m_results->count() > 0);
+    const int rows = std::min(m_results->count(), kShownRows);
+    m_results->setFixedHeight(rows * m_results->sizeHintForRow(0) + 2 * m_results->frameWidth());
+}
+
+void CFindUnitBar::ShowState(const QString& text)
+{
+    m_state->setText(text);
+    QAccessibleEvent event(m_state, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CFindUnitBar::MoveChoice(int step)
+{
+    const int count = m_results->count();
+    if (count == 0)
+        return;
+    const int row = m_results->currentRow();
+    m_results->setCurrentRow(row < 0 ? (step > 0 ? 0 : count - 1) : std::clamp(row + step, 0, count - 1));
+}
+
+void CFindUnitBar::OpenChosen()
+{
+    const int row = m_results->currentRow();
+    if (row < 0 || row >= int(m_found.matches.size())) {
+        m_app.services.messages->Beep(MessageIcon::Warning);
+        return;
+    }
+    const UnitMatch match = m_found.matches[std::size_t(row)];
+    const int groupId = m_finder->Groups()[std::size_t(match.group)].groupId;
+    const int unit = m_finder->Unit(match).unit;
+    const QString value =
+        m_found.text.value.empty() ? QStringLiteral("1") : QString::fromStdString(m_found.text.value);
+    Close();
+    emit unitChosen(groupId, unit, value);
+}
+
+bool CFindUnitBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Escape:
+        Close();
+        return true;
+    case Qt::Key_Up:
+        if (watched != m_field)
+            break;
+        MoveChoice(-1);
+        return true;
+    case Qt::Key_Down:
+        if (watched != m_field)
+            break;
+        MoveChoice(1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OpenChosen();
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kalvex

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/unit_query.h"
+
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace kalvex {
+
+struct AppState;
+
+// The find field above the launcher: the user types a unit, or a value and a unit ("2 1/2 in"),
+// and picks one of the matching units of the enabled groups ("name (symbol), Group") with Up and
+// Down; Enter opens it, Escape closes the field.
+class CFindUnitBar final : public QWidget {
+    Q_OBJECT
+public:
+    explicit CFindUnitBar(AppState& app, QWidget* parent = nullptr);
+
+    // Shows an empty field, with the groups as they are now, and gives it the focus; while the
+    // field is open, selects what it holds.
+    void Open();
+    void Close();
+
+    QLineEdit& Field() const { return *m_field; }
+    QListWidget& Results() const { return *m_results; }
+
+signals:
+    // The chosen unit with the typed value ("1" when none was typed).
+    void unitChosen(int groupId, int unit, const QString& value);
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnTextChanged(const QString& text);
+    void ShowState(const QString& text);
+    void MoveChoice(int step);
+    void OpenChosen();
+
+    AppState& m_app;
+    std::optional<UnitFinder> m_finder;
+    FoundUnits m_found;
+    QLineEdit* m_field = nullptr;
+    QListWidget* m_results = nullptr;
+    QLabel* m_state = nullptr;
+};
+
+} // namespace kalvex

@@ -1,0 +1,54 @@
+#include "ui/shell/launcher_pane.h"
+
+#include "core/group_ids.h"
+#include "ui/shell/command_ids.h"
+#include "ui/shell/find_unit_bar.h"
+#include "ui/shell/kalvex_view.h"
+
+#include <QVBoxLayout>
+
+namespace kalvex {
+
+CLauncherPane::CLauncherPane(AppState& app, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent), m_findBar(new CFindUnitBar(app, this)), m_view(new CKalvexView(app, frame, this)),
+      m_commands(app, *this, [this] {
+          m_view->Rebuild();
+          m_view->viewport()->update();
+      })
+{
+    setObjectName(QStringLiteral("launcherPane"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_findBar);
+    layout->addWidget(m_view, 1);
+    setFocusProxy(m_view);
+    connect(m_findBar, &CFindUnitBar::unitChosen, this, &CLauncherPane::OpenFoundUnit);
+    connect(m_findBar, &CFindUnitBar::closed, m_view, [this] { m_view->setFocus(); });
+}
+
+bool CLauncherPane::OnCommand(int commandId)
+{
+    if (commandId != command::kFindUnit)
+        return m_view->OnCommand(commandId);
+    m_findBar->Open();
+    return true;
+}
+
+std::optional<bool> CLauncherPane::CommandState(int commandId) const
+{
+    if (commandId == command::kFindUnit)
+        return true;
+    return m_view->CommandState(commandId);
+}
+
+void CLauncherPane::OpenFoundUnit(int groupId, int unit, const QString& value)
+{
+    const InitialEntry entry{unit, value};
+    if (groupId == kTemperatureId)
+        m_commands.OpenTemperature(entry);
+    else
+        m_commands.OpenGroup(groupId, entry);
+}
+
+} // namespace kalvex
