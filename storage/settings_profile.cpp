@@ -3,11 +3,14 @@
 #include "core/group_ids.h"
 #include "platform/settings_store.h"
 
+#include <algorithm>
+
 namespace kalvex {
 
 int ReadSetting(const ISettingsStore& store, const IntSetting& setting)
 {
-    return store.ReadInt(setting.section, setting.key, setting.defaultValue);
+    const int value = store.ReadInt(setting.section, setting.key, setting.defaultValue);
+    return std::clamp(value, setting.minValue, setting.maxValue);
 }
 
 std::string ReadSetting(const ISettingsStore& store, const StringSetting& setting)

@@ -5,12 +5,16 @@
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
 #include "ui/shell/kalvex_app.h"
+#include "ui/shell/kalvex_view.h"
 #include "ui/shell/main_frame.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <climits>
 #include <csignal>
 
 using namespace kalvex;
@@ -130,6 +134,58 @@ private slots:
         for (int command = 4202; command <= 4207; ++command)
             app->Frame()->RouteCommand(command);
         QCOMPARE(fixture.test.help.topics, std::vector<int>({5001, 2001, 1005, 3001, 4001, 8001}));
+    }
+
+    // The profile's counts claim one group more than is listed after a Disable and a rebuilt
+    // file; the keyboard must still reach the last icon and wrap from it.
+    void keysReachTheLastIconAfterDisableAndADeletedFile()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        app->Frame()->RouteCommand(4105 + 249); // Disable Mass
+        app.reset();
+        QVERIFY(QFile::remove(QString::fromStdString(fixture.Folder() + "Dist.fsf")));
+
+        app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        auto* view = qobject_cast<CKalvexView*>(app->Frame()->centralWidget());
+        QVERIFY(view);
+        QVERIFY(QTest::qWaitForWindowExposed(app->Frame()));
+        QCOMPARE(view->EntryCount(), 14);
+        QCOMPARE(view->Grid().Count(), 14);
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(app->State().m_selectedGroup, 13);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(app->State().m_selectedGroup, 0);
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(app->State().m_selectedGroup, 13);
+    }
+
+    void absurdCountsAndPlacementInTheProfileStartNormally()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        app.reset();
+        for (const char* key : {"NumStd", "NumCust", "NumActCust"})
+            fixture.test.settings.WriteInt("Settings", key, INT_MAX);
+        fixture.test.settings.WriteInt("Frame", "Top", INT_MIN);
+        fixture.test.settings.WriteInt("Frame", "Left", INT_MIN);
+        fixture.test.settings.WriteInt("Frame", "Bottom", INT_MAX);
+        fixture.test.settings.WriteInt("Frame", "Right", INT_MAX);
+
+        fixture.test.messages.Answer(MessageAnswer::Ok); // the custom groups that do not exist
+        app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        auto* view = qobject_cast<CKalvexView*>(app->Frame()->centralWidget());
+        QVERIFY(view);
+        QVERIFY(QTest::qWaitForWindowExposed(app->Frame()));
+        QCOMPARE(view->EntryCount(), 15);
+        QCOMPARE(app->State().m_gridRows, view->Grid().Rows());
+        QVERIFY(view->Grid().Rows() <= 15);
     }
 
     void terminationSignalClosesTheFrameAsTheUserWould()
