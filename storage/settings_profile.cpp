@@ -18,14 +18,14 @@ std::string ReadSetting(const ISettingsStore& store, const StringSetting& settin
     return store.ReadString(setting.section, setting.key, setting.defaultValue);
 }
 
-void WriteSetting(ISettingsStore& store, const IntSetting& setting, int value)
+bool WriteSetting(ISettingsStore& store, const IntSetting& setting, int value)
 {
-    store.WriteInt(setting.section, setting.key, value);
+    return store.WriteInt(setting.section, setting.key, value);
 }
 
-void WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value)
+bool WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value)
 {
-    store.WriteString(setting.section, setting.key, value);
+    return store.WriteString(setting.section, setting.key, value);
 }
 
 namespace profile {

@@ -28,8 +28,9 @@ struct StringSetting {
 
 int ReadSetting(const ISettingsStore& store, const IntSetting& setting);
 std::string ReadSetting(const ISettingsStore& store, const StringSetting& setting);
-void WriteSetting(ISettingsStore& store, const IntSetting& setting, int value);
-void WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value);
+// False when the value could not be stored (it still reads back while the program runs).
+bool WriteSetting(ISettingsStore& store, const IntSetting& setting, int value);
+bool WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value);
 
 // Every key of the sections "Settings" and "Frame". Where readers pass different defaults,
 // each reader has its own entry.

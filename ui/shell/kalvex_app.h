@@ -12,6 +12,7 @@ namespace kalvex {
 
 class CMainFrame;
 class CProgressWindow;
+class ReportingSettingsStore;
 class SingleInstance;
 
 // Where and how this run starts; FromEnvironment gives the values of the running program.
@@ -58,10 +59,12 @@ signals:
     void mainFrameClosed();
 
 private:
+    void ReportProfileProblem();
     void UpdateSettingsAndGroups();
     void CreateDocumentFrameAndView();
     void RaiseMainFrame();
 
+    std::unique_ptr<ReportingSettingsStore> m_settings;
     AppState m_state;
     StartOptions m_options;
     CKalvexDoc m_document;

@@ -7,6 +7,7 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_images.cpp
   ${CMAKE_CURRENT_LIST_DIR}/progress_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/reporting_settings_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/splash_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_prompts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sys_info_dlg.cpp

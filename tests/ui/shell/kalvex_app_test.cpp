@@ -1,5 +1,6 @@
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/posix/lz_file_copier.h"
+#include "platform/qt/qsettings_store.h"
 #include "platform/qt/termination_signals.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
@@ -11,11 +12,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <climits>
 #include <csignal>
+#include <sys/stat.h>
 
 using namespace kalvex;
 using kalvex::testing::TestApp;
@@ -177,7 +180,6 @@ private slots:
         fixture.test.settings.WriteInt("Frame", "Bottom", INT_MAX);
         fixture.test.settings.WriteInt("Frame", "Right", INT_MAX);
 
-        fixture.test.messages.Answer(MessageAnswer::Ok); // the custom groups that do not exist
         app = fixture.MakeApp();
         QVERIFY(app->InitInstance());
         auto* view = qobject_cast<CKalvexView*>(app->Frame()->centralWidget());
@@ -186,6 +188,74 @@ private slots:
         QCOMPARE(view->EntryCount(), 15);
         QCOMPARE(app->State().m_gridRows, view->Grid().Rows());
         QVERIFY(view->Grid().Rows() <= 15);
+    }
+
+    void firstStartReplacesTheProfileOnce()
+    {
+        StartupFixture fixture;
+        fixture.test.messages.Answer(MessageAnswer::Yes);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        QVERIFY(fixture.test.settings.writeCount > 15);
+        QCOMPARE(fixture.test.settings.commitCount, 1);
+        QCOMPARE(fixture.test.settings.ReadString("Settings", "ConvVersion", ""), std::string("3.5.2"));
+
+        // A command's writes (the flag, then the recount) join in one replacement as well.
+        app->Frame()->RouteCommand(4105 + 249); // Disable Mass
+        QTRY_COMPARE(fixture.test.settings.commitCount, 2);
+        QCOMPARE(fixture.test.settings.ReadInt("Settings", "Conv03", 1), 0);
+        QCOMPARE(fixture.test.messages.shown.size(), std::size_t(1));
+    }
+
+    void settingsThatCannotBeSavedAreReportedOncePerOperation()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.failWrites = true;
+        fixture.test.messages.Answer(MessageAnswer::Yes);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        QCOMPARE(fixture.test.messages.shown.size(), std::size_t(2)); // the first-run question, the loss
+        const MessageRequest& lost = fixture.test.messages.shown[1];
+        QCOMPARE(lost.icon, MessageIcon::Warning);
+        QVERIFY(lost.text.find("could not save") != std::string::npos);
+        QVERIFY(lost.text.find(" memory:") != std::string::npos);
+        QVERIFY(lost.text.find("Settings/ConvFilePath") != std::string::npos);
+        QVERIFY(QTest::qWaitForWindowExposed(app->Frame()));
+
+        app->Frame()->RouteCommand(4105 + 249); // Disable Mass
+        QTRY_COMPARE(fixture.test.messages.shown.size(), std::size_t(3));
+        QVERIFY(fixture.test.messages.shown[2].text.find("Settings/Conv03") != std::string::npos);
+        QTest::qWait(20);
+        QCOMPARE(fixture.test.messages.shown.size(), std::size_t(3));
+    }
+
+    // The real store over a profile that is a FIFO or far too large: start-up neither blocks nor
+    // loses the file, and the user learns what happened.
+    void unusableProfileFilesDoNotStopStartUp()
+    {
+        for (const bool fifo : {true, false}) {
+            StartupFixture fixture;
+            const QString profile = QString::fromStdString(fixture.Folder() + "Kalvex!.conf");
+            if (fifo) {
+                QCOMPARE(::mkfifo(QFile::encodeName(profile).constData(), 0600), 0);
+            } else {
+                QFile file(profile);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                QVERIFY(file.resize(50 * 1024 * 1024));
+            }
+            QSettingsStore store(profile);
+            fixture.test.services.settings = &store;
+            if (!fifo)
+                fixture.test.messages.Answer(MessageAnswer::Ok); // the damaged profile
+            fixture.test.messages.Answer(MessageAnswer::Yes);    // the first-run question
+            auto app = fixture.MakeApp();
+            QVERIFY(app->InitInstance());
+            const std::vector<MessageRequest>& shown = fixture.test.messages.shown;
+            QCOMPARE(shown.size(), std::size_t(2));
+            const std::string& notice = fifo ? shown[1].text : shown[0].text;
+            QVERIFY2(notice.find(profile.toStdString()) != std::string::npos, notice.c_str());
+            QCOMPARE(QFileInfo(profile).isFile(), !fifo);
+        }
     }
 
     void terminationSignalClosesTheFrameAsTheUserWould()
