@@ -159,6 +159,10 @@ void CKalvexApp::RaiseMainFrame()
 {
     if (!m_frame)
         return;
+    // A minimized frame brought to the front would stay an icon; the user wants it back.
+    if (m_frame->isMinimized())
+        m_frame->setWindowState(m_frame->windowState() & ~Qt::WindowMinimized);
+    m_frame->show();
     m_frame->activateWindow();
     m_frame->setFocus();
     m_frame->raise();

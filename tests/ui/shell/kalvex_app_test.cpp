@@ -123,6 +123,20 @@ private slots:
         QVERIFY(!second->InitApplication());
     }
 
+    void secondStartRestoresAMinimizedFirstWindow()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto first = fixture.MakeApp();
+        QVERIFY(first->InitApplication());
+        QVERIFY(first->InitInstance());
+        first->Frame()->showMinimized();
+        QTRY_VERIFY(first->Frame()->isMinimized());
+        QVERIFY(!fixture.MakeApp()->InitApplication());
+        QTRY_VERIFY(!first->Frame()->isMinimized());
+        QVERIFY(first->Frame()->isVisible());
+    }
+
     void aboutAndHelpCommandsOfTheApplication()
     {
         StartupFixture fixture;
