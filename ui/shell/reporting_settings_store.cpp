@@ -100,7 +100,7 @@ void ReportingSettingsStore::ReportLost(const std::set<std::string>& names)
         list += (list.empty() ? "" : ", ") + name;
     m_messages.Beep(MessageIcon::Warning);
     m_messages.Show({"Kalvex! could not save these settings in " + m_store.Location() + ":\n" + list +
-                         "\nThey stay in force until Kalvex! ends.",
+                         "\nThey will be lost when Kalvex! ends.",
                      "", MessageButtons::Ok, MessageIcon::Warning});
 }
 
