@@ -18,12 +18,13 @@ public:
     virtual bool WriteInt(std::string_view section, std::string_view key, int value) = 0;
     virtual bool WriteString(std::string_view section, std::string_view key, std::string_view value) = 0;
 
-    // Batches nest; EndBatch is false when the batch's values could not be stored.
-    virtual void BeginBatch() = 0;
-    virtual bool EndBatch() = 0;
+    // Batches nest; EndBatch is false when the batch's values could not be stored. A store that
+    // writes each value at once has nothing to gather.
+    virtual void BeginBatch() {}
+    virtual bool EndBatch() { return true; }
 
     // Where the values are kept, as the user can find it (the profile's file name).
-    virtual std::string Location() const = 0;
+    virtual std::string Location() const { return "the settings store"; }
     // Why the stored profile could not be used as it was at opening; empty when it could.
     virtual std::string OpenProblem() const { return {}; }
 };
