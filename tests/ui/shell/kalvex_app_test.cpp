@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
-#include <climits>
 #include <csignal>
 #include <sys/stat.h>
 
@@ -178,30 +177,6 @@ private slots:
         QCOMPARE(app->State().m_selectedGroup, 0);
         QTest::keyClick(view, Qt::Key_Left);
         QCOMPARE(app->State().m_selectedGroup, 13);
-    }
-
-    void absurdCountsAndPlacementInTheProfileStartNormally()
-    {
-        StartupFixture fixture;
-        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
-        auto app = fixture.MakeApp();
-        QVERIFY(app->InitInstance());
-        app.reset();
-        for (const char* key : {"NumStd", "NumCust", "NumActCust"})
-            fixture.test.settings.WriteInt("Settings", key, INT_MAX);
-        fixture.test.settings.WriteInt("Frame", "Top", INT_MIN);
-        fixture.test.settings.WriteInt("Frame", "Left", INT_MIN);
-        fixture.test.settings.WriteInt("Frame", "Bottom", INT_MAX);
-        fixture.test.settings.WriteInt("Frame", "Right", INT_MAX);
-
-        app = fixture.MakeApp();
-        QVERIFY(app->InitInstance());
-        auto* view = qobject_cast<CKalvexView*>(app->Frame()->centralWidget());
-        QVERIFY(view);
-        QVERIFY(QTest::qWaitForWindowExposed(app->Frame()));
-        QCOMPARE(view->EntryCount(), 15);
-        QCOMPARE(app->State().m_gridRows, view->Grid().Rows());
-        QVERIFY(view->Grid().Rows() <= 15);
     }
 
     void firstStartReplacesTheProfileOnce()
