@@ -14,8 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <climits>
 #include <csignal>
 #include <sys/stat.h>
 
@@ -177,6 +179,23 @@ private slots:
         QCOMPARE(app->State().m_selectedGroup, 0);
         QTest::keyClick(view, Qt::Key_Left);
         QCOMPARE(app->State().m_selectedGroup, 13);
+    }
+
+    void absurdPlacementGivesAFrameNoLargerThanTheDesktop()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        fixture.test.settings.WriteInt("Frame", "Top", INT_MIN);
+        fixture.test.settings.WriteInt("Frame", "Left", INT_MIN);
+        fixture.test.settings.WriteInt("Frame", "Bottom", 400);
+        fixture.test.settings.WriteInt("Frame", "Right", 560);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+        const QRect frame = app->Frame()->geometry();
+        QVERIFY(frame.height() <= desktop.height());
+        QVERIFY(frame.width() <= desktop.width());
+        QCOMPARE(frame.bottom() + 1, 400);
     }
 
     void firstStartReplacesTheProfileOnce()
