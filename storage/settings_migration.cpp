@@ -4,8 +4,6 @@
 #include "storage/legacy_files.h"
 #include "storage/settings_profile.h"
 
-#include <algorithm>
-
 namespace kalvex {
 namespace {
 
@@ -55,8 +53,7 @@ void MigrateLegacySettings(AppState& app)
     // Temperature's flag (Conv01) was not kept by the legacy file.
     for (int id = kFirstFactorGroupId; id <= kAccelerationId; ++id)
         copy.CopyInt(profile::GroupEnabledSetting(id), 1);
-    const int customCount =
-        std::min(ReadSetting(*app.services.settings, profile::kNumCust), profile::kMaxCustomGroups);
+    const int customCount = ReadSetting(*app.services.settings, profile::kNumCust);
     for (int k = 1; k <= customCount; ++k)
         copy.CopyInt(profile::GroupEnabledSetting(CustomGroupId(k)), 1);
 }

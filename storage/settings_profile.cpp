@@ -3,11 +3,14 @@
 #include "core/group_ids.h"
 #include "platform/settings_store.h"
 
+#include <algorithm>
+
 namespace kalvex {
 
 int ReadSetting(const ISettingsStore& store, const IntSetting& setting)
 {
-    return store.ReadInt(setting.section, setting.key, setting.defaultValue);
+    const int value = store.ReadInt(setting.section, setting.key, setting.defaultValue);
+    return std::clamp(value, setting.minValue, setting.maxValue);
 }
 
 std::string ReadSetting(const ISettingsStore& store, const StringSetting& setting)
@@ -15,14 +18,14 @@ std::string ReadSetting(const ISettingsStore& store, const StringSetting& settin
     return store.ReadString(setting.section, setting.key, setting.defaultValue);
 }
 
-void WriteSetting(ISettingsStore& store, const IntSetting& setting, int value)
+bool WriteSetting(ISettingsStore& store, const IntSetting& setting, int value)
 {
-    store.WriteInt(setting.section, setting.key, value);
+    return store.WriteInt(setting.section, setting.key, value);
 }
 
-void WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value)
+bool WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value)
 {
-    store.WriteString(setting.section, setting.key, value);
+    return store.WriteString(setting.section, setting.key, value);
 }
 
 namespace profile {

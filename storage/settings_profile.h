@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <string>
 #include <string_view>
 
@@ -8,11 +9,15 @@ namespace kalvex {
 class ISettingsStore;
 struct AppState;
 
-// One settings key with its section and the default its reader passes.
+// One settings key with its section and the default its reader passes. A stored value outside
+// [minValue, maxValue] cannot be right (a damaged or hand-edited profile) and is read as the
+// nearest bound, so no reader does arithmetic on it.
 struct IntSetting {
     std::string_view section;
     std::string key;
     int defaultValue;
+    int minValue = INT_MIN;
+    int maxValue = INT_MAX;
 };
 
 struct StringSetting {
@@ -23,8 +28,9 @@ struct StringSetting {
 
 int ReadSetting(const ISettingsStore& store, const IntSetting& setting);
 std::string ReadSetting(const ISettingsStore& store, const StringSetting& setting);
-void WriteSetting(ISettingsStore& store, const IntSetting& setting, int value);
-void WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value);
+// False when the value could not be stored (it still reads back while the program runs).
+bool WriteSetting(ISettingsStore& store, const IntSetting& setting, int value);
+bool WriteSetting(ISettingsStore& store, const StringSetting& setting, std::string_view value);
 
 // Every key of the sections "Settings" and "Frame". Where readers pass different defaults,
 // each reader has its own entry.
@@ -36,23 +42,32 @@ inline constexpr std::string_view kFrame = "Frame";
 inline const StringSetting kConvFilePath{kSettings, "ConvFilePath", ""};
 inline const StringSetting kConvVersion{kSettings, "ConvVersion", "1.0"};
 inline const StringSetting kConvLevel{kSettings, "ConvLevel", ""};
-inline const IntSetting kNumCust{kSettings, "NumCust", 0};
-inline const IntSetting kNumActCust{kSettings, "NumActCust", 0};
+// Counts are read as at most what can exist: fifteen standard groups, custom group files up to
+// "Cust99", and one custom group the launcher can show.
+inline constexpr int kStandardGroupCount = 15;
+inline constexpr int kMaxCustomGroups = 99;
+inline constexpr int kMaxEnabledCustomGroups = 1;
+
+inline const IntSetting kNumCust{kSettings, "NumCust", 0, INT_MIN, kMaxCustomGroups};
+inline const IntSetting kNumActCust{kSettings, "NumActCust", 0, INT_MIN, kMaxEnabledCustomGroups};
 // The inventory check reads the counts with -1 so that a missing value can be told apart;
 // it is the only reader of NumStd.
-inline const IntSetting kNumStd{kSettings, "NumStd", -1};
-inline const IntSetting kNumCustOrMissing{kSettings, "NumCust", -1};
-inline const IntSetting kNumActCustOrMissing{kSettings, "NumActCust", -1};
+inline const IntSetting kNumStd{kSettings, "NumStd", -1, INT_MIN, kStandardGroupCount};
+inline const IntSetting kNumCustOrMissing{kSettings, "NumCust", -1, INT_MIN, kMaxCustomGroups};
+inline const IntSetting kNumActCustOrMissing{kSettings, "NumActCust", -1, INT_MIN, kMaxEnabledCustomGroups};
 inline const IntSetting kNumDigits{kSettings, "NumDigits", 6};
 inline const IntSetting kScientific{kSettings, "Scientific", 0};
 // Where the exchange rate update downloads the euro reference rates (a company may mirror them).
 inline const StringSetting kRatesUrl{kSettings, "RatesUrl",
                                      "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml"};
 
-inline const IntSetting kFrameTop{kFrame, "Top", 0};
-inline const IntSetting kFrameLeft{kFrame, "Left", 0};
-inline const IntSetting kFrameBottom{kFrame, "Bottom", 0};
-inline const IntSetting kFrameRight{kFrame, "Right", 0};
+// Frame edges are read within the largest extent a window can have, so that differences and sums
+// of two edges cannot overflow.
+inline constexpr int kMaxScreenCoordinate = (1 << 24) - 1;
+inline const IntSetting kFrameTop{kFrame, "Top", 0, -kMaxScreenCoordinate, kMaxScreenCoordinate};
+inline const IntSetting kFrameLeft{kFrame, "Left", 0, -kMaxScreenCoordinate, kMaxScreenCoordinate};
+inline const IntSetting kFrameBottom{kFrame, "Bottom", 0, -kMaxScreenCoordinate, kMaxScreenCoordinate};
+inline const IntSetting kFrameRight{kFrame, "Right", 0, -kMaxScreenCoordinate, kMaxScreenCoordinate};
 inline const IntSetting kFrameStatus{kFrame, "Status", 0}; // written only
 
 // Enabled flag of a group ("Conv%.2d" or a custom group's tag) as the launcher and the
@@ -62,9 +77,6 @@ IntSetting GroupEnabledSetting(int groupId);
 // (the default 2) means the key is missing.
 IntSetting GroupEnabledOrMissingSetting(int groupId);
 inline constexpr int kMissingFlag = 2;
-
-// Custom group keys carry two digits ("Cust%.2d"); a stored count above this is damage.
-inline constexpr int kMaxCustomGroups = 99;
 
 } // namespace profile
 

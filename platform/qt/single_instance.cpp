@@ -1,6 +1,5 @@
 #include "platform/qt/single_instance.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -20,13 +19,14 @@ namespace {
 
 constexpr std::string_view kRaiseRequest = "raise";
 
-QString RuntimeFolder()
+// A folder where no one else can place, replace or hold our lock: a real folder (not a link)
+// owned by this user that neither group nor others may write.
+bool IsPrivateFolder(const QString& folder)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    QDir().mkpath(folder);
-    return folder;
+    struct stat info {};
+    if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 // False when the path does not fit a socket address; the instance then only holds its lock.
@@ -42,9 +42,17 @@ bool FillAddress(const QByteArray& path, sockaddr_un& address)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent)
+QString SingleInstance::UserRuntimeFolder()
 {
-    const QString folder = RuntimeFolder();
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+SingleInstance::SingleInstance(const QString& name, const QString& folder, QObject* parent) : QObject(parent)
+{
+    // Without a private folder there is no safe place for the lock: the program then runs
+    // without the check rather than let another user's file keep it from starting.
+    if (!IsPrivateFolder(folder))
+        return;
     m_lockPath = QFile::encodeName(folder + u'/' + name + QStringLiteral(".lock"));
     m_socketPath = QFile::encodeName(folder + u'/' + name + QStringLiteral(".socket"));
 }
@@ -64,7 +72,9 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::Claim()
 {
-    m_lockFd = ::open(m_lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (m_lockPath.isEmpty())
+        return true;
+    m_lockFd = ::open(m_lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
     // A lock that cannot be made at all (no writable folder) must not keep the program from
     // starting: only a lock held by a live process means another instance. The system drops
     // the lock of a process that ends in any way, so it never goes stale.

@@ -28,22 +28,42 @@ std::string MemorySettingsStore::ReadString(std::string_view section, std::strin
     return std::string(defaultValue);
 }
 
-bool MemorySettingsStore::WriteInt(std::string_view section, std::string_view key, int value)
+bool MemorySettingsStore::Store(std::string_view section, std::string_view key, Value value)
 {
     ++writeCount;
-    if (failWrites)
+    if (failWrites) {
+        if (m_batchDepth > 0)
+            m_batchFailed = true;
         return false;
-    m_values[{std::string(section), std::string(key)}] = value;
+    }
+    m_values[{std::string(section), std::string(key)}] = std::move(value);
+    if (m_batchDepth > 0)
+        m_batchWritten = true;
+    else
+        ++commitCount;
     return true;
+}
+
+bool MemorySettingsStore::WriteInt(std::string_view section, std::string_view key, int value)
+{
+    return Store(section, key, value);
 }
 
 bool MemorySettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    ++writeCount;
-    if (failWrites)
-        return false;
-    m_values[{std::string(section), std::string(key)}] = std::string(value);
-    return true;
+    return Store(section, key, std::string(value));
+}
+
+bool MemorySettingsStore::EndBatch()
+{
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
+        return true;
+    if (m_batchWritten)
+        ++commitCount;
+    const bool stored = !m_batchFailed;
+    m_batchWritten = false;
+    m_batchFailed = false;
+    return stored;
 }
 
 } // namespace kalvex::testing

@@ -5,6 +5,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -105,6 +106,36 @@ private slots:
         ::close(fd);
         QTest::qWait(100);
         QCOMPARE(raised.count(), 0);
+    }
+
+    // A lock folder that another user owns, or that others may write, could hold a lock planted
+    // by someone else; the program then starts without the check and leaves nothing there.
+    void foreignOrSharedLockFolderIsNotUsed()
+    {
+        const kalvex::testing::TempFolder shared;
+        const QString sharedPath = QString::fromStdString(shared.Path());
+        QCOMPARE(::chmod(shared.Path().c_str(), 0777), 0);
+        const kalvex::testing::TempFolder foreign;
+        const QString foreignPath = QString::fromStdString(foreign.Path());
+        QCOMPARE(::chmod(foreign.Path().c_str(), 0700), 0);
+        const bool canChown = ::chown(foreign.Path().c_str(), 65534, 65534) == 0;
+        for (const QString& folder : {sharedPath, foreignPath, QString()}) {
+            if (folder == foreignPath && !canChown)
+                continue; // only the superuser can give a folder away
+            SingleInstance first(QStringLiteral("Guard6"), folder);
+            QVERIFY(first.Claim());
+            SingleInstance second(QStringLiteral("Guard6"), folder);
+            QVERIFY(second.Claim());
+            if (!folder.isEmpty())
+                QVERIFY(
+                    QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).isEmpty());
+        }
+        // The same folder made private again is used.
+        QCOMPARE(::chmod(shared.Path().c_str(), 0700), 0);
+        SingleInstance first(QStringLiteral("Guard6"), sharedPath);
+        QVERIFY(first.Claim());
+        SingleInstance second(QStringLiteral("Guard6"), sharedPath);
+        QVERIFY(!second.Claim());
     }
 };
 

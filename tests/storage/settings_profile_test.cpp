@@ -4,6 +4,8 @@
 #include "storage/settings_version.h"
 #include "storage_fixture.h"
 
+#include <climits>
+
 namespace kalvex::testing {
 namespace {
 
@@ -113,6 +115,44 @@ TEST(SettingsTableTest, GroupFlagKeysAndDefaults)
     EXPECT_EQ(ReadSetting(store, profile::kConvVersion), "1.0");
     WriteSetting(store, profile::kConvVersion, "");
     EXPECT_EQ(ReadSetting(store, profile::kConvVersion), "");
+}
+
+// A damaged or hand-edited profile can hold any 32-bit value; readers must never do arithmetic
+// on it unchecked.
+TEST(SettingsTableTest, AbsurdCountsAndEdgesAreReadWithinWhatCanExist)
+{
+    MemorySettingsStore store;
+    store.WriteInt("Settings", "NumStd", INT_MAX);
+    store.WriteInt("Settings", "NumCust", INT_MAX);
+    store.WriteInt("Settings", "NumActCust", INT_MAX);
+    EXPECT_EQ(ReadSetting(store, profile::kNumStd), 15);
+    EXPECT_EQ(ReadSetting(store, profile::kNumCust), 99);
+    EXPECT_EQ(ReadSetting(store, profile::kNumCustOrMissing), 99);
+    EXPECT_EQ(ReadSetting(store, profile::kNumActCust), 1);
+    EXPECT_EQ(ReadSetting(store, profile::kNumActCustOrMissing), 1);
+    // Negative counts still reach the inventory check, which rewrites them.
+    store.WriteInt("Settings", "NumStd", INT_MIN);
+    EXPECT_EQ(ReadSetting(store, profile::kNumStd), INT_MIN);
+
+    store.WriteInt("Frame", "Top", INT_MIN);
+    store.WriteInt("Frame", "Bottom", INT_MAX);
+    const int top = ReadSetting(store, profile::kFrameTop);
+    const int bottom = ReadSetting(store, profile::kFrameBottom);
+    EXPECT_EQ(top, -profile::kMaxScreenCoordinate);
+    EXPECT_EQ(bottom, profile::kMaxScreenCoordinate);
+    EXPECT_GT(static_cast<long long>(bottom) - top, 0);
+    EXPECT_LE(static_cast<long long>(bottom) - top, INT_MAX);
+}
+
+TEST_F(MigrationTest, AbsurdStoredCountsGiveTheGroupsThatExist)
+{
+    CheckGroupInventory(app, progress); // builds the fourteen files
+    settings.WriteInt("Settings", "NumStd", INT_MAX);
+    settings.WriteInt("Settings", "NumActCust", INT_MAX);
+    CheckGroupInventory(app, progress);
+    EXPECT_EQ(app.m_numStd, 15);
+    EXPECT_EQ(app.m_numActCust, 1);
+    EXPECT_EQ(app.m_enabledCount, 16);
 }
 
 } // namespace

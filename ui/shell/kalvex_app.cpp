@@ -14,6 +14,7 @@
 #include "ui/shell/launcher_pane.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/progress_window.h"
+#include "ui/shell/reporting_settings_store.h"
 #include "ui/shell/signal_close.h"
 #include "ui/shell/splash_window.h"
 
@@ -57,15 +58,20 @@ bool NeedsSettingsUpdate(const AppState& app)
 }
 
 CKalvexApp::CKalvexApp(const Services& services, StartOptions options, QObject* parent)
-    : QObject(parent), m_options(std::move(options))
+    : QObject(parent),
+      m_settings(std::make_unique<ReportingSettingsStore>(*services.settings, *services.messages)),
+      m_options(std::move(options))
 {
     m_state.services = services;
+    m_state.services.settings = m_settings.get();
 }
 
 CKalvexApp::~CKalvexApp()
 {
-    // The view writes its settings when it goes, while the state it uses is still here.
+    // The view writes its settings when it goes, while the state it uses is still here; the
+    // event loop has ended, so they are stored here.
     m_frame.reset();
+    m_settings->Flush();
 }
 
 bool CKalvexApp::InitApplication()
@@ -82,10 +88,16 @@ bool CKalvexApp::InitInstance()
     m_state.m_listFormat = RegisteredIds::Register(kListFormatName);
     m_state.m_programDir = m_options.programDir;
     m_state.m_dataDir = m_options.dataDir;
-    EstablishFactorPath(m_state);
-    m_state.m_tempDigits = ReadSetting(*m_state.services.settings, profile::kNumDigits);
-    m_state.m_tempScientific = ReadSetting(*m_state.services.settings, profile::kScientific);
-    UpdateSettingsAndGroups();
+    ReportProfileProblem();
+    {
+        // Everything start-up writes (a first start writes some forty values) replaces the
+        // profile once.
+        SettingsBatch batch(*m_settings);
+        EstablishFactorPath(m_state);
+        m_state.m_tempDigits = ReadSetting(*m_settings, profile::kNumDigits);
+        m_state.m_tempScientific = ReadSetting(*m_settings, profile::kScientific);
+        UpdateSettingsAndGroups();
+    }
     if (!m_options.startMinimized) {
         auto* splash = new CSplashWindow;
         splash->show();
@@ -94,6 +106,15 @@ bool CKalvexApp::InitInstance()
     }
     CreateDocumentFrameAndView();
     return true;
+}
+
+void CKalvexApp::ReportProfileProblem()
+{
+    const std::string problem = m_settings->OpenProblem();
+    if (problem.empty())
+        return;
+    m_state.services.messages->Beep(MessageIcon::Warning);
+    m_state.services.messages->Show({problem, "", MessageButtons::Ok, MessageIcon::Warning});
 }
 
 void CKalvexApp::UpdateSettingsAndGroups()
@@ -139,6 +160,10 @@ void CKalvexApp::RaiseMainFrame()
 {
     if (!m_frame)
         return;
+    // A minimized frame brought to the front would stay an icon; the user wants it back.
+    if (m_frame->isMinimized())
+        m_frame->setWindowState(m_frame->windowState() & ~Qt::WindowMinimized);
+    m_frame->show();
     m_frame->activateWindow();
     m_frame->setFocus();
     m_frame->raise();
@@ -155,6 +180,8 @@ bool CKalvexApp::OnTerminationSignal(int signalNumber)
             m_frame->SavePlacement();
             if (m_view)
                 m_view->SaveSettings();
+            // The process ends without returning to the event loop, which would store them.
+            m_settings->Flush();
         };
         actions.endProcess = [](int exitCode) { std::_Exit(exitCode); };
         m_signalClose = std::make_unique<SignalClose>(std::move(actions));

@@ -14,6 +14,7 @@ class CKalvexView;
 class CMainFrame;
 class CProgressWindow;
 class SignalClose;
+class ReportingSettingsStore;
 class SingleInstance;
 
 // Where and how this run starts; FromEnvironment gives the values of the running program.
@@ -60,10 +61,12 @@ signals:
     void mainFrameClosed();
 
 private:
+    void ReportProfileProblem();
     void UpdateSettingsAndGroups();
     void CreateDocumentFrameAndView();
     void RaiseMainFrame();
 
+    std::unique_ptr<ReportingSettingsStore> m_settings;
     AppState m_state;
     StartOptions m_options;
     CKalvexDoc m_document;

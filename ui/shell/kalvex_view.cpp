@@ -124,16 +124,18 @@ void CKalvexView::Rebuild()
     m_entries.clear();
     const int iconExtent = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
     const QSize iconSize(iconExtent, iconExtent);
-    m_grid = LauncherGrid(iconSize, fontMetrics().height(), m_app.m_viewWidth, m_app.m_enabledCount);
-    m_app.m_gridColumns = m_grid.Columns();
-    m_app.m_gridRows = m_grid.Rows();
-
     ClearGroupMenus();
     const qreal scale = devicePixelRatioF();
     for (const LauncherGroup& group : ListEnabledGroups(m_app)) {
         AddGroupMenuItems(group.groupIndex, group.groupId, group.menuText, group.editingText);
         m_entries.push_back({group.name, RenderGroupIcon(group.groupIndex, iconSize, scale), group.groupId});
     }
+    // The grid holds the groups actually listed: the stored counts can claim more (a disabled
+    // group before the counts are rewritten, a damaged profile), and a cell without an icon
+    // would trap the keyboard and waste memory.
+    m_grid = LauncherGrid(iconSize, fontMetrics().height(), m_app.m_viewWidth, EntryCount());
+    m_app.m_gridColumns = m_grid.Columns();
+    m_app.m_gridRows = m_grid.Rows();
     if (m_app.m_selectedGroup >= EntryCount())
         m_app.m_selectedGroup = -1;
     DrawPicture();

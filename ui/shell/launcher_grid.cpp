@@ -21,7 +21,8 @@ int LauncherGrid::RowsFor(int count, int columns)
 {
     if (count <= 0)
         return 0;
-    return (count + columns - 1) / columns;
+    // Rounded up without forming count + columns, which could pass the largest int.
+    return (count - 1) / columns + 1;
 }
 
 QSize LauncherGrid::LayoutSize() const

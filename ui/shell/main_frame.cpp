@@ -365,9 +365,13 @@ void CMainFrame::RestorePlacement()
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     const std::optional<Placement> placement =
         ClampPlacement(stored, desktop.x() + desktop.width(), desktop.y() + desktop.height());
-    if (placement)
-        setGeometry(placement->left, placement->top, placement->right - placement->left,
-                    placement->bottom - placement->top);
+    if (!placement)
+        return;
+    // A damaged profile can place the top or left edge millions of pixels away; a frame larger
+    // than the desktop keeps its bottom and right edges and takes the desktop's size.
+    const int width = std::min(placement->right - placement->left, desktop.width());
+    const int height = std::min(placement->bottom - placement->top, desktop.height());
+    setGeometry(placement->right - width, placement->bottom - height, width, height);
 }
 
 void CMainFrame::SavePlacement()

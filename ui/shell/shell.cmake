@@ -8,6 +8,7 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/progress_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/signal_close.h
   ${CMAKE_CURRENT_LIST_DIR}/signal_close.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/reporting_settings_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/splash_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_prompts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sys_info_dlg.cpp

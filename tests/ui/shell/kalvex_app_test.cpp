@@ -1,17 +1,25 @@
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/posix/lz_file_copier.h"
+#include "platform/qt/qsettings_store.h"
 #include "platform/qt/termination_signals.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
 #include "ui/shell/kalvex_app.h"
+#include "ui/shell/kalvex_view.h"
 #include "ui/shell/main_frame.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <climits>
 #include <csignal>
+#include <sys/stat.h>
 
 using namespace kalvex;
 using kalvex::testing::TestApp;
@@ -116,6 +124,20 @@ private slots:
         QVERIFY(!second->InitApplication());
     }
 
+    void secondStartRestoresAMinimizedFirstWindow()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto first = fixture.MakeApp();
+        QVERIFY(first->InitApplication());
+        QVERIFY(first->InitInstance());
+        first->Frame()->showMinimized();
+        QTRY_VERIFY(first->Frame()->isMinimized());
+        QVERIFY(!fixture.MakeApp()->InitApplication());
+        QTRY_VERIFY(!first->Frame()->isMinimized());
+        QVERIFY(first->Frame()->isVisible());
+    }
+
     void aboutAndHelpCommandsOfTheApplication()
     {
         StartupFixture fixture;
@@ -130,6 +152,118 @@ private slots:
         for (int command = 4202; command <= 4207; ++command)
             app->Frame()->RouteCommand(command);
         QCOMPARE(fixture.test.help.topics, std::vector<int>({5001, 2001, 1005, 3001, 4001, 8001}));
+    }
+
+    // The profile's counts claim one group more than is listed after a Disable and a rebuilt
+    // file; the keyboard must still reach the last icon and wrap from it.
+    void keysReachTheLastIconAfterDisableAndADeletedFile()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        app->Frame()->RouteCommand(4105 + 249); // Disable Mass
+        app.reset();
+        QVERIFY(QFile::remove(QString::fromStdString(fixture.Folder() + "Dist.fsf")));
+
+        app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        auto* view = app->Frame()->findChild<CKalvexView*>();
+        QVERIFY(view);
+        QVERIFY(QTest::qWaitForWindowExposed(app->Frame()));
+        QCOMPARE(view->EntryCount(), 14);
+        QCOMPARE(view->Grid().Count(), 14);
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(app->State().m_selectedGroup, 13);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(app->State().m_selectedGroup, 0);
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(app->State().m_selectedGroup, 13);
+    }
+
+    void absurdPlacementGivesAFrameNoLargerThanTheDesktop()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        fixture.test.settings.WriteInt("Frame", "Top", INT_MIN);
+        fixture.test.settings.WriteInt("Frame", "Left", INT_MIN);
+        fixture.test.settings.WriteInt("Frame", "Bottom", 400);
+        fixture.test.settings.WriteInt("Frame", "Right", 560);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+        const QRect frame = app->Frame()->geometry();
+        QVERIFY(frame.height() <= desktop.height());
+        QVERIFY(frame.width() <= desktop.width());
+        QCOMPARE(frame.bottom() + 1, 400);
+    }
+
+    void firstStartReplacesTheProfileOnce()
+    {
+        StartupFixture fixture;
+        fixture.test.messages.Answer(MessageAnswer::Yes);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        QVERIFY(fixture.test.settings.writeCount > 15);
+        QCOMPARE(fixture.test.settings.commitCount, 1);
+        QCOMPARE(fixture.test.settings.ReadString("Settings", "ConvVersion", ""), std::string("3.5.2"));
+
+        // A command's writes (the flag, then the recount) join in one replacement as well.
+        app->Frame()->RouteCommand(4105 + 249); // Disable Mass
+        QTRY_COMPARE(fixture.test.settings.commitCount, 2);
+        QCOMPARE(fixture.test.settings.ReadInt("Settings", "Conv03", 1), 0);
+        QCOMPARE(fixture.test.messages.shown.size(), std::size_t(1));
+    }
+
+    void settingsThatCannotBeSavedAreReportedOncePerOperation()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.failWrites = true;
+        fixture.test.messages.Answer(MessageAnswer::Yes);
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitInstance());
+        QCOMPARE(fixture.test.messages.shown.size(), std::size_t(2)); // the first-run question, the loss
+        const MessageRequest& lost = fixture.test.messages.shown[1];
+        QCOMPARE(lost.icon, MessageIcon::Warning);
+        QVERIFY(lost.text.find("could not save") != std::string::npos);
+        QVERIFY(lost.text.find(" memory:") != std::string::npos);
+        QVERIFY(lost.text.find("Settings/ConvFilePath") != std::string::npos);
+        QVERIFY(QTest::qWaitForWindowExposed(app->Frame()));
+
+        app->Frame()->RouteCommand(4105 + 249); // Disable Mass
+        QTRY_COMPARE(fixture.test.messages.shown.size(), std::size_t(3));
+        QVERIFY(fixture.test.messages.shown[2].text.find("Settings/Conv03") != std::string::npos);
+        QTest::qWait(20);
+        QCOMPARE(fixture.test.messages.shown.size(), std::size_t(3));
+    }
+
+    // The real store over a profile that is a FIFO or far too large: start-up neither blocks nor
+    // loses the file, and the user learns what happened.
+    void unusableProfileFilesDoNotStopStartUp()
+    {
+        for (const bool fifo : {true, false}) {
+            StartupFixture fixture;
+            const QString profile = QString::fromStdString(fixture.Folder() + "Kalvex!.conf");
+            if (fifo) {
+                QCOMPARE(::mkfifo(QFile::encodeName(profile).constData(), 0600), 0);
+            } else {
+                QFile file(profile);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                QVERIFY(file.resize(50 * 1024 * 1024));
+            }
+            QSettingsStore store(profile);
+            fixture.test.services.settings = &store;
+            if (!fifo)
+                fixture.test.messages.Answer(MessageAnswer::Ok); // the damaged profile
+            fixture.test.messages.Answer(MessageAnswer::Yes);    // the first-run question
+            auto app = fixture.MakeApp();
+            QVERIFY(app->InitInstance());
+            const std::vector<MessageRequest>& shown = fixture.test.messages.shown;
+            QCOMPARE(shown.size(), std::size_t(2));
+            const std::string& notice = fifo ? shown[1].text : shown[0].text;
+            QVERIFY2(notice.find(profile.toStdString()) != std::string::npos, notice.c_str());
+            QCOMPARE(QFileInfo(profile).isFile(), !fifo);
+        }
     }
 
     void terminationSignalClosesTheFrameAsTheUserWould()

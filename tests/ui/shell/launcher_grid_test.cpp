@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QTest>
 
+#include <climits>
+
 using kalvex::LauncherGrid;
 using kalvex::LauncherKey;
 
@@ -38,6 +40,12 @@ private slots:
         QCOMPARE(grid.Columns(), 1);
         QCOMPARE(grid.Rows(), 15);
         QCOMPARE(LauncherGrid(QSize(32, 32), kTextHeight, 0, 4).Columns(), 1);
+    }
+
+    void rowsOfAHugeCountDoNotOverflow()
+    {
+        QCOMPARE(LauncherGrid::RowsFor(INT_MAX, 3), INT_MAX / 3 + 1);
+        QCOMPARE(LauncherGrid::RowsFor(INT_MAX, 1), INT_MAX);
     }
 
     void hitTest_data()
