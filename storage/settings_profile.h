@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/group_ids.h"
+
 #include <string>
 #include <string_view>
 
@@ -60,8 +62,8 @@ IntSetting GroupEnabledSetting(int groupId);
 IntSetting GroupEnabledOrMissingSetting(int groupId);
 inline constexpr int kMissingFlag = 2;
 
-// Custom group keys carry two digits ("Cust%.2d"); a stored count above this is damage.
-inline constexpr int kMaxCustomGroups = 99;
+// A stored custom group count above the limit is damage.
+inline constexpr int kMaxCustomGroups = ::kalvex::kMaxCustomGroups;
 
 } // namespace profile
 

@@ -21,8 +21,6 @@ namespace kalvex {
 
 namespace {
 
-constexpr int kFirstCustomGroupId = kAccelerationId + 1;
-
 bool InRange(int value, int first, int last)
 {
     return value >= first && value <= last;
@@ -51,10 +49,12 @@ std::optional<LauncherKey> NavigationKey(int key)
 } // namespace
 
 CKalvexView::CKalvexView(AppState& app, CMainFrame& frame, QWidget* parent)
-    : QAbstractScrollArea(parent), m_app(app), m_frame(frame), m_commands(app, *this, [this] {
-          Rebuild();
-          viewport()->update();
-      })
+    : QAbstractScrollArea(parent), m_app(app), m_frame(frame), m_commands(app, *this,
+                                                                          [this] {
+                                                                              Rebuild();
+                                                                              viewport()->update();
+                                                                          }),
+      m_fileCommands(app, *this, [this] { m_commands.CheckInventoryAndRebuild(); })
 {
     setObjectName(QStringLiteral("launcherView"));
     setFocusPolicy(Qt::StrongFocus);
@@ -77,9 +77,17 @@ void CKalvexView::SaveSettings()
 
 bool CKalvexView::OnCommand(int id)
 {
-    const int lastGroupId = kFirstCustomGroupId;
+    const int lastGroupId = kLastCustomGroupId;
     if (id == command::kNewCustom) {
         m_commands.NewCustom();
+    } else if (id == command::kImportGroup) {
+        m_fileCommands.ImportGroup();
+    } else if (id == command::kExportGroup) {
+        m_fileCommands.ExportGroup(SelectedGroupId());
+    } else if (id == command::kDeleteGroup) {
+        m_fileCommands.DeleteCustom(SelectedGroupId());
+    } else if (InRange(id - kDeleteCommandOffset, CustomGroupId(1), lastGroupId)) {
+        m_fileCommands.DeleteCustom(id - kDeleteCommandOffset);
     } else if (id == command::kGroups) {
         m_commands.EditGroups();
     } else if (id == kTemperatureId) {
@@ -100,8 +108,15 @@ bool CKalvexView::OnCommand(int id)
 
 std::optional<bool> CKalvexView::CommandState(int id) const
 {
-    const int lastGroupId = kFirstCustomGroupId;
-    const bool handled = id == command::kNewCustom || id == command::kGroups ||
+    const int lastGroupId = kLastCustomGroupId;
+    // Export needs a group with a factor file, Delete one of the user's own groups.
+    const int selected = SelectedGroupId();
+    if (id == command::kExportGroup)
+        return selected != kTemperatureId && (IsStandardGroup(selected) || IsCustomGroup(selected));
+    if (id == command::kDeleteGroup)
+        return IsCustomGroup(selected);
+    const bool handled = id == command::kNewCustom || id == command::kGroups || id == command::kImportGroup ||
+                         InRange(id - kDeleteCommandOffset, CustomGroupId(1), lastGroupId) ||
                          InRange(id, kTemperatureId, lastGroupId) ||
                          InRange(id - kUnitsCommandOffset, kFirstFactorGroupId, lastGroupId) ||
                          InRange(id - kFactorsCommandOffset, kFirstFactorGroupId, lastGroupId) ||
@@ -128,8 +143,12 @@ void CKalvexView::Rebuild()
 
     ClearGroupMenus();
     const qreal scale = devicePixelRatioF();
+    bool customListed = false;
     for (const LauncherGroup& group : ListEnabledGroups(m_app)) {
-        AddGroupMenuItems(group.groupIndex, group.groupId, group.menuText, group.editingText);
+        // The user's own groups follow a separator, whichever of them comes first.
+        const bool firstCustom = IsCustomGroup(group.groupId) && !customListed;
+        customListed = customListed || firstCustom;
+        AddGroupMenuItems(firstCustom, group.groupId, group.menuText, group.editingText);
         m_entries.push_back({group.name, RenderGroupIcon(group.groupIndex, iconSize, scale), group.groupId});
     }
     if (m_app.m_selectedGroup >= EntryCount())
@@ -137,6 +156,11 @@ void CKalvexView::Rebuild()
     DrawPicture();
     m_frame.RefreshCommandStates();
     NotifyLauncherReordered(this);
+}
+
+int CKalvexView::SelectedGroupId() const
+{
+    return EntryGroupId(m_app.m_selectedGroup);
 }
 
 QString CKalvexView::EntryName(int j) const
@@ -283,10 +307,10 @@ void CKalvexView::ClearGroupMenus()
     m_frame.FactorsMenu()->clear();
 }
 
-void CKalvexView::AddGroupMenuItems(int groupIndex, int groupId, const QString& menuText,
+void CKalvexView::AddGroupMenuItems(bool startsCustomGroups, int groupId, const QString& menuText,
                                     const QString& editingText)
 {
-    if (groupIndex == kCustomGroupIndex) {
+    if (startsCustomGroups) {
         m_frame.ConversionMenu()->addSeparator();
         m_frame.UnitsMenu()->addSeparator();
         m_frame.FactorsMenu()->addSeparator();
@@ -330,6 +354,10 @@ void CKalvexView::ShowContextMenu(int entry, QPoint viewportPoint)
         m_frame.AddCommandAction(menu, QStringLiteral("Factors..."), groupId + kFactorsCommandOffset);
     units->setEnabled(groupId != kTemperatureId);
     factors->setEnabled(groupId != kTemperatureId);
+    if (IsCustomGroup(groupId)) {
+        menu->addSeparator();
+        m_frame.AddCommandAction(menu, QStringLiteral("Delete..."), groupId + kDeleteCommandOffset);
+    }
     m_contextMenu = menu;
     menu->popup(viewport()->mapToGlobal(viewportPoint));
 }

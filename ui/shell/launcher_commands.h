@@ -23,15 +23,15 @@ public:
     void EditGroups();
     void Disable(int groupId);
 
+    // After groups were added, removed, enabled or disabled: the counts and the grid follow.
+    void CheckInventoryAndRebuild();
+
 private:
     // Loads a group into the current group; a missing file is reported.
     bool LoadGroup(int groupId);
     void Warn(const std::string& text);
     // Completes and saves the current group after an editing dialog returned its unit count.
     void CommitEdited(int groupId, int unitCount);
-    void CheckInventoryAndRebuild();
-    // NumStd and NumActCust as the enabled flags say.
-    void RecountEnabledGroups();
 
     AppState& m_app;
     QWidget& m_owner;
