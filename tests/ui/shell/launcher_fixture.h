@@ -23,12 +23,16 @@ struct LauncherFixture {
     {
         app.services.legacy = &legacy;
         app.state.services.legacy = &legacy;
-        NullProgressSink progress;
-        CheckGroupInventory(app.state, progress);
-        frame = std::make_unique<CMainFrame>(app.state);
-        view = new CKalvexView(app.state, *frame);
-        frame->SetView(view, view);
-        view->setFixedSize(200, 400);
+        Start();
+    }
+
+    // Closes the windows and starts again over the same factor folder and settings.
+    void Restart()
+    {
+        frame.reset();
+        app.state.m_numCust = app.state.m_numActCust = app.state.m_numStd = app.state.m_enabledCount = 0;
+        Start();
+        Show();
     }
 
     void Show()
@@ -47,6 +51,16 @@ struct LauncherFixture {
             if (!action->isSeparator())
                 ids.push_back(action->data().toInt());
         return ids;
+    }
+
+    void Start()
+    {
+        NullProgressSink progress;
+        CheckGroupInventory(app.state, progress);
+        frame = std::make_unique<CMainFrame>(app.state);
+        view = new CKalvexView(app.state, *frame);
+        frame->SetView(view, view);
+        view->setFixedSize(200, 400);
     }
 
     // Centre of the icon of entry j, in the launcher's viewport.
