@@ -3,5 +3,6 @@
 file(GLOB KALVEX_LIBRARY_GROUPS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.fsf)
 set(KALVEX_LIBRARY_DIR ${CMAKE_CURRENT_LIST_DIR} CACHE INTERNAL "library groups in the sources")
 foreach(group IN LISTS KALVEX_LIBRARY_GROUPS)
-  configure_file(${group} ${PROJECT_BINARY_DIR}/share/kalvex/groups/ COPYONLY)
+  get_filename_component(group_file ${group} NAME)
+  configure_file(${group} ${PROJECT_BINARY_DIR}/share/kalvex/groups/${group_file} COPYONLY)
 endforeach()
