@@ -1,3 +1,4 @@
+#include "app/import_command.h"
 #include "platform/qt/font_database_warm_up.h"
 #include "platform/qt/qt_platform_services.h"
 #include "platform/qt/termination_signals.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> imported = kalvex::RunImportCommand(argc, argv))
+        return *imported;
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
     QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
