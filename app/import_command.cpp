@@ -2,7 +2,9 @@
 
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "platform/qt/application_title.h"
 #include "platform/qt/qsettings_store.h"
+#include "platform/qt/single_instance.h"
 #include "storage/app_state.h"
 #include "storage/group_import.h"
 #include "storage/settings_profile.h"
@@ -40,6 +42,7 @@ int Import(const char* file)
     if (outcome.groupId == 0)
         return Refuse(outcome.refusal);
     std::cout << GroupTag(outcome.groupId) << '\t' << group.m_name << '\n';
+    SingleInstance(ApplicationTitle()).TellGroupsChanged();
     return 0;
 }
 

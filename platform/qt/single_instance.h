@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <string_view>
 
 class QSocketNotifier;
 
@@ -22,11 +23,15 @@ public:
     // instance runs; it has then been asked to raise its main window.
     bool Claim();
 
+    // Tells the running instance, if any, that groups were added from outside it.
+    void TellGroupsChanged() const;
+
 signals:
     void raiseRequested();
+    void groupsChanged();
 
 private:
-    void AskRunningInstanceToRaise() const;
+    void Send(std::string_view request) const;
     void Listen();
     void ReadRequests();
 

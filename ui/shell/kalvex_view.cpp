@@ -158,6 +158,11 @@ void CKalvexView::Rebuild()
     NotifyLauncherReordered(this);
 }
 
+void CKalvexView::ShowGroupsChangedElsewhere()
+{
+    m_commands.CheckInventoryAndRebuild();
+}
+
 int CKalvexView::SelectedGroupId() const
 {
     return EntryGroupId(m_app.m_selectedGroup);

@@ -34,6 +34,8 @@ public:
 
     // Lays out the grid, redraws the cached picture and refills the three group menus.
     void Rebuild();
+    // Groups were added by another process: the counts are read again and the grid rebuilt.
+    void ShowGroupsChangedElsewhere();
 
     // What the grid shows, for the accessibility layer and for tests.
     const LauncherGrid& Grid() const { return m_grid; }

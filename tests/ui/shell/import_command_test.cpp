@@ -1,5 +1,6 @@
 // "kalvex --import FILE" run as a user runs it from a terminal: no display, a private home.
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@ private:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", m_home.path());
         env.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        env.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
         env.remove("QT_QPA_PLATFORM");
@@ -48,6 +50,9 @@ private slots:
         QVERIFY(m_home.isValid());
         QVERIFY(QDir(m_home.path()).mkpath("config/Qor Corporation"));
         QVERIFY(QDir(m_home.path()).mkpath("factors"));
+        QVERIFY(QDir(m_home.path()).mkpath("runtime"));
+        QFile::setPermissions(m_home.filePath("runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         m_factors = m_home.filePath("factors") + '/';
         QSettings profile(ProfileFile(), QSettings::IniFormat);
         profile.setValue("Settings/ConvFilePath", m_factors);
