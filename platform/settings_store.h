@@ -15,6 +15,8 @@ public:
                                    std::string_view defaultValue) const = 0;
     virtual bool WriteInt(std::string_view section, std::string_view key, int value) = 0;
     virtual bool WriteString(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // Takes in what another process wrote to the store since it was last read.
+    virtual void Refresh() {}
 };
 
 } // namespace kalvex

@@ -58,4 +58,9 @@ bool QSettingsStore::WriteString(std::string_view section, std::string_view key,
     return Write(section, key, QString::fromUtf8(value.data(), qsizetype(value.size())));
 }
 
+void QSettingsStore::Refresh()
+{
+    m_settings.sync();
+}
+
 } // namespace kalvex

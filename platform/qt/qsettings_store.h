@@ -18,6 +18,7 @@ public:
                            std::string_view defaultValue) const override;
     bool WriteInt(std::string_view section, std::string_view key, int value) override;
     bool WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+    void Refresh() override;
 
     QString FileName() const { return m_settings.fileName(); }
 

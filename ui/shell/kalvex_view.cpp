@@ -160,6 +160,7 @@ void CKalvexView::Rebuild()
 
 void CKalvexView::ShowGroupsChangedElsewhere()
 {
+    m_app.services.settings->Refresh();
     m_commands.CheckInventoryAndRebuild();
 }
 
