@@ -11,6 +11,7 @@
 #include "ui/shell/launcher_texts.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QString>
 #include <filesystem>
 
@@ -93,7 +94,8 @@ void GroupFileCommands::ExportGroup(int groupId)
     }
     QString fileName = Q(group.m_name.empty() ? GroupTag(groupId) : group.m_name);
     fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const std::string suggested = m_app.m_factorPath + fileName.toStdString() + ".fsf";
+    // The user's own folder: a copy for others does not belong among the program's files.
+    const std::string suggested = (QDir::homePath() + u'/' + fileName + QStringLiteral(".fsf")).toStdString();
     const std::optional<std::string> target = m_app.services.files->ChooseToSave(suggested);
     if (!target)
         return;

@@ -13,6 +13,7 @@
 #include "ui/editing/groups_dlg.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -110,6 +111,15 @@ private slots:
     }
     void cleanup() { m_f.reset(); }
 
+    void importStartsInTheLibraryBesideTheProgram()
+    {
+        QDir install(QString::fromStdString(m_f->app.state.m_factorPath));
+        QVERIFY(install.mkpath("bin") && install.mkpath("share/kalvex/groups"));
+        m_f->app.state.m_programDir = File("bin/");
+        Command(kImportGroup);
+        QCOMPARE(m_f->app.files.offered, std::vector<std::string>{File("share/kalvex/groups/")});
+    }
+
     void threeGroupsSecondDisabledFirstDeletedSurviveARestart()
     {
         CreateThroughEditor("Spans", "span", "cubit");
@@ -154,7 +164,7 @@ private slots:
         const std::string exported = File("shared.fsf");
         m_f->app.files.answers.push_back(exported);
         Command(kExportGroup);
-        QCOMPARE(m_f->app.files.offered.back(), File("Spans.fsf"));
+        QCOMPARE(m_f->app.files.offered.back(), (QDir::homePath() + "/Spans.fsf").toStdString());
         QFile original(QString::fromStdString(File("Cust01.fsf")));
         QFile copy(QString::fromStdString(exported));
         QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
@@ -203,6 +213,8 @@ private slots:
         }
         QCOMPARE(Setting("NumCust"), 0);
         QCOMPARE(m_f->view->EntryCount(), 15);
+        // Without a library beside the program, Import starts in the factor folder.
+        QCOMPARE(m_f->app.files.offered.front(), m_f->app.state.m_factorPath);
         QVERIFY(!QFile::exists(QString::fromStdString(File("Cust01.fsf"))));
         QCOMPARE(m_f->app.dialogs.runs, 0);
     }
