@@ -16,10 +16,13 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 namespace kalvex {
 
 namespace {
+
+constexpr int kModalRetryMs = 300;
 
 bool InRange(int value, int first, int last)
 {
@@ -160,6 +163,12 @@ void CKalvexView::Rebuild()
 
 void CKalvexView::ShowGroupsChangedElsewhere()
 {
+    // An open window works on the current group, which listing the groups would replace
+    // under it: the launcher catches up once that window has closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(kModalRetryMs, this, &CKalvexView::ShowGroupsChangedElsewhere);
+        return;
+    }
     m_app.services.settings->Refresh();
     m_commands.CheckInventoryAndRebuild();
 }
