@@ -1,6 +1,7 @@
 #include "ui/editing/group_name_dlg.h"
 
 #include "ui/controls/control_id.h"
+#include "ui/shell/centring.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -33,6 +34,8 @@ CGroupNameDlg::CGroupNameDlg(const QString& takenName, const QString& suggestedN
     layout->addWidget(question);
     layout->addWidget(m_name);
     layout->addWidget(buttons);
+    adjustSize();
+    CentreOnDesktop(*this);
 }
 
 QString CGroupNameDlg::Name() const
