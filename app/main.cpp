@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/display_check.h"
+#include "app/import_command.h"
 #include "app/update_rates_command.h"
 #include "platform/qt/font_database_warm_up.h"
 #include "platform/qt/qsettings_store.h"
@@ -35,6 +36,8 @@ int RunWithoutWindow(int argc, char* argv[], const kalvex::CommandLine& request)
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> imported = kalvex::RunImportCommand(argc, argv))
+        return *imported;
     if (const std::optional<int> exitCode = kalvex::RunUpdateRatesCommand(argc, argv))
         return *exitCode;
     const kalvex::CommandLine request = kalvex::ParseCommandLine({argv + std::min(argc, 1), argv + argc});

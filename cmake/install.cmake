@@ -12,6 +12,16 @@ install(TARGETS kalvex_network LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kalve
 # the menu, the software centre and the running window find one another.
 install(FILES ${kalvex_packaging}/${KALVEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
+# Factor files get a type of their own, and opening one in a file manager imports it: a second,
+# hidden entry runs the import, so the menu entry keeps starting the program plainly.
+install(FILES ${kalvex_packaging}/${KALVEX_APP_ID}.Import.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${kalvex_packaging}/${KALVEX_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME ${KALVEX_APP_ID}.xml)
+
+# The library of extra groups, where Import Group... starts.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/groups/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kalvex/groups
+  FILES_MATCHING PATTERN "*.fsf")
+
 # The menu shows the same scalable icon as the program's window.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/images/kalvex.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${KALVEX_APP_ID}.svg)
@@ -36,6 +46,12 @@ if(KALVEX_TESTS)
   if(DESKTOP_FILE_VALIDATE)
     add_test(NAME packaging_desktop_entry
       COMMAND ${DESKTOP_FILE_VALIDATE} ${kalvex_packaging}/${KALVEX_APP_ID}.desktop)
+    add_test(NAME packaging_import_entry
+      COMMAND ${DESKTOP_FILE_VALIDATE} ${kalvex_packaging}/${KALVEX_APP_ID}.Import.desktop)
+  endif()
+  find_program(XMLLINT xmllint)
+  if(XMLLINT)
+    add_test(NAME packaging_mime_type COMMAND ${XMLLINT} --noout ${kalvex_packaging}/${KALVEX_APP_ID}.mime.xml)
   endif()
   find_program(GROFF groff)
   if(GROFF)
@@ -58,7 +74,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter for the desktop")
 set(CPACK_PACKAGE_DESCRIPTION "Kalvex! converts a value typed in one unit into every other unit of a
 conversion group at once: temperature, distance, mass, volume, area, angle,
 power, energy, pressure, time, force, density, velocity, money, acceleration
-and a custom group of the user's own units. Factors and units can be edited.")
+and up to twenty groups of the user's own, with a library of extra groups
+(data size, frequency, flow rate, torque, fuel consumption) to import.
+Factors and units can be edited.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

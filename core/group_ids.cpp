@@ -22,7 +22,7 @@ std::string Numbered(const char* format, int number)
 std::string GroupTag(int id)
 {
     if (IsCustomGroup(id))
-        return Numbered("Cust%.2d", id - kAccelerationId);
+        return Numbered("Cust%.2d", CustomNumber(id));
     if (IsStandardGroup(id))
         return kTags[std::size_t(id - kTemperatureId)];
     return {};

@@ -9,12 +9,16 @@ inline constexpr int kTemperatureId = 4103;
 inline constexpr int kFirstFactorGroupId = 4104; // Distance
 inline constexpr int kAccelerationId = 4117;
 inline constexpr int kStandardGroupCount = 15;
-inline constexpr int kCustomGroupIndex = 15;
+inline constexpr int kCustomGroupIndex = 15; // the first custom group
+// The most custom groups a user can keep. Every reader, clamp and command range uses this one
+// number; the custom group ids 4118 .. 4137 and their command ids stay clear of other commands.
+inline constexpr int kMaxCustomGroups = 20;
 
 // Command ids derived from a group id.
 inline constexpr int kUnitsCommandOffset = 49;
 inline constexpr int kFactorsCommandOffset = 149;
 inline constexpr int kDisableCommandOffset = 249;
+inline constexpr int kDeleteCommandOffset = 349; // custom groups only
 
 inline constexpr int CustomGroupId(int k)
 {
@@ -24,15 +28,21 @@ inline constexpr bool IsStandardGroup(int id)
 {
     return id >= kTemperatureId && id <= kAccelerationId;
 }
+inline constexpr int kLastCustomGroupId = CustomGroupId(kMaxCustomGroups);
 inline constexpr bool IsCustomGroup(int id)
 {
-    return id > kAccelerationId;
+    return id > kAccelerationId && id <= kLastCustomGroupId;
+}
+// k of custom group k.
+inline constexpr int CustomNumber(int id)
+{
+    return id - kAccelerationId;
 }
 
-// Group index: 0 Temperature .. 14 Acceleration, 15 for any custom group.
+// Group index: 0 Temperature .. 14 Acceleration, 14 + k for custom group k.
 inline constexpr int GroupIndex(int id)
 {
-    return IsCustomGroup(id) ? kCustomGroupIndex : id - kTemperatureId;
+    return id - kTemperatureId;
 }
 
 // "Temp", "Dist", ... "Acce" for standard groups; "Cust%.2d" for custom group k.

@@ -4,6 +4,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/directory_picker.h"
+#include "platform/file_chooser.h"
 #include "platform/file_copier.h"
 #include "platform/help_service.h"
 #include "platform/legacy_profile.h"
@@ -25,6 +26,7 @@ struct Services {
     IHelpService* help = nullptr;
     IClipboard* clipboard = nullptr;
     IDirectoryPicker* picker = nullptr;
+    IFileChooser* files = nullptr; // factor files to import and export
     ILegacyProfile* legacy = nullptr;
     IFileCopier* copier = nullptr;
     IDialogRunner* dialogs = nullptr;

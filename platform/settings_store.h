@@ -27,6 +27,8 @@ public:
     virtual std::string Location() const { return "the settings store"; }
     // Why the stored profile could not be used as it was at opening; empty when it could.
     virtual std::string OpenProblem() const { return {}; }
+    // Takes in what another process wrote to the store since it was last read.
+    virtual void Refresh() {}
 };
 
 // The writes made while it lives form one batch.

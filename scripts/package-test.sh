@@ -68,6 +68,10 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable program icon"
 grep -qx "Icon=$app_id" "$desktop_entry" || fail "the desktop entry names another icon"
 grep -qx "Exec=kalvex" "$desktop_entry" || fail "the desktop entry starts another program"
+desktop-file-validate "$prefix/share/applications/$app_id.Import.desktop"
+grep -q 'type="application/x-kalvex-group"' "$prefix/share/mime/packages/$app_id.xml" ||
+  fail "factor files have no type of their own"
+[ -s "$prefix/share/kalvex/groups/DataSize.fsf" ] || fail "no library of extra groups"
 
 # A fresh user: an empty home (its .config and .local do not exist yet), a private runtime
 # folder, and a working folder that user cannot write to.

@@ -227,7 +227,8 @@ private:
         }
         m_app.m_numStd = numStd;
         m_app.m_numCust = NonNegativeCount(profile::kNumCustOrMissing);
-        m_app.m_numActCust = NonNegativeCount(profile::kNumActCustOrMissing);
+        // No more custom groups can be enabled than there are.
+        m_app.m_numActCust = std::min(NonNegativeCount(profile::kNumActCustOrMissing), m_app.m_numCust);
         m_app.m_enabledCount = m_app.m_numStd + m_app.m_numActCust;
         m_app.m_selectedGroup = -1;
     }

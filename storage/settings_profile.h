@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/group_ids.h"
+
 #include <climits>
 #include <string>
 #include <string_view>
@@ -42,11 +44,11 @@ inline constexpr std::string_view kFrame = "Frame";
 inline const StringSetting kConvFilePath{kSettings, "ConvFilePath", ""};
 inline const StringSetting kConvVersion{kSettings, "ConvVersion", "1.0"};
 inline const StringSetting kConvLevel{kSettings, "ConvLevel", ""};
-// Counts are read as at most what can exist: fifteen standard groups, custom group files up to
-// "Cust99", and one custom group the launcher can show.
+// Counts are read as at most what can exist: fifteen standard groups and the custom groups
+// the program can hold; a stored count above that is damage.
 inline constexpr int kStandardGroupCount = 15;
-inline constexpr int kMaxCustomGroups = 99;
-inline constexpr int kMaxEnabledCustomGroups = 1;
+inline constexpr int kMaxCustomGroups = ::kalvex::kMaxCustomGroups;
+inline constexpr int kMaxEnabledCustomGroups = kMaxCustomGroups;
 
 inline const IntSetting kNumCust{kSettings, "NumCust", 0, INT_MIN, kMaxCustomGroups};
 inline const IntSetting kNumActCust{kSettings, "NumActCust", 0, INT_MIN, kMaxEnabledCustomGroups};

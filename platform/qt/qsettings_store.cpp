@@ -132,4 +132,10 @@ std::string QSettingsStore::Location() const
     return QDir::toNativeSeparators(m_fileName).toStdString();
 }
 
+void QSettingsStore::Refresh()
+{
+    if (m_fileUsable)
+        m_settings->sync();
+}
+
 } // namespace kalvex

@@ -29,6 +29,7 @@ public:
     bool EndBatch() override;
     std::string Location() const override;
     std::string OpenProblem() const override { return m_openProblem; }
+    void Refresh() override;
 
     QString FileName() const { return m_fileName; }
 

@@ -22,6 +22,7 @@ QtPlatformServices::QtPlatformServices() : m_legacy(FolderOf(m_settings.FileName
     services.help = &help;
     services.clipboard = &m_clipboard;
     services.picker = &m_picker;
+    services.files = &m_files;
     services.legacy = &m_legacy;
     services.copier = &m_copier;
     services.dialogs = &m_dialogs;

@@ -8,6 +8,7 @@
 #include "platform/qt/qt_busy_cursor.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_directory_picker.h"
+#include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_help_service.h"
 #include "platform/qt/qt_message_service.h"
 #include "platform/qt/xkb_lock_keys.h"
@@ -32,6 +33,7 @@ private:
     QtBusyCursor m_busy;
     QtClipboard m_clipboard;
     QtDirectoryPicker m_picker;
+    QtFileChooser m_files;
     IniProfileReader m_legacy;
     LzFileCopier m_copier;
     ExecDialogRunner m_dialogs;

@@ -18,6 +18,7 @@ namespace kalvex {
 namespace {
 
 constexpr std::string_view kRaiseRequest = "raise";
+constexpr std::string_view kGroupsRequest = "groups";
 
 // A folder where no one else can place, replace or hold our lock: a real folder (not a link)
 // owned by this user that neither group nor others may write.
@@ -92,7 +93,7 @@ bool SingleInstance::Claim()
         return true;
     ::close(m_lockFd);
     m_lockFd = -1;
-    AskRunningInstanceToRaise();
+    Send(kRaiseRequest);
     return false;
 }
 
@@ -122,16 +123,25 @@ void SingleInstance::ReadRequests()
     char buffer[64];
     ssize_t got = 0;
     bool raise = false;
-    // Drains every queued request; several starts in a row raise the window once.
+    bool groups = false;
+    // Drains every queued request; several in a row are answered once each.
     while ((got = ::recv(m_socketFd, buffer, sizeof buffer, 0)) >= 0 || errno == EINTR) {
-        if (got >= 0 && std::string_view(buffer, static_cast<std::size_t>(got)) == kRaiseRequest)
-            raise = true;
+        const std::string_view request(buffer, got >= 0 ? static_cast<std::size_t>(got) : 0);
+        raise = raise || request == kRaiseRequest;
+        groups = groups || request == kGroupsRequest;
     }
+    if (groups)
+        emit groupsChanged();
     if (raise)
         emit raiseRequested();
 }
 
-void SingleInstance::AskRunningInstanceToRaise() const
+void SingleInstance::TellGroupsChanged() const
+{
+    Send(kGroupsRequest);
+}
+
+void SingleInstance::Send(std::string_view request) const
 {
     sockaddr_un address;
     if (!FillAddress(m_socketPath, address))
@@ -140,8 +150,8 @@ void SingleInstance::AskRunningInstanceToRaise() const
     if (fd < 0)
         return;
     // A datagram is queued at once or not at all; the running copy reads it from its event loop.
-    ::sendto(fd, kRaiseRequest.data(), kRaiseRequest.size(), MSG_DONTWAIT,
-             reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    ::sendto(fd, request.data(), request.size(), MSG_DONTWAIT, reinterpret_cast<const sockaddr*>(&address),
+             sizeof address);
     ::close(fd);
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <string_view>
 
 class QSocketNotifier;
 
@@ -25,12 +26,15 @@ public:
     bool Claim();
 
     static QString UserRuntimeFolder();
+    // Tells the running instance, if any, that groups were added from outside it.
+    void TellGroupsChanged() const;
 
 signals:
     void raiseRequested();
+    void groupsChanged();
 
 private:
-    void AskRunningInstanceToRaise() const;
+    void Send(std::string_view request) const;
     void Listen();
     void ReadRequests();
 

@@ -3,6 +3,7 @@
 #include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
 #include "platform/directory_picker.h"
+#include "platform/file_chooser.h"
 #include "platform/help_service.h"
 
 #include <deque>
@@ -52,6 +53,32 @@ public:
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> startFolders;
+};
+
+// Answers the factor file dialogs from a script; an empty entry, or none left, is a Cancel.
+class ScriptedFileChooser final : public IFileChooser {
+public:
+    std::optional<std::string> ChooseToOpen(const std::string& startFolder) override
+    {
+        offered.push_back(startFolder);
+        return Next();
+    }
+    std::optional<std::string> ChooseToSave(const std::string& suggestedFile) override
+    {
+        offered.push_back(suggestedFile);
+        return Next();
+    }
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> offered; // start folders and suggested files, in order
+private:
+    std::optional<std::string> Next()
+    {
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 } // namespace kalvex::testing

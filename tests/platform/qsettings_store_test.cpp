@@ -29,6 +29,15 @@ TEST_F(QSettingsStoreTest, MissingValuesGiveTheDefaultPassed)
     EXPECT_EQ(store.ReadString("Settings", "FactorPath", "none"), "none");
 }
 
+TEST_F(QSettingsStoreTest, RefreshTakesInWhatAnotherStoreWrote)
+{
+    QSettingsStore running(IniFile());
+    EXPECT_EQ(running.ReadInt("Settings", "NumCust", -1), -1);
+    QSettingsStore(IniFile()).WriteInt("Settings", "NumCust", 2);
+    running.Refresh();
+    EXPECT_EQ(running.ReadInt("Settings", "NumCust", -1), 2);
+}
+
 TEST_F(QSettingsStoreTest, WrittenValuesAreReadAtOnce)
 {
     QSettingsStore store(IniFile());

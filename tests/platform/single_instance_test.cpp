@@ -44,6 +44,19 @@ private slots:
         QVERIFY(other.Claim());
     }
 
+    void groupsAddedElsewhereReachTheRunningInstanceWithoutRaisingIt()
+    {
+        SingleInstance first(QStringLiteral("Guard5"));
+        QVERIFY(first.Claim());
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        QSignalSpy groups(&first, &SingleInstance::groupsChanged);
+        SingleInstance(QStringLiteral("Guard5")).TellGroupsChanged();
+        QTRY_COMPARE(groups.count(), 1);
+        QCOMPARE(raised.count(), 0);
+        // With nobody running, telling is harmless.
+        SingleInstance(QStringLiteral("Guard5Nobody")).TellGroupsChanged();
+    }
+
     void lockIsFreedWhenTheHolderGoes()
     {
         {

@@ -126,10 +126,10 @@ TEST(SettingsTableTest, AbsurdCountsAndEdgesAreReadWithinWhatCanExist)
     store.WriteInt("Settings", "NumCust", INT_MAX);
     store.WriteInt("Settings", "NumActCust", INT_MAX);
     EXPECT_EQ(ReadSetting(store, profile::kNumStd), 15);
-    EXPECT_EQ(ReadSetting(store, profile::kNumCust), 99);
-    EXPECT_EQ(ReadSetting(store, profile::kNumCustOrMissing), 99);
-    EXPECT_EQ(ReadSetting(store, profile::kNumActCust), 1);
-    EXPECT_EQ(ReadSetting(store, profile::kNumActCustOrMissing), 1);
+    EXPECT_EQ(ReadSetting(store, profile::kNumCust), kMaxCustomGroups);
+    EXPECT_EQ(ReadSetting(store, profile::kNumCustOrMissing), kMaxCustomGroups);
+    EXPECT_EQ(ReadSetting(store, profile::kNumActCust), kMaxCustomGroups);
+    EXPECT_EQ(ReadSetting(store, profile::kNumActCustOrMissing), kMaxCustomGroups);
     // Negative counts still reach the inventory check, which rewrites them.
     store.WriteInt("Settings", "NumStd", INT_MIN);
     EXPECT_EQ(ReadSetting(store, profile::kNumStd), INT_MIN);
@@ -151,8 +151,8 @@ TEST_F(MigrationTest, AbsurdStoredCountsGiveTheGroupsThatExist)
     settings.WriteInt("Settings", "NumActCust", INT_MAX);
     CheckGroupInventory(app, progress);
     EXPECT_EQ(app.m_numStd, 15);
-    EXPECT_EQ(app.m_numActCust, 1);
-    EXPECT_EQ(app.m_enabledCount, 16);
+    EXPECT_EQ(app.m_numActCust, 0); // there is no custom group to enable
+    EXPECT_EQ(app.m_enabledCount, 15);
 }
 
 } // namespace

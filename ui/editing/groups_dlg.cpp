@@ -34,7 +34,6 @@ constexpr int kHelpButton = 710;
 constexpr int kHelpTopic = 68544;
 // The first characters of an entry are its settings key.
 constexpr int kKeyLength = 6;
-constexpr int kMaxCustomGroups = 1;
 
 constexpr HelpPair kHelp[] = {{105, 17025}, {106, 17026}, {101, 17027}, {100, 17028}, {0, 0}};
 

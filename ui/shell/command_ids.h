@@ -9,6 +9,10 @@ inline constexpr int kNewCustom = 3007;
 inline constexpr int kGroups = 3008;
 inline constexpr int kFindUnit = 3009;
 inline constexpr int kUpdateRates = 3010;
+// A range of their own for the commands that move whole groups in and out.
+inline constexpr int kImportGroup = 3101;
+inline constexpr int kExportGroup = 3102;
+inline constexpr int kDeleteGroup = 3103; // the selected custom group
 inline constexpr int kHelpTables = 4202;
 inline constexpr int kHelpKeyboard = 4203;
 inline constexpr int kHelpCommands = 4204;

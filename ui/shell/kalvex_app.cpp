@@ -80,6 +80,11 @@ bool CKalvexApp::InitApplication()
     if (!m_instance->Claim())
         return false;
     connect(m_instance.get(), &SingleInstance::raiseRequested, this, &CKalvexApp::RaiseMainFrame);
+    // A group imported from the command line shows at once.
+    connect(m_instance.get(), &SingleInstance::groupsChanged, this, [this] {
+        if (m_view)
+            m_view->ShowGroupsChangedElsewhere();
+    });
     return true;
 }
 

@@ -16,12 +16,13 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 namespace kalvex {
 
 namespace {
 
-constexpr int kFirstCustomGroupId = kAccelerationId + 1;
+constexpr int kModalRetryMs = 300;
 
 bool InRange(int value, int first, int last)
 {
@@ -51,10 +52,12 @@ std::optional<LauncherKey> NavigationKey(int key)
 } // namespace
 
 CKalvexView::CKalvexView(AppState& app, CMainFrame& frame, QWidget* parent)
-    : QAbstractScrollArea(parent), m_app(app), m_frame(frame), m_commands(app, *this, [this] {
-          Rebuild();
-          viewport()->update();
-      })
+    : QAbstractScrollArea(parent), m_app(app), m_frame(frame), m_commands(app, *this,
+                                                                          [this] {
+                                                                              Rebuild();
+                                                                              viewport()->update();
+                                                                          }),
+      m_fileCommands(app, *this, [this] { m_commands.CheckInventoryAndRebuild(); })
 {
     setObjectName(QStringLiteral("launcherView"));
     setFocusPolicy(Qt::StrongFocus);
@@ -77,9 +80,17 @@ void CKalvexView::SaveSettings()
 
 bool CKalvexView::OnCommand(int id)
 {
-    const int lastGroupId = kFirstCustomGroupId;
+    const int lastGroupId = kLastCustomGroupId;
     if (id == command::kNewCustom) {
         m_commands.NewCustom();
+    } else if (id == command::kImportGroup) {
+        m_fileCommands.ImportGroup();
+    } else if (id == command::kExportGroup) {
+        m_fileCommands.ExportGroup(SelectedGroupId());
+    } else if (id == command::kDeleteGroup) {
+        m_fileCommands.DeleteCustom(SelectedGroupId());
+    } else if (InRange(id - kDeleteCommandOffset, CustomGroupId(1), lastGroupId)) {
+        m_fileCommands.DeleteCustom(id - kDeleteCommandOffset);
     } else if (id == command::kGroups) {
         m_commands.EditGroups();
     } else if (id == command::kUpdateRates) {
@@ -102,8 +113,16 @@ bool CKalvexView::OnCommand(int id)
 
 std::optional<bool> CKalvexView::CommandState(int id) const
 {
-    const int lastGroupId = kFirstCustomGroupId;
-    const bool handled = id == command::kNewCustom || id == command::kGroups || id == command::kUpdateRates ||
+    const int lastGroupId = kLastCustomGroupId;
+    // Export needs a group with a factor file, Delete one of the user's own groups.
+    const int selected = SelectedGroupId();
+    if (id == command::kExportGroup)
+        return selected != kTemperatureId && (IsStandardGroup(selected) || IsCustomGroup(selected));
+    if (id == command::kDeleteGroup)
+        return IsCustomGroup(selected);
+    const bool handled = id == command::kNewCustom || id == command::kGroups || id == command::kImportGroup ||
+                         id == command::kUpdateRates ||
+                         InRange(id - kDeleteCommandOffset, CustomGroupId(1), lastGroupId) ||
                          InRange(id, kTemperatureId, lastGroupId) ||
                          InRange(id - kUnitsCommandOffset, kFirstFactorGroupId, lastGroupId) ||
                          InRange(id - kFactorsCommandOffset, kFirstFactorGroupId, lastGroupId) ||
@@ -126,8 +145,12 @@ void CKalvexView::Rebuild()
     const QSize iconSize(iconExtent, iconExtent);
     ClearGroupMenus();
     const qreal scale = devicePixelRatioF();
+    bool customListed = false;
     for (const LauncherGroup& group : ListEnabledGroups(m_app)) {
-        AddGroupMenuItems(group.groupIndex, group.groupId, group.menuText, group.editingText);
+        // The user's own groups follow a separator, whichever of them comes first.
+        const bool firstCustom = IsCustomGroup(group.groupId) && !customListed;
+        customListed = customListed || firstCustom;
+        AddGroupMenuItems(firstCustom, group.groupId, group.menuText, group.editingText);
         m_entries.push_back({group.name, RenderGroupIcon(group.groupIndex, iconSize, scale), group.groupId});
     }
     // The grid holds the groups actually listed: the stored counts can claim more (a disabled
@@ -141,6 +164,23 @@ void CKalvexView::Rebuild()
     DrawPicture();
     m_frame.RefreshCommandStates();
     NotifyLauncherReordered(this);
+}
+
+void CKalvexView::ShowGroupsChangedElsewhere()
+{
+    // An open window works on the current group, which listing the groups would replace
+    // under it: the launcher catches up once that window has closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(kModalRetryMs, this, &CKalvexView::ShowGroupsChangedElsewhere);
+        return;
+    }
+    m_app.services.settings->Refresh();
+    m_commands.CheckInventoryAndRebuild();
+}
+
+int CKalvexView::SelectedGroupId() const
+{
+    return EntryGroupId(m_app.m_selectedGroup);
 }
 
 QString CKalvexView::EntryName(int j) const
@@ -287,10 +327,10 @@ void CKalvexView::ClearGroupMenus()
     m_frame.FactorsMenu()->clear();
 }
 
-void CKalvexView::AddGroupMenuItems(int groupIndex, int groupId, const QString& menuText,
+void CKalvexView::AddGroupMenuItems(bool startsCustomGroups, int groupId, const QString& menuText,
                                     const QString& editingText)
 {
-    if (groupIndex == kCustomGroupIndex) {
+    if (startsCustomGroups) {
         m_frame.ConversionMenu()->addSeparator();
         m_frame.UnitsMenu()->addSeparator();
         m_frame.FactorsMenu()->addSeparator();
@@ -334,6 +374,10 @@ void CKalvexView::ShowContextMenu(int entry, QPoint viewportPoint)
         m_frame.AddCommandAction(menu, QStringLiteral("Factors..."), groupId + kFactorsCommandOffset);
     units->setEnabled(groupId != kTemperatureId);
     factors->setEnabled(groupId != kTemperatureId);
+    if (IsCustomGroup(groupId)) {
+        menu->addSeparator();
+        m_frame.AddCommandAction(menu, QStringLiteral("Delete..."), groupId + kDeleteCommandOffset);
+    }
     m_contextMenu = menu;
     menu->popup(viewport()->mapToGlobal(viewportPoint));
 }

@@ -3,6 +3,7 @@
 #include "storage/app_state.h"
 #include "ui/shell/command_target.h"
 #include "ui/shell/context_help_source.h"
+#include "ui/shell/group_file_commands.h"
 #include "ui/shell/launcher_commands.h"
 #include "ui/shell/launcher_grid.h"
 
@@ -33,6 +34,8 @@ public:
 
     // Lays out the grid, redraws the cached picture and refills the three group menus.
     void Rebuild();
+    // Groups were added by another process: the counts are read again and the grid rebuilt.
+    void ShowGroupsChangedElsewhere();
 
     // What the grid shows, for the accessibility layer and for tests.
     const LauncherGrid& Grid() const { return m_grid; }
@@ -67,7 +70,10 @@ private:
     void OnInitialUpdate();
     void UpdateScrollSizes();
     void ClearGroupMenus();
-    void AddGroupMenuItems(int groupIndex, int groupId, const QString& menuText, const QString& editingText);
+    void AddGroupMenuItems(bool startsCustomGroups, int groupId, const QString& menuText,
+                           const QString& editingText);
+    // The group id of the selected icon, 0 for none.
+    int SelectedGroupId() const;
     void DrawPicture();
     void ShowContextMenu(int entry, QPoint viewportPoint);
     QPoint ScrollOffset() const;
@@ -75,6 +81,7 @@ private:
     AppState& m_app;
     CMainFrame& m_frame;
     LauncherCommands m_commands;
+    GroupFileCommands m_fileCommands;
     LauncherGrid m_grid;
     std::vector<Entry> m_entries;
     QPixmap m_picture;

@@ -5,6 +5,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/launcher_accessible.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_commands.h
   ${CMAKE_CURRENT_LIST_DIR}/launcher_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/group_file_commands.h
+  ${CMAKE_CURRENT_LIST_DIR}/group_file_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_grid.h
   ${CMAKE_CURRENT_LIST_DIR}/launcher_grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_group_list.h

@@ -6,6 +6,7 @@
 #include "platform/qt/dialog_runner.h"
 #include "platform/settings_store.h"
 #include "storage/app_state.h"
+#include "storage/group_counts.h"
 #include "storage/inventory_check.h"
 #include "storage/rates_update.h"
 #include "storage/settings_profile.h"
@@ -27,8 +28,7 @@
 namespace kalvex {
 
 namespace {
-constexpr int kMaxCustomGroups = 1;
-constexpr int kFirstCustomGroupId = kAccelerationId + 1;
+constexpr int kFirstCustomGroupId = CustomGroupId(1);
 
 const char* const kCustomFileExistsText =
     "A new custom group cannot be created: the file %1 already exists. It holds a group the "
@@ -142,8 +142,7 @@ void LauncherCommands::NewCustom()
     IMessageService& messages = *m_app.services.messages;
     if (m_app.m_numCust >= kMaxCustomGroups) {
         messages.Beep(MessageIcon::Information);
-        messages.Show({QString::fromLatin1(kCustomLimitText).arg(kMaxCustomGroups).toStdString(), "Error",
-                       MessageButtons::Ok, MessageIcon::Information});
+        messages.Show({CustomGroupLimitText(), "Error", MessageButtons::Ok, MessageIcon::Information});
         return;
     }
     const int groupId = kFirstCustomGroupId + m_app.m_numCust;
@@ -187,7 +186,7 @@ void LauncherCommands::Disable(int groupId)
 {
     WriteSetting(*m_app.services.settings, profile::GroupEnabledSetting(groupId), 0);
     // The counts follow the flags at once, so the grid never holds an empty cell.
-    RecountEnabledGroups();
+    RecountEnabledGroups(*m_app.services.settings, m_app.m_numCust);
     CheckInventoryAndRebuild();
 }
 
@@ -229,22 +228,6 @@ void LauncherCommands::CheckInventoryAndRebuild()
     NullProgressSink progress;
     CheckGroupInventory(m_app, progress);
     m_rebuild();
-}
-
-void LauncherCommands::RecountEnabledGroups()
-{
-    ISettingsStore& settings = *m_app.services.settings;
-    const auto enabled = [&](int groupId) {
-        return ReadSetting(settings, profile::GroupEnabledSetting(groupId)) != 0 ? 1 : 0;
-    };
-    int standard = 0;
-    for (int id = kTemperatureId; id <= kAccelerationId; ++id)
-        standard += enabled(id);
-    int custom = 0;
-    for (int k = 1; k <= std::min(m_app.m_numCust, kMaxCustomGroups); ++k)
-        custom += enabled(CustomGroupId(k));
-    WriteSetting(settings, profile::kNumStd, standard);
-    WriteSetting(settings, profile::kNumActCust, custom);
 }
 
 } // namespace kalvex

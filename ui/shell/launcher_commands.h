@@ -38,6 +38,9 @@ public:
     // Loads the Money group and updates it from the reference rates.
     void UpdateExchangeRates();
 
+    // After groups were added, removed, enabled or disabled: the counts and the grid follow.
+    void CheckInventoryAndRebuild();
+
 private:
     // A unit the chosen-units layout leaves out is opened among all units; a save from there must
     // not replace the group's unit order with the all-units one.
@@ -47,9 +50,6 @@ private:
     void Warn(const std::string& text);
     // Completes and saves the current group after an editing dialog returned its unit count.
     void CommitEdited(int groupId, int unitCount);
-    void CheckInventoryAndRebuild();
-    // NumStd and NumActCust as the enabled flags say.
-    void RecountEnabledGroups();
 
     AppState& m_app;
     QWidget& m_owner;

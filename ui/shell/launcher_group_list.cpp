@@ -14,8 +14,6 @@ namespace kalvex {
 namespace {
 
 constexpr int kMaxEntryName = 31;
-// Only one custom group is supported; ids beyond it would collide with other commands.
-constexpr int kMaxCustomGroups = 1;
 
 QString WithoutAmpersands(QString text)
 {

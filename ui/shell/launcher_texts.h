@@ -11,9 +11,6 @@ QString GroupMenuLabel(int groupIndex);
 inline constexpr const char* kMissingGroupFileText = "Can't find conversion group file!";
 inline constexpr const char* kTooFewUnitsText =
     "There must be at least two units defined before you can use the converter!";
-inline constexpr const char* kCustomLimitText =
-    "You have reached the maximum of %1 custom groups.\nYou can redefine the conversions in one of "
-    "your existing groups to add more factors.";
 inline constexpr const char* kNotFoundName = "Not Found";
 
 } // namespace kalvex

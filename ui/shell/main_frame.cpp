@@ -79,11 +79,15 @@ void CMainFrame::BuildMenus()
     file->setObjectName(QStringLiteral("fileMenu"));
     AddCommandAction(file, QStringLiteral("&Path...\tF5"), command::kPath);
     file->addSeparator();
+    AddCommandAction(file, QStringLiteral("&Import Group..."), command::kImportGroup);
+    AddCommandAction(file, QStringLiteral("E&xport Group..."), command::kExportGroup);
+    file->addSeparator();
     AddCommandAction(file, QStringLiteral("E&xit\tAlt+F4"), command::kExit);
 
     QMenu* edit = AddMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     AddCommandAction(edit, QStringLiteral("New &Custom...\tF2"), command::kNewCustom);
+    AddCommandAction(edit, QStringLiteral("&Delete Custom..."), command::kDeleteGroup);
     m_unitsMenu = edit->addMenu(QStringLiteral("&Units"));
     m_unitsMenu->setObjectName(QStringLiteral("unitsMenu"));
     m_factorsMenu = edit->addMenu(QStringLiteral("&Factors"));

@@ -28,6 +28,7 @@ public:
     bool EndBatch() override;
     std::string Location() const override { return m_store.Location(); }
     std::string OpenProblem() const override { return m_store.OpenProblem(); }
+    void Refresh() override { m_store.Refresh(); }
 
     // Stores what the current operation wrote, now rather than on the next turn of the event loop.
     void Flush();

@@ -1,8 +1,10 @@
 #include "ui/shell/status_prompts.h"
 
+#include "core/group_ids.h"
 #include "storage/app_state.h"
 #include "ui/shell/command_ids.h"
 
+#include <optional>
 #include <utility>
 
 namespace kalvex {
@@ -23,6 +25,9 @@ QString FixedPrompt(int commandId)
         {command::kGroups, "Turn conversion groups on and off."},
         {command::kFindUnit, "Find a unit by its name or symbol and convert a value in it"},
         {command::kUpdateRates, "Download today's exchange rates into the Money group"},
+        {command::kImportGroup, "Add a group from a factor file as a new custom group"},
+        {command::kExportGroup, "Save the selected group to a factor file"},
+        {command::kDeleteGroup, "Delete the selected custom group"},
         {4103, "fahrenheit, celsius, kelvin..."},
         {command::kHelpTables, "Tables of conversion units"},
         {command::kHelpKeyboard, "Help for keyboard functions"},
@@ -47,17 +52,24 @@ QString FixedPrompt(int commandId)
 
 QString CommandPrompt(int n, const AppState& app)
 {
-    if (n >= 4104 && n <= 4132)
-        return GroupText(app.m_groupPrompts[std::size_t(n - 4103)]);
-    if (n >= 4352 && n <= 4381)
-        return QStringLiteral("Disable the ") + GroupText(app.m_groupNames[std::size_t(n - 4352)]) +
-               QStringLiteral(" group");
-    if (n >= 4153 && n <= 4181)
-        return QStringLiteral("Change the ") + GroupText(app.m_groupNames[std::size_t(n - 4152)]) +
-               QStringLiteral(" units");
-    if (n >= 4253 && n <= 4281)
-        return QStringLiteral("Change the ") + GroupText(app.m_groupNames[std::size_t(n - 4252)]) +
-               QStringLiteral(" factors");
+    // The group a command belongs to: its id less the command's offset, within [first, last].
+    const auto groupOf = [n](int offset, int first, int last) -> std::optional<std::size_t> {
+        const int id = n - offset;
+        if (id < first || id > last)
+            return std::nullopt;
+        return std::size_t(GroupIndex(id));
+    };
+    const auto name = [&app](std::size_t index) { return GroupText(app.m_groupNames[index]); };
+    if (const auto index = groupOf(0, kFirstFactorGroupId, kLastCustomGroupId))
+        return GroupText(app.m_groupPrompts[*index]);
+    if (const auto index = groupOf(kDisableCommandOffset, kTemperatureId, kLastCustomGroupId))
+        return QStringLiteral("Disable the ") + name(*index) + QStringLiteral(" group");
+    if (const auto index = groupOf(kUnitsCommandOffset, kFirstFactorGroupId, kLastCustomGroupId))
+        return QStringLiteral("Change the ") + name(*index) + QStringLiteral(" units");
+    if (const auto index = groupOf(kFactorsCommandOffset, kFirstFactorGroupId, kLastCustomGroupId))
+        return QStringLiteral("Change the ") + name(*index) + QStringLiteral(" factors");
+    if (const auto index = groupOf(kDeleteCommandOffset, CustomGroupId(1), kLastCustomGroupId))
+        return QStringLiteral("Delete the ") + name(*index) + QStringLiteral(" group");
     return FixedPrompt(n);
 }
 

@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(f.view->EntryName(0), QStringLiteral("Distance"));
     }
 
-    void newCustomCreatesCust01AndThenRefuses()
+    void newCustomCreatesTheNextCustomGroupUntilTheLimit()
     {
         LauncherFixture f;
         f.Show();
@@ -233,11 +233,36 @@ private slots:
         QVERIFY(f.frame->ConversionMenu()->actions().at(15)->isSeparator());
         QCOMPARE(LauncherFixture::CommandIds(f.frame->UnitsMenu()).back(), 4167);
 
+        // The second goes to Cust02 with its own commands, after the first.
+        f.app.dialogs.steps.push_back([](QDialog& dialog) {
+            GroupEditorDriver editor(dialog);
+            GroupEditorDriver::Type(editor.Field(100), QStringLiteral("Beats"));
+            editor.AddUnit(QStringLiteral("beat"), QStringLiteral("b"), QString());
+            editor.AddUnit(QStringLiteral("bar"), QStringLiteral("br"), QStringLiteral("0.25"));
+            editor.Click(699);
+            return dialog.result();
+        });
         QVERIFY(f.view->OnCommand(3007));
-        QCOMPARE(f.app.dialogs.runs, 1);
+        QCOMPARE(Setting(f, "NumCust"), 2);
+        QCOMPARE(Setting(f, "Cust02"), 1);
+        QVERIFY(stored.Load(f.FactorFile("Cust02")));
+        QCOMPARE(stored.m_name, std::string("Beats"));
+        QVERIFY(stored.Load(f.FactorFile("Cust01")));
+        QCOMPARE(stored.m_name, std::string("Lengths"));
+        QCOMPARE(f.view->EntryName(16), QStringLiteral("Beats"));
+        QCOMPARE(f.view->EntryGroupId(16), 4119);
+        QCOMPARE(f.frame->ConversionMenu()->actions().last()->text(), QStringLiteral("&1 Beats"));
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->UnitsMenu()).back(), 4168);
+        QCOMPARE(LauncherFixture::CommandIds(f.frame->FactorsMenu()).back(), 4268);
+        QCOMPARE(f.frame->PromptFor(4168), QStringLiteral("Change the beats units"));
+
+        f.app.settings.WriteInt("Settings", "NumCust", 20);
+        f.State().m_numCust = 20;
+        QVERIFY(f.view->OnCommand(3007));
+        QCOMPARE(f.app.dialogs.runs, 2);
         const MessageRequest* refusal = f.app.messages.Last();
         QCOMPARE(refusal->text,
-                 std::string("You have reached the maximum of 1 custom groups.\nYou can redefine the "
+                 std::string("You have reached the maximum of 20 custom groups.\nYou can redefine the "
                              "conversions in one of your existing groups to add more factors."));
         QCOMPARE(refusal->caption, std::string("Error"));
         QCOMPARE(refusal->icon, MessageIcon::Information);

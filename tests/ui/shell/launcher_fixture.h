@@ -22,6 +22,11 @@ struct FirstStartApp {
     {
         app.services.legacy = &legacy;
         app.state.services.legacy = &legacy;
+        CheckInventory();
+    }
+
+    void CheckInventory()
+    {
         NullProgressSink progress;
         CheckGroupInventory(app.state, progress);
     }
@@ -33,12 +38,16 @@ struct FirstStartApp {
 // A main frame with its launcher over the groups of a first start. The launcher is 200 x 400
 // pixels, so its grid has three columns.
 struct LauncherFixture : FirstStartApp {
-    LauncherFixture()
+    LauncherFixture() { OpenFrame(); }
+
+    // Closes the windows and starts again over the same factor folder and settings.
+    void Restart()
     {
-        frame = std::make_unique<CMainFrame>(app.state);
-        view = new CKalvexView(app.state, *frame);
-        frame->SetView(view, view);
-        view->setFixedSize(200, 400);
+        frame.reset();
+        app.state.m_numCust = app.state.m_numActCust = app.state.m_numStd = app.state.m_enabledCount = 0;
+        CheckInventory();
+        OpenFrame();
+        Show();
     }
 
     void Show()
@@ -57,6 +66,14 @@ struct LauncherFixture : FirstStartApp {
             if (!action->isSeparator())
                 ids.push_back(action->data().toInt());
         return ids;
+    }
+
+    void OpenFrame()
+    {
+        frame = std::make_unique<CMainFrame>(app.state);
+        view = new CKalvexView(app.state, *frame);
+        frame->SetView(view, view);
+        view->setFixedSize(200, 400);
     }
 
     // Centre of the icon of entry j, in the launcher's viewport.

@@ -94,7 +94,7 @@ private slots:
             titles << action->text();
         QCOMPARE(titles, QStringList({"&File", "&Edit", "&View", "&Conversion", "&Help"}));
 
-        QCOMPARE(MenuIds(TopMenu(frame, "&File")), std::vector<int>({103, 0, 57665}));
+        QCOMPARE(MenuIds(TopMenu(frame, "&File")), std::vector<int>({103, 0, 3101, 3102, 0, 57665}));
         QCOMPARE(frame.CommandAction(103)->text(), QStringLiteral("&Path...\tF5"));
         QCOMPARE(frame.CommandAction(57665)->text(), QStringLiteral("E&xit\tAlt+F4"));
         QCOMPARE(frame.CommandAction(3007)->text(), QStringLiteral("New &Custom...\tF2"));
@@ -106,12 +106,13 @@ private slots:
         QCOMPARE(frame.CommandAction(4207)->text(), QStringLiteral("&Glossary"));
 
         const QMenu* edit = TopMenu(frame, "&Edit");
-        QCOMPARE(edit->actions().size(), 6);
-        QCOMPARE(edit->actions()[1]->menu(), frame.UnitsMenu());
-        QCOMPARE(edit->actions()[2]->menu(), frame.FactorsMenu());
-        QVERIFY(edit->actions()[3]->isSeparator());
-        QCOMPARE(edit->actions()[4], frame.CommandAction(3009));
-        QCOMPARE(edit->actions()[5], frame.CommandAction(3010));
+        QCOMPARE(edit->actions().size(), 7);
+        QCOMPARE(edit->actions()[1]->data().toInt(), 3103);
+        QCOMPARE(edit->actions()[2]->menu(), frame.UnitsMenu());
+        QCOMPARE(edit->actions()[3]->menu(), frame.FactorsMenu());
+        QVERIFY(edit->actions()[4]->isSeparator());
+        QCOMPARE(edit->actions()[5], frame.CommandAction(3009));
+        QCOMPARE(edit->actions()[6], frame.CommandAction(3010));
         QCOMPARE(frame.CommandAction(3010)->text(), QStringLiteral("Update &Exchange Rates..."));
         QCOMPARE(frame.UnitsMenu()->menuAction()->text(), QStringLiteral("&Units"));
         QCOMPARE(frame.FactorsMenu()->menuAction()->text(), QStringLiteral("&Factors"));

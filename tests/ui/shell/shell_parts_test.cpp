@@ -282,12 +282,14 @@ private slots:
                                    1210, 1211, 1220, 3010, 3015, 68544, 0x20000 + 128};
         for (int id = 17001; id <= 17028; ++id)
             topics.push_back(id);
-        for (int command :
-             {103, 3007, 3008, 57664, 57665, 57666, 57668, 59393, 4202, 4203, 4204, 4205, 4206, 4207})
+        for (int command : {103, 3007, 3008, 3101, 3102, 3103, 57664, 57665, 57666, 57668, 59393, 4202, 4203,
+                            4204, 4205, 4206, 4207})
             topics.push_back(0x10000 + command);
-        for (int group = 4103; group <= 4118; ++group) {
+        for (int group = 4103; group <= 4137; ++group) {
             topics.push_back(0x10000 + group);
             topics.push_back(0x10000 + group + 249);
+            if (group >= 4118)
+                topics.push_back(0x10000 + group + 349);
             if (group > 4103) {
                 topics.push_back(0x10000 + group + 49);
                 topics.push_back(0x10000 + group + 149);

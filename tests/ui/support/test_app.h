@@ -22,6 +22,7 @@ struct TestApp {
         services.help = &help;
         services.clipboard = &clipboard;
         services.picker = &picker;
+        services.files = &files;
         services.dialogs = &dialogs;
         state.services = services;
         state.m_factorPath = folder.path().toStdString() + "/";
@@ -36,6 +37,7 @@ struct TestApp {
     RecordingHelp help;
     MemoryClipboard clipboard;
     ScriptedPicker picker;
+    ScriptedFileChooser files;
     ScriptedDialogRunner dialogs;
     Services services;
     AppState state;

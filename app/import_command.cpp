@@ -1,0 +1,64 @@
+#include "app/import_command.h"
+
+#include "core/conversion.h"
+#include "core/group_ids.h"
+#include "platform/qt/application_title.h"
+#include "platform/qt/qsettings_store.h"
+#include "platform/qt/single_instance.h"
+#include "storage/app_state.h"
+#include "storage/group_import.h"
+#include "storage/settings_profile.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+
+namespace kalvex {
+namespace {
+
+constexpr int kRefused = 2;
+
+int Refuse(const std::string& text)
+{
+    std::cerr << "kalvex: " << text << '\n';
+    return kRefused;
+}
+
+int Import(const char* file)
+{
+    QSettingsStore settings;
+    AppState app;
+    app.services.settings = &settings;
+    app.m_factorPath = ReadSetting(settings, profile::kConvFilePath);
+    if (app.m_factorPath.empty())
+        return Refuse("no factor folder has been chosen yet: start Kalvex! once, then import.");
+    app.m_numCust = std::clamp(ReadSetting(settings, profile::kNumCust), 0, kMaxCustomGroups);
+    CConversion group;
+    if (const std::optional<std::string> refusal = ReadGroupToImport(file, group))
+        return Refuse(*refusal);
+    group.m_name = FreeGroupName(GroupNamesInUse(app), group.m_name);
+    const ImportOutcome outcome = AddImportedGroup(app, group);
+    if (outcome.groupId == 0)
+        return Refuse(outcome.refusal);
+    std::cout << GroupTag(outcome.groupId) << '\t' << group.m_name << '\n';
+    SingleInstance(ApplicationTitle()).TellGroupsChanged();
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> RunImportCommand(int argc, char* argv[])
+{
+    if (argc < 2 || std::strcmp(argv[1], "--import") != 0)
+        return std::nullopt;
+    if (argc != 3)
+        return Refuse("usage: kalvex --import FILE");
+    // Needs no display: the settings are read on a core application.
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    return Import(argv[2]);
+}
+
+} // namespace kalvex

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+namespace kalvex {
+
+// "kalvex --import FILE": adds a factor file as the next custom group without a window.
+// Prints the new group's tag and name and gives 0, or prints the refusal on stderr and gives 2;
+// a name that is taken gets " (2)" (or the next free number). Nothing when the command line
+// asks for something else.
+std::optional<int> RunImportCommand(int argc, char* argv[]);
+
+} // namespace kalvex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace kalvex {
+
+// Lets the user choose a factor file (".fsf") to read or to write. Nothing when the user cancels.
+class IFileChooser {
+public:
+    virtual ~IFileChooser() = default;
+    // Starts in startFolder.
+    virtual std::optional<std::string> ChooseToOpen(const std::string& startFolder) = 0;
+    // Offers suggestedFile; a name chosen without the ".fsf" extension gets it.
+    virtual std::optional<std::string> ChooseToSave(const std::string& suggestedFile) = 0;
+};
+
+} // namespace kalvex

@@ -1,0 +1,105 @@
+#include "storage/group_import.h"
+
+#include "core/conversion.h"
+#include "core/group_ids.h"
+#include "platform/regular_file.h"
+#include "storage/app_state.h"
+#include "storage/builtin_groups.h"
+#include "storage/group_counts.h"
+#include "storage/settings_profile.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kalvex {
+namespace {
+
+std::string Quoted(const std::filesystem::path& file)
+{
+    return "\"" + file.string() + "\"";
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> ReadGroupToImport(const std::filesystem::path& file, CConversion& group)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (error || status.type() == std::filesystem::file_type::not_found)
+        return "The file " + Quoted(file) + " cannot be found, so no group is imported.";
+    // A pipe or a device could block the reader or never end.
+    if (status.type() != std::filesystem::file_type::regular)
+        return Quoted(file) + " is not a regular file, so no group is imported.";
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error || size > kMaxGroupFileBytes)
+        return Quoted(file) + " is too large to be a factor file, so no group is imported.";
+    const FileBytes read = ReadRegularFile(file, kMaxGroupFileBytes);
+    if (read.status != ReadStatus::Read)
+        return "The file " + Quoted(file) + " cannot be read, so no group is imported.";
+    if (!group.Deserialize(read.bytes))
+        // Damaged includes a group of fewer than two units.
+        return Quoted(file) + " is not a factor file or is damaged, so no group is imported.";
+    return std::nullopt;
+}
+
+std::vector<std::string> GroupNamesInUse(AppState& app)
+{
+    std::vector<std::string> names;
+    const int customCount = std::clamp(app.m_numCust, 0, kMaxCustomGroups);
+    CConversion scratch;
+    for (int id = kTemperatureId; id <= CustomGroupId(customCount); ++id) {
+        const bool loaded = id != kTemperatureId && scratch.Load(FactorFileName(app.m_factorPath, id));
+        if (loaded && !scratch.m_name.empty())
+            names.push_back(scratch.m_name);
+        else if (IsStandardGroup(id))
+            names.push_back(BuiltinGroupName(id));
+    }
+    return names;
+}
+
+bool IsNameInUse(const std::vector<std::string>& names, const std::string& name)
+{
+    const std::string wanted = Lower(name);
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& used) { return Lower(used) == wanted; });
+}
+
+std::string FreeGroupName(const std::vector<std::string>& names, const std::string& name)
+{
+    std::string candidate = name;
+    for (int number = 2; IsNameInUse(names, candidate); ++number)
+        candidate = name + " (" + std::to_string(number) + ")";
+    return candidate;
+}
+
+ImportOutcome AddImportedGroup(AppState& app, const CConversion& group)
+{
+    ISettingsStore& settings = *app.services.settings;
+    const int count = std::clamp(ReadSetting(settings, profile::kNumCust), 0, kMaxCustomGroups);
+    if (count >= kMaxCustomGroups)
+        return {0, CustomGroupLimitText()};
+    const int groupId = CustomGroupId(count + 1);
+    const std::string file = FactorFileName(app.m_factorPath, groupId);
+    std::error_code error;
+    // A file the settings do not count is still somebody's group: never write over it.
+    if (std::filesystem::symlink_status(file, error).type() != std::filesystem::file_type::not_found)
+        return {0,
+                "The group cannot be added: the file \"" + file + "\" already exists and is kept as it is."};
+    if (!group.Save(file))
+        return {0, "The group could not be saved in \"" + file + "\". Check that the folder can be written."};
+    WriteSetting(settings, profile::GroupEnabledSetting(groupId), 1);
+    const bool counted = settings.WriteInt(profile::kNumCust.section, profile::kNumCust.key, count + 1);
+    if (!(RecountEnabledGroups(settings, count + 1) && counted))
+        return {0, "The settings could not be saved, so the group will not be listed. Its file \"" + file +
+                       "\" is kept; check that the settings file can be written."};
+    return {groupId, {}};
+}
+
+} // namespace kalvex

@@ -1,0 +1,299 @@
+// The user's own groups through the real launcher, group editor, conversion window and
+// enable/disable dialog: many of them, deleted, exported and imported. Fakes only at the
+// platform services (messages, file dialogs, nested dialog answers).
+#include "launcher_fixture.h"
+
+#include "core/group_ids.h"
+#include "tests/ui/support/group_editor_driver.h"
+#include "tests/ui/support/isolated_environment.h"
+#include "ui/controls/control_id.h"
+#include "ui/conversion/conversion_dlg.h"
+#include "ui/editing/group_def_dlg.h"
+#include "ui/editing/group_name_dlg.h"
+#include "ui/editing/groups_dlg.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <sys/stat.h>
+
+using namespace kalvex;
+using kalvex::testing::GroupEditorDriver;
+using kalvex::testing::LauncherFixture;
+
+namespace {
+
+constexpr int kNewCustom = 3007;
+constexpr int kImportGroup = 3101;
+constexpr int kExportGroup = 3102;
+
+// A group of two units "<name> a" and "<name> b", b being twice a.
+CConversion TwoUnitGroup(const std::string& name)
+{
+    CConversion group;
+    group.m_name = name;
+    group.m_description = name + " things";
+    group.m_remark = "None";
+    group.m_updateDate = "Unknown";
+    group.m_digits = 6;
+    group.m_unitCount = group.m_shownCount = 2;
+    group.m_units[0] = name + " a,a";
+    group.m_units[1] = name + " b,b";
+    group.m_factors[0][0] = group.m_factors[1][1] = 1.0;
+    group.m_factors[1][0] = 0.5;
+    group.m_factors[0][1] = 2.0;
+    group.m_unitOrder[0] = 1;
+    group.m_unitOrder[1] = 2;
+    return group;
+}
+
+} // namespace
+
+class CustomGroupsScenarioTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LauncherFixture> m_f;
+
+    void Command(int id) { QVERIFY(m_f->view->OnCommand(id)); }
+    int Setting(const char* key) const { return m_f->app.settings.ReadInt("Settings", key, -99); }
+    QString LastText() const
+    {
+        return m_f->app.messages.Last() ? QString::fromStdString(m_f->app.messages.Last()->text) : QString();
+    }
+    // Creates a custom group through New Custom and the group editor.
+    void CreateThroughEditor(const QString& name, const QString& firstUnit, const QString& secondUnit)
+    {
+        m_f->app.dialogs.steps.push_back([=](QDialog& dialog) {
+            if (!qobject_cast<CGroupDefDlg*>(&dialog))
+                return 0;
+            GroupEditorDriver editor(dialog);
+            GroupEditorDriver::Type(editor.Field(100), name);
+            editor.AddUnit(firstUnit, firstUnit.left(2), QString());
+            editor.AddUnit(secondUnit, secondUnit.left(2), QStringLiteral("3"));
+            editor.Click(699);
+            return dialog.result();
+        });
+        Command(kNewCustom);
+    }
+    // Opens a group as the user does and reads the conversion window's caption and unit rows.
+    QStringList Open(int groupId)
+    {
+        QStringList seen;
+        m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
+            seen << dialog.windowTitle();
+            for (int row = 0; auto* unit = FindControl<QAbstractButton>(dialog, 8001 + row); ++row)
+                if (unit->isVisible())
+                    seen << unit->text();
+            return 0;
+        });
+        Command(groupId);
+        return seen;
+    }
+    int SelectEntryOf(int groupId)
+    {
+        for (int j = 0; j < m_f->view->EntryCount(); ++j)
+            if (m_f->view->EntryGroupId(j) == groupId) {
+                m_f->view->SelectEntry(j);
+                return j;
+            }
+        return -1;
+    }
+    std::string File(const char* name) const { return m_f->app.state.m_factorPath + name; }
+
+private slots:
+    void init()
+    {
+        m_f = std::make_unique<LauncherFixture>();
+        m_f->Show();
+    }
+    void cleanup() { m_f.reset(); }
+
+    void importStartsInTheLibraryBesideTheProgram()
+    {
+        QDir install(QString::fromStdString(m_f->app.state.m_factorPath));
+        QVERIFY(install.mkpath("bin") && install.mkpath("share/kalvex/groups"));
+        m_f->app.state.m_programDir = File("bin/");
+        Command(kImportGroup);
+        QCOMPARE(m_f->app.files.offered, std::vector<std::string>{File("share/kalvex/groups/")});
+    }
+
+    void threeGroupsSecondDisabledFirstDeletedSurviveARestart()
+    {
+        CreateThroughEditor("Spans", "span", "cubit");
+        CreateThroughEditor("Beats", "beat", "bar");
+        CreateThroughEditor("Cups", "cup", "pint");
+        QCOMPARE(Setting("NumCust"), 3);
+        QCOMPARE(m_f->view->EntryCount(), 18);
+
+        Command(CustomGroupId(2) + kDisableCommandOffset);
+        QCOMPARE(Setting("Cust02"), 0);
+        QCOMPARE(m_f->view->EntryCount(), 17);
+
+        m_f->app.messages.Answer(MessageAnswer::Yes);
+        Command(CustomGroupId(1) + kDeleteCommandOffset);
+        const MessageRequest& question = m_f->app.messages.shown.front();
+        QVERIFY(QString::fromStdString(question.text).contains("\"Spans\""));
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QCOMPARE(m_f->app.messages.shown.size(), std::size_t(1));
+
+        m_f->Restart();
+        QCOMPARE(Setting("NumCust"), 2);
+        QCOMPARE(Setting("Cust01"), 0); // Beats kept its disabled flag as it moved down
+        QCOMPARE(Setting("Cust02"), 1);
+        QCOMPARE(m_f->view->EntryCount(), 16);
+        QCOMPARE(m_f->view->EntryName(15), QStringLiteral("Cups"));
+        QCOMPARE(m_f->view->EntryGroupId(15), CustomGroupId(2));
+        QVERIFY(!QFile::exists(QString::fromStdString(File("Cust03.fsf"))));
+        QVERIFY2(m_f->app.messages.shown.size() == 1, "no group was lost");
+
+        const QStringList beats = Open(CustomGroupId(1));
+        QVERIFY2(beats.size() == 3 && beats[0].contains("Beats") && beats[1] == "beat" && beats[2] == "bar",
+                 qPrintable(beats.join('|')));
+        const QStringList cups = Open(CustomGroupId(2));
+        QVERIFY2(cups.size() == 3 && cups[0].contains("Cups") && cups[1] == "cup" && cups[2] == "pint",
+                 qPrintable(cups.join('|')));
+    }
+
+    void anExportedGroupComesBackUnderAnotherName()
+    {
+        CreateThroughEditor("Spans", "span", "cubit");
+        SelectEntryOf(CustomGroupId(1));
+        const std::string exported = File("shared.fsf");
+        m_f->app.files.answers.push_back(exported);
+        Command(kExportGroup);
+        QCOMPARE(m_f->app.files.offered.back(), (QDir::homePath() + "/Spans.fsf").toStdString());
+        QFile original(QString::fromStdString(File("Cust01.fsf")));
+        QFile copy(QString::fromStdString(exported));
+        QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), original.readAll());
+
+        // Importing it again: its name is taken, so the user is asked for another.
+        m_f->app.files.answers.push_back(exported);
+        QString suggested;
+        m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
+            auto* name = FindControl<QLineEdit>(dialog, CGroupNameDlg::kNameField);
+            suggested = name->text();
+            GroupEditorDriver::Type(name, QStringLiteral("Spans from Ann"));
+            QTest::keyClick(name, Qt::Key_Return);
+            return dialog.result();
+        });
+        Command(kImportGroup);
+        QCOMPARE(suggested, QStringLiteral("Spans (2)"));
+        QCOMPARE(Setting("NumCust"), 2);
+        QCOMPARE(Setting("Cust02"), 1);
+        QCOMPARE(m_f->view->EntryName(16), QStringLiteral("Spans from Ann"));
+        const QStringList opened = Open(CustomGroupId(2));
+        QVERIFY2(opened.size() == 3 && opened[1] == "span" && opened[2] == "cubit",
+                 qPrintable(opened.join('|')));
+    }
+
+    void importRefusesDamagedOversizedAndSpecialFilesAndAddsNothing()
+    {
+        const std::string intact = TwoUnitGroup("Ok").Serialize();
+        QFile damaged(QString::fromStdString(File("damaged.fsf")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(intact.substr(0, 100).data(), 100);
+        damaged.close();
+        QFile oversized(QString::fromStdString(File("oversized.fsf")));
+        QVERIFY(oversized.open(QIODevice::WriteOnly));
+        oversized.write(QByteArray::fromStdString(intact) + QByteArray(2 * 1024 * 1024, '\0'));
+        oversized.close();
+        QCOMPARE(::mkfifo(File("pipe.fsf").c_str(), 0600), 0);
+
+        const QStringList expected = {"damaged", "too large", "not a regular file"};
+        const char* const files[] = {"damaged.fsf", "oversized.fsf", "pipe.fsf"};
+        for (int i = 0; i < 3; ++i) {
+            m_f->app.files.answers.push_back(File(files[i]));
+            Command(kImportGroup);
+            QVERIFY2(LastText().contains(expected[i]), qPrintable(LastText()));
+            QCOMPARE(m_f->app.messages.Last()->icon, MessageIcon::Warning);
+        }
+        QCOMPARE(Setting("NumCust"), 0);
+        QCOMPARE(m_f->view->EntryCount(), 15);
+        // Without a library beside the program, Import starts in the factor folder.
+        QCOMPARE(m_f->app.files.offered.front(), m_f->app.state.m_factorPath);
+        QVERIFY(!QFile::exists(QString::fromStdString(File("Cust01.fsf"))));
+        QCOMPARE(m_f->app.dialogs.runs, 0);
+    }
+
+    void aGroupImportedByAnotherProcessShowsAtOnce()
+    {
+        QVERIFY(TwoUnitGroup("Outside").Save(File("Cust01.fsf")));
+        m_f->app.settings.WriteInt("Settings", "NumCust", 1);
+        m_f->app.settings.WriteInt("Settings", "NumActCust", 1);
+        // Not while a window works on the current group.
+        QDialog open;
+        open.setModal(true);
+        open.show();
+        m_f->view->ShowGroupsChangedElsewhere();
+        QCOMPARE(m_f->view->EntryCount(), 15);
+        open.close();
+        QTRY_COMPARE(m_f->view->EntryCount(), 16);
+        QCOMPARE(m_f->view->EntryName(15), QStringLiteral("Outside"));
+        QCOMPARE(m_f->frame->CommandAction(4118)->text(), QStringLiteral("&0 Outside"));
+    }
+
+    void twentyGroupsEachHaveTheirOwnIconMenusPromptsAndFlag()
+    {
+        for (int k = 1; k <= kMaxCustomGroups; ++k)
+            QVERIFY(TwoUnitGroup("Own" + std::to_string(k))
+                        .Save(File((GroupTag(CustomGroupId(k)) + ".fsf").c_str())));
+        m_f->app.settings.WriteInt("Settings", "NumCust", 20);
+        m_f->app.settings.WriteInt("Settings", "NumActCust", 20);
+        m_f->Restart();
+
+        QCOMPARE(m_f->view->EntryCount(), 35);
+        QCOMPARE(m_f->view->EntryName(34), QStringLiteral("Own20"));
+        QCOMPARE(m_f->view->EntryGroupId(34), 4137);
+        const auto ids = LauncherFixture::CommandIds(m_f->frame->ConversionMenu());
+        QCOMPARE(ids.back(), 4137);
+        QCOMPARE(LauncherFixture::CommandIds(m_f->frame->UnitsMenu()).back(), 4186);
+        QCOMPARE(LauncherFixture::CommandIds(m_f->frame->FactorsMenu()).back(), 4286);
+        QCOMPARE(m_f->frame->CommandAction(4137)->text(), QStringLiteral("&19 Own20"));
+        QCOMPARE(m_f->frame->PromptFor(4137), QStringLiteral("Own20 things"));
+        QCOMPARE(m_f->frame->PromptFor(4386), QStringLiteral("Disable the own20 group"));
+        QCOMPARE(m_f->frame->PromptFor(4486), QStringLiteral("Delete the own20 group"));
+        QCOMPARE(m_f->frame->PromptFor(4186), QStringLiteral("Change the own20 units"));
+
+        // The twentieth opens, and its own Disable reaches its own flag only.
+        const QStringList opened = Open(4137);
+        QVERIFY2(opened.size() == 3 && opened[1] == "Own20 a", qPrintable(opened.join('|')));
+        Command(4137 + kDisableCommandOffset);
+        QCOMPARE(Setting("Cust20"), 0);
+        QVERIFY(Setting("Cust19") != 0);
+        QCOMPARE(m_f->view->EntryCount(), 34);
+
+        // The enable/disable dialog lists all twenty.
+        QStringList listed;
+        m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
+            for (int id : {105, 106})
+                for (int row = 0; row < FindControl<QListWidget>(dialog, id)->count(); ++row)
+                    listed << FindControl<QListWidget>(dialog, id)->item(row)->text();
+            return 0;
+        });
+        Command(3008);
+        QCOMPARE(listed.size(), 35);
+        QVERIFY(listed.contains(QStringLiteral("Cust20 Own20")));
+
+        // A twenty-first is refused without opening the editor.
+        Command(kNewCustom);
+        QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
+        m_f->app.files.answers.push_back(File("Cust01.fsf"));
+        Command(kImportGroup);
+        QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    kalvex::testing::IsolateUserFolders();
+    QApplication application(argc, argv);
+    CustomGroupsScenarioTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "custom_groups_scenario_test.moc"

@@ -1,0 +1,46 @@
+#include "ui/editing/group_name_dlg.h"
+
+#include "ui/controls/centring.h"
+#include "ui/controls/control_id.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kalvex {
+
+CGroupNameDlg::CGroupNameDlg(const QString& takenName, const QString& suggestedName, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Group Name"));
+    auto* question =
+        new QLabel(QStringLiteral("A group named \"%1\" exists already. Enter a name for the imported group:")
+                       .arg(takenName),
+                   this);
+    question->setTextFormat(Qt::PlainText);
+    question->setWordWrap(true);
+    m_name = new QLineEdit(suggestedName, this);
+    SetControlId(*m_name, kNameField, QStringLiteral("nameEdit"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // An empty name would show as a blank icon.
+    connect(m_name, &QLineEdit::textChanged, this, [buttons](const QString& text) {
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(!text.trimmed().isEmpty());
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addWidget(m_name);
+    layout->addWidget(buttons);
+    adjustSize();
+    CentreOnDesktop(*this);
+}
+
+QString CGroupNameDlg::Name() const
+{
+    return m_name->text().trimmed();
+}
+
+} // namespace kalvex

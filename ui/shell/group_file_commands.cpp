@@ -1,0 +1,132 @@
+#include "ui/shell/group_file_commands.h"
+
+#include "core/conversion.h"
+#include "core/group_ids.h"
+#include "platform/qt/dialog_runner.h"
+#include "platform/regular_file.h"
+#include "storage/app_state.h"
+#include "storage/custom_group_removal.h"
+#include "storage/group_import.h"
+#include "ui/editing/group_name_dlg.h"
+#include "ui/shell/launcher_texts.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QString>
+#include <filesystem>
+
+namespace kalvex {
+namespace {
+
+const char* const kDeleteQuestion =
+    "Delete the custom group \"%1\"?\nIts units and factors are removed for good; the custom groups "
+    "after it move down one place.";
+const char* const kDeleteIncompleteText =
+    "The group could not be deleted completely. Check that the folder %1 can be written; every "
+    "group listed can still be opened.";
+const char* const kExportFailedText = "The group could not be written to %1.";
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+GroupFileCommands::GroupFileCommands(AppState& app, QWidget& owner, std::function<void()> groupsChanged)
+    : m_app(app), m_owner(owner), m_groupsChanged(std::move(groupsChanged))
+{
+}
+
+std::string GroupFileCommands::LibraryFolder() const
+{
+    // The program lives in <prefix>/bin; its library in <prefix>/share/kalvex/groups.
+    const std::filesystem::path library =
+        std::filesystem::path(m_app.m_programDir) / ".." / "share" / "kalvex" / "groups";
+    std::error_code error;
+    if (std::filesystem::is_directory(library, error))
+        return std::filesystem::weakly_canonical(library, error).string() + "/";
+    return m_app.m_factorPath;
+}
+
+void GroupFileCommands::ImportGroup()
+{
+    const std::optional<std::string> file = m_app.services.files->ChooseToOpen(LibraryFolder());
+    if (!file)
+        return;
+    CConversion group;
+    if (const std::optional<std::string> refusal = ReadGroupToImport(*file, group)) {
+        Warn(*refusal);
+        return;
+    }
+    if (!AskForFreeName(group.m_name))
+        return;
+    const ImportOutcome outcome = AddImportedGroup(m_app, group);
+    if (!outcome.refusal.empty())
+        Warn(outcome.refusal);
+    if (outcome.groupId != 0)
+        m_groupsChanged();
+}
+
+bool GroupFileCommands::AskForFreeName(std::string& name)
+{
+    const std::vector<std::string> names = GroupNamesInUse(m_app);
+    while (IsNameInUse(names, name)) {
+        CGroupNameDlg dialog(Q(name), Q(FreeGroupName(names, name)), &m_owner);
+        if (m_app.services.dialogs->Run(dialog) != QDialog::Accepted || dialog.Name().isEmpty())
+            return false;
+        name = dialog.Name().toStdString();
+    }
+    return true;
+}
+
+void GroupFileCommands::ExportGroup(int groupId)
+{
+    if (groupId == kTemperatureId || !(IsStandardGroup(groupId) || IsCustomGroup(groupId)))
+        return;
+    const std::string source = FactorFileName(m_app.m_factorPath, groupId);
+    // Only a file that loads is passed on; its bytes go out unchanged.
+    CConversion group;
+    const FileBytes read = ReadRegularFile(source, kMaxFactorFileSize);
+    if (read.status != ReadStatus::Read || !group.Deserialize(read.bytes)) {
+        Warn(kMissingGroupFileText);
+        return;
+    }
+    QString fileName = Q(group.m_name.empty() ? GroupTag(groupId) : group.m_name);
+    fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
+    // The user's own folder: a copy for others does not belong among the program's files.
+    const std::string suggested = (QDir::homePath() + u'/' + fileName + QStringLiteral(".fsf")).toStdString();
+    const std::optional<std::string> target = m_app.services.files->ChooseToSave(suggested);
+    if (!target)
+        return;
+    if (ReplaceFileAtomically(*target, read.bytes) != SaveStatus::Saved)
+        Warn(QString::fromLatin1(kExportFailedText).arg(Q(*target)).toStdString());
+}
+
+void GroupFileCommands::DeleteCustom(int groupId)
+{
+    if (!IsCustomGroup(groupId) || CustomNumber(groupId) > m_app.m_numCust)
+        return;
+    CConversion group;
+    const QString name = group.Load(FactorFileName(m_app.m_factorPath, groupId))
+                             ? Q(group.m_name)
+                             : QString::fromLatin1(kNotFoundName);
+    IMessageService& messages = *m_app.services.messages;
+    messages.Beep(MessageIcon::Question);
+    const MessageAnswer answer = messages.Show({QString::fromLatin1(kDeleteQuestion).arg(name).toStdString(),
+                                                "", MessageButtons::YesNo, MessageIcon::Question});
+    if (answer != MessageAnswer::Yes)
+        return;
+    DiskGroupFileSteps steps;
+    if (!RemoveCustomGroup(m_app, CustomNumber(groupId), steps))
+        Warn(QString::fromLatin1(kDeleteIncompleteText).arg(Q(m_app.m_factorPath)).toStdString());
+    m_groupsChanged();
+}
+
+void GroupFileCommands::Warn(const std::string& text)
+{
+    m_app.services.messages->Beep(MessageIcon::Warning);
+    m_app.services.messages->Show({text, "", MessageButtons::Ok, MessageIcon::Warning});
+}
+
+} // namespace kalvex

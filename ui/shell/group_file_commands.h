@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace kalvex {
+
+struct AppState;
+
+// The commands that move whole groups: Import Group, Export Group and Delete of a custom group.
+// Each reports what went wrong in a message; when groups changed, groupsChanged runs the
+// inventory check and has the launcher rebuilt.
+class GroupFileCommands {
+public:
+    GroupFileCommands(AppState& app, QWidget& owner, std::function<void()> groupsChanged);
+
+    void ImportGroup();
+    void ExportGroup(int groupId);
+    void DeleteCustom(int groupId);
+
+    // Where Import Group starts: the library of extra groups installed with the program.
+    std::string LibraryFolder() const;
+
+private:
+    // The name the user gives when the group's own name is taken; false when the user cancels.
+    bool AskForFreeName(std::string& name);
+    void Warn(const std::string& text);
+
+    AppState& m_app;
+    QWidget& m_owner;
+    std::function<void()> m_groupsChanged;
+};
+
+} // namespace kalvex
