@@ -26,6 +26,8 @@ expect() { # expected-replies words...
 }
 
 expect '--digits' kalvex --dig
+expect $'--import' kalvex --imp
+expect $'--update-rates' kalvex --up
 expect $'--scientific' kalvex --convert in --sc
 expect $'10\n11\n12\n13' kalvex --convert in --digits 1
 expect 'pound\ force\ per\ square\ inch' kalvex --convert 'pound force per square i'
