@@ -24,8 +24,8 @@ for target in "${targets[@]}"; do
     kalvex_fuzz_rates_document) seeds=("$root/tests/data/rates") ;;
   esac
   target_runs="$runs"
-  # Each query is matched against every unit of every group under the sanitizers: about a
-  # hundred inputs a second, so fewer keep the test command within its time.
+  # Each query is matched against every unit of every group: under the sanitizers a few
+  # hundred inputs a second, so a twentieth of the inputs keeps the test command in its time.
   [ "$target" = kalvex_fuzz_unit_query ] && target_runs=$((runs / 20))
   echo "== $target ($target_runs inputs)"
   log="$build/$target.log"
