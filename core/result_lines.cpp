@@ -91,16 +91,21 @@ std::optional<std::string> GroupRefusal(const std::string& groupName, double val
 {
     if (value >= kGroupMinimum)
         return std::nullopt;
-    char minimum[32];
-    std::snprintf(minimum, sizeof minimum, "%f", kGroupMinimum);
-    return AsciiLower(groupName) + " less than minimum of " + minimum;
+    return BelowMinimumText(AsciiLower(groupName), kGroupMinimum);
+}
+
+std::string BelowMinimumText(std::string_view lowerCaseGroupName, double minimum)
+{
+    char number[400]; // "%f" of the largest double
+    std::snprintf(number, sizeof number, "%f", minimum);
+    return std::string(lowerCaseGroupName) + " less than minimum of " + number;
 }
 
 std::optional<std::string> TemperatureRefusal(int scaleRow, double value)
 {
     if (value >= LowestValue(kFahrenheit + scaleRow))
         return std::nullopt;
-    return "Temperature cannot be lower than absolute zero.";
+    return kBelowAbsoluteZeroText;
 }
 
 int ShownDigits(int storedDigits)

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kalvex {
@@ -28,6 +29,11 @@ std::vector<ResultLine> TemperatureResultLines(int scaleRow, double value, int d
 
 // "name<TAB>value<TAB>symbol", one line each, every line ended by a line feed.
 std::string ResultLinesText(const std::vector<ResultLine>& lines);
+
+// What the windows say of a value below their minimum: a group's window names the group in
+// lower case, the temperature window absolute zero.
+std::string BelowMinimumText(std::string_view lowerCaseGroupName, double minimum);
+inline constexpr const char* kBelowAbsoluteZeroText = "Temperature cannot be lower than absolute zero.";
 
 // The refusal a conversion window gives for a value below its minimum, if it refuses it.
 // groupName is the group's shown name.

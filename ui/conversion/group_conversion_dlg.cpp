@@ -2,6 +2,7 @@
 
 #include "core/group_ids.h"
 #include "core/number_text.h"
+#include "core/result_lines.h"
 #include "platform/qt/dialog_runner.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
@@ -215,7 +216,7 @@ void CGroupConversionDlg::Recompute(double value)
 
 QString CGroupConversionDlg::BelowMinimumMessage() const
 {
-    return QString::asprintf("%s less than minimum of %f", m_groupName.toUtf8().constData(), m_sliderMin);
+    return FromUtf8(BelowMinimumText(m_groupName.toStdString(), m_sliderMin));
 }
 
 void CGroupConversionDlg::ExchangeFields(bool saving)

@@ -1,6 +1,7 @@
 #include "ui/conversion/temperature_dlg.h"
 
 #include "core/number_text.h"
+#include "core/result_lines.h"
 #include "core/temperature.h"
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
@@ -154,7 +155,7 @@ void CTemperatureDlg::ExchangeFields(bool saving)
 
 QString CTemperatureDlg::BelowMinimumMessage() const
 {
-    return tr("Temperature cannot be lower than absolute zero.");
+    return QString::fromUtf8(kBelowAbsoluteZeroText);
 }
 
 int CTemperatureDlg::DialogHelpTopic() const
