@@ -5,13 +5,13 @@
 #include "storage/rates_update.h"
 #include "storage/unsaved_files.h"
 #include "tests/support/local_http_server.h"
+#include "tests/support/program_home.h"
 #include "tests/support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
@@ -24,29 +24,18 @@ class UpdateRatesCommandTest : public QObject {
 
 private:
     LocalHttpServer m_server;
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<ProgramHome> m_home;
     std::string m_factors;
 
-    QString ProfileFile() const { return m_home->filePath("config/Qor Corporation/Kalvex!.conf"); }
+    QString ProfileFile() const { return m_home->ProfileFile(); }
     std::string MoneyFile() const { return m_factors + "Mony.fsf"; }
-
-    void SetProfile(const char* key, const QString& value)
-    {
-        QSettings profile(ProfileFile(), QSettings::IniFormat);
-        profile.setValue(QStringLiteral("Settings/") + key, value);
-        profile.sync();
-    }
+    void SetProfile(const char* key, const QString& value) { m_home->SetProfile(key, value); }
 
     // Runs the program to its end, serving its requests meanwhile.
     void Run(const QStringList& arguments, int& exitCode, QString& out, QString& err)
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(display);
-        env.insert("HOME", m_home->path());
-        env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
         QProcess process;
-        process.setProcessEnvironment(env);
+        process.setProcessEnvironment(m_home->Environment(ProgramHome::Display::None));
         process.start(QStringLiteral(KALVEX_PROGRAM), QStringList{"--update-rates"} + arguments);
         QVERIFY(process.waitForStarted());
         QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 30000);
@@ -69,11 +58,9 @@ private slots:
     // A profile that has been started once: a factor folder holding the built-in Money group.
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(m_home->path()).mkpath("config/Qor Corporation"));
-        QVERIFY(QDir(m_home->path()).mkpath("factors"));
-        m_factors = m_home->filePath("factors").toStdString() + "/";
-        SetProfile("ConvFilePath", QString::fromStdString(m_factors));
+        m_home = std::make_unique<ProgramHome>();
+        QVERIFY(m_home->IsValid());
+        m_factors = m_home->FactorFolder().toStdString();
         MemorySettingsStore settings;
         AppState app;
         app.services.settings = &settings;
@@ -114,16 +101,8 @@ private slots:
     void aWindowedStartLoadsNoNetworkLibrary()
     {
         const int requests = m_server.RequestCount();
-        QVERIFY(QDir(m_home->path()).mkpath("runtime"));
-        QFile::setPermissions(m_home->filePath("runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_home->path());
-        env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
-        env.insert("XDG_RUNTIME_DIR", m_home->filePath("runtime"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
         QProcess process;
-        process.setProcessEnvironment(env);
+        process.setProcessEnvironment(m_home->Environment(ProgramHome::Display::Offscreen));
         process.start(QStringLiteral(KALVEX_PROGRAM), {});
         QVERIFY(process.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(

@@ -1,10 +1,10 @@
 #include "core/conversion.h"
+#include "tests/support/program_home.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -20,27 +20,10 @@ struct ProgramRun {
 };
 
 // ending: how the driver ends the run (see E2eDriver::Ending); empty saves and quits.
-ProgramRun RunProgram(const QTemporaryDir& home, const QString& ending = {})
+ProgramRun RunProgram(const kalvex::testing::ProgramHome& home, const QString& ending = {})
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString base = home.path();
-    for (const char* folder : {"config", "data", "cache", "runtime"})
-        QDir(base).mkpath(QLatin1String(folder));
-    QFile::setPermissions(base + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    // A stored factor path: no first-run question, and the factor files stay in the private home.
-    QDir(base).mkpath("factors");
-    QDir(base).mkpath("config/Qor Corporation");
-    QFile profile(base + "/config/Qor Corporation/Kalvex!.conf");
-    if (profile.open(QIODevice::WriteOnly))
-        profile.write("[Settings]\nConvFilePath=" + (base + "/factors/").toUtf8() + "\n");
-    profile.close();
-    env.insert("HOME", base);
-    env.insert("XDG_CONFIG_HOME", base + "/config");
-    env.insert("XDG_DATA_HOME", base + "/data");
-    env.insert("XDG_CACHE_HOME", base + "/cache");
-    env.insert("XDG_RUNTIME_DIR", base + "/runtime");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    const QString base = home.Root();
+    QProcessEnvironment env = home.Environment(kalvex::testing::ProgramHome::Display::Offscreen);
     env.insert("QT_PLUGIN_PATH", KALVEX_E2E_PLUGINS);
     env.insert("QT_QPA_GENERIC_PLUGINS", ending.isEmpty() ? "kalvexe2e" : "kalvexe2e:" + ending);
 
@@ -55,7 +38,7 @@ ProgramRun RunProgram(const QTemporaryDir& home, const QString& ending = {})
     }
     run.output = QString::fromLocal8Bit(program.readAllStandardOutput());
     run.errors = QString::fromLocal8Bit(program.readAllStandardError());
-    run.profileFile = profile.fileName();
+    run.profileFile = home.ProfileFile();
     run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     QDirIterator files(base, {"Dist.fsf"}, QDir::Files, QDirIterator::Subdirectories);
     if (files.hasNext())
@@ -65,8 +48,8 @@ ProgramRun RunProgram(const QTemporaryDir& home, const QString& ending = {})
 
 TEST(LauncherEndToEnd, OpensDistanceFromItsIconConvertsAndSavesChangedFactors)
 {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
+    kalvex::testing::ProgramHome home;
+    ASSERT_TRUE(home.IsValid());
     const ProgramRun run = RunProgram(home);
     SCOPED_TRACE(run.output.toStdString());
     EXPECT_EQ(run.exitCode, 0);
@@ -92,8 +75,8 @@ double DistanceFactor(const ProgramRun& run)
 
 TEST(LauncherEndToEnd, SecondSignalWhileTheSaveQuestionIsOpenEndsWithoutSavingThatWindow)
 {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
+    kalvex::testing::ProgramHome home;
+    ASSERT_TRUE(home.IsValid());
     const ProgramRun run = RunProgram(home, "signal-twice");
     SCOPED_TRACE(run.output.toStdString() + run.errors.toStdString());
     EXPECT_EQ(run.exitCode, 128 + SIGTERM);
@@ -109,8 +92,8 @@ TEST(LauncherEndToEnd, SecondSignalWhileTheSaveQuestionIsOpenEndsWithoutSavingTh
 
 TEST(LauncherEndToEnd, SignalAsksOnceAndCancelKeepsTheWindowThenNoCloses)
 {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
+    kalvex::testing::ProgramHome home;
+    ASSERT_TRUE(home.IsValid());
     const ProgramRun run = RunProgram(home, "signal-cancel-then-no");
     SCOPED_TRACE(run.output.toStdString() + run.errors.toStdString());
     EXPECT_EQ(run.exitCode, 0);
@@ -124,8 +107,8 @@ TEST(LauncherEndToEnd, SignalAsksOnceAndCancelKeepsTheWindowThenNoCloses)
 
 TEST(LauncherEndToEnd, SignalWhileTheUsersQuestionIsOpenLeavesItToTheUserThenCloses)
 {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
+    kalvex::testing::ProgramHome home;
+    ASSERT_TRUE(home.IsValid());
     const ProgramRun run = RunProgram(home, "close-signal-then-no");
     SCOPED_TRACE(run.output.toStdString() + run.errors.toStdString());
     EXPECT_EQ(run.exitCode, 0);

@@ -1,19 +1,18 @@
 // "kalvex --import FILE" run as a user runs it from a terminal: no display, a private home.
+#include "tests/support/program_home.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 class ImportCommandTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    QString m_factors;
-
-    QString ProfileFile() const { return m_home.filePath("config/Qor Corporation/Kalvex!.conf"); }
+    kalvex::testing::ProgramHome m_home;
+    const QString m_factors = m_home.FactorFolder();
 
     struct Run {
         int exitCode = -1;
@@ -22,15 +21,8 @@ private:
     };
     Run Import(const QString& file)
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_home.path());
-        env.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
-        env.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
         QProcess process;
-        process.setProcessEnvironment(env);
+        process.setProcessEnvironment(m_home.Environment(kalvex::testing::ProgramHome::Display::None));
         process.start(QStringLiteral(KALVEX_PROGRAM), {"--import", file});
         if (!process.waitForFinished(20000))
             return {};
@@ -39,25 +31,11 @@ private:
     }
     int Setting(const char* key) const
     {
-        return QSettings(ProfileFile(), QSettings::IniFormat)
-            .value(QStringLiteral("Settings/") + key, -1)
-            .toInt();
+        return m_home.Profile(QStringLiteral("Settings/") + key, -1).toInt();
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        QVERIFY(QDir(m_home.path()).mkpath("config/Qor Corporation"));
-        QVERIFY(QDir(m_home.path()).mkpath("factors"));
-        QVERIFY(QDir(m_home.path()).mkpath("runtime"));
-        QFile::setPermissions(m_home.filePath("runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        m_factors = m_home.filePath("factors") + '/';
-        QSettings profile(ProfileFile(), QSettings::IniFormat);
-        profile.setValue("Settings/ConvFilePath", m_factors);
-        profile.sync();
-    }
+    void initTestCase() { QVERIFY(m_home.IsValid()); }
 
     void addsTheGroupAndNumbersATakenName()
     {
@@ -79,12 +57,12 @@ private slots:
     void refusesOnStandardErrorAndAddsNothing()
     {
         const int before = Setting("NumCust");
-        QFile damaged(m_home.filePath("damaged.fsf"));
+        QFile damaged(m_home.Path("damaged.fsf"));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write("\x05hello");
         damaged.close();
         for (const QString& file :
-             {damaged.fileName(), QStringLiteral("/dev/zero"), m_home.filePath("none.fsf")}) {
+             {damaged.fileName(), QStringLiteral("/dev/zero"), m_home.Path("none.fsf")}) {
             const Run run = Import(file);
             QCOMPARE(run.exitCode, 2);
             QVERIFY(run.out.isEmpty());

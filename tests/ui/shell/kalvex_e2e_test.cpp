@@ -1,7 +1,8 @@
+#include "tests/support/program_home.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
@@ -10,44 +11,21 @@ class KalvexEndToEndTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    QString m_factors;
+    kalvex::testing::ProgramHome m_home;
+    const QString m_factors = m_home.FactorFolder();
 
-    QProcessEnvironment Environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_home.path());
-        env.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
-        env.insert("XDG_DATA_HOME", m_home.filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        return env;
-    }
-
-    QString ProfileFile() const { return m_home.filePath("config/Qor Corporation/Kalvex!.conf"); }
+    QString ProfileFile() const { return m_home.ProfileFile(); }
 
     void Start(QProcess& process)
     {
-        process.setProcessEnvironment(Environment());
+        process.setProcessEnvironment(m_home.Environment(kalvex::testing::ProgramHome::Display::Offscreen));
         process.setProgram(QStringLiteral(KALVEX_PROGRAM));
         process.start();
         QVERIFY(process.waitForStarted());
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        for (const char* folder : {"config/Qor Corporation", "data", "runtime", "factors"})
-            QVERIFY(QDir(m_home.path()).mkpath(folder));
-        QFile::setPermissions(m_home.filePath("runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        m_factors = m_home.filePath("factors") + '/';
-        // A prepared profile: the factor folder is known, so no first-run question is asked.
-        QSettings profile(ProfileFile(), QSettings::IniFormat);
-        profile.setValue("Settings/ConvFilePath", m_factors);
-        profile.sync();
-    }
+    void initTestCase() { QVERIFY(m_home.IsValid()); }
 
     void startSecondStartAndClose()
     {
