@@ -99,27 +99,28 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
     for (int i = 1; i < found.bestCount; ++i)
         err << "kalvex: also matches " << finder.Label(found.matches[std::size_t(i)]) << '\n';
 
-    const double value = ParseEntry(found.text.value.empty() ? "1" : found.text.value);
+    const EntryReading reading =
+        ReadEntry(found.text.value.empty() ? "1" : found.text.value, request.decimalSeparator);
     const int unit = finder.Unit(match).unit;
     CatalogGroup& group = groups[std::size_t(match.group)];
-    std::optional<std::string> refusal;
-    std::vector<ResultLine> lines;
-    if (group.groupId == kTemperatureId) {
-        refusal = TemperatureRefusal(unit, value);
+    ConversionRows rows;
+    if (!reading.problem.empty()) {
+        rows.refusal = reading.problem;
+    } else if (group.groupId == kTemperatureId) {
         const int digits = request.digits.value_or(ShownDigits(ReadSetting(settings, profile::kNumDigits)));
         const bool scientific = request.scientific || ReadSetting(settings, profile::kScientific) != 0;
-        lines = TemperatureResultLines(unit, value, digits, scientific);
+        rows = TemperatureRows(unit, reading.value, {digits, scientific});
     } else {
-        refusal = GroupRefusal(group.name, value);
         const int digits = request.digits.value_or(ShownDigits(group.group.m_digits));
         const bool scientific = request.scientific || group.group.m_scientific != 0;
-        lines = GroupResultLines(group.group, unit, value, digits, scientific);
+        rows = GroupRows(group.group, group.name, ShownUnits(group.group), unit, reading.value,
+                         {digits, scientific});
     }
-    if (refusal) {
-        err << "kalvex: " << *refusal << '\n';
+    if (!rows.refusal.empty()) {
+        err << "kalvex: " << rows.refusal << '\n';
         return kExitRefused;
     }
-    out << ResultLinesText(lines);
+    out << ResultLinesText(rows.lines);
     return kExitOk;
 }
 

@@ -17,7 +17,8 @@ struct CommandLine {
     std::string query;
     std::optional<int> digits;
     bool scientific = false;
-    std::string mistake; // what was wrong, for Mistake
+    char decimalSeparator = '.'; // the user's; a decimal comma makes "2,5" two and a half
+    std::string mistake;         // what was wrong, for Mistake
 };
 
 // Reads the arguments after the program name. Options of the windowing toolkit (one dash) are

@@ -10,6 +10,7 @@
 #include "ui/shell/program_images.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,9 @@ int RunWithoutWindow(int argc, char* argv[], const kalvex::CommandLine& request)
     QCoreApplication application(argc, argv);
     SetApplicationNames();
     const kalvex::QSettingsStore settings;
-    return kalvex::RunCommandLine(request, settings, KALVEX_VERSION, std::cout, std::cerr);
+    kalvex::CommandLine localRequest = request;
+    localRequest.decimalSeparator = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+    return kalvex::RunCommandLine(localRequest, settings, KALVEX_VERSION, std::cout, std::cerr);
 }
 
 } // namespace

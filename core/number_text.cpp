@@ -178,7 +178,69 @@ int DecimalExponent(double value)
     return exponent;
 }
 
+bool IsInNumber(char c)
+{
+    return IsDigit(c) || c == '.' || c == ',';
+}
+
+// The run of digits, points and commas around position i.
+std::string_view NumberAround(std::string_view text, std::size_t i)
+{
+    std::size_t start = i;
+    while (start > 0 && IsInNumber(text[start - 1]))
+        --start;
+    std::size_t end = i;
+    while (end < text.size() && IsInNumber(text[end]))
+        ++end;
+    return text.substr(start, end - start);
+}
+
+// A comma that groups thousands has exactly three digits after it and no decimal point before it.
+bool GroupsThousands(std::string_view text, std::size_t comma)
+{
+    const std::size_t groupEnd = SkipDigits(text, comma + 1);
+    if (groupEnd - comma - 1 != 3)
+        return false;
+    std::size_t start = comma;
+    while (start > 0 && (IsDigit(text[start - 1]) || text[start - 1] == ','))
+        --start;
+    return start == 0 || text[start - 1] != '.';
+}
+
+std::string Refusal(std::string_view number, std::string_view reason)
+{
+    return "Cannot read \"" + std::string(number) + "\": " + std::string(reason);
+}
+
 } // namespace
+
+EntryReading ReadEntry(std::string_view text, char decimalSeparator)
+{
+    const std::string_view typed = FirstCharacters(text, kEntryCharacters);
+    std::string read;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const bool betweenDigits = typed[i] == ',' && i > 0 && i + 1 < typed.size() &&
+                                   IsDigit(typed[i - 1]) && IsDigit(typed[i + 1]);
+        if (!betweenDigits) {
+            read += typed[i];
+            continue;
+        }
+        const std::string_view number = NumberAround(typed, i);
+        if (decimalSeparator == ',') {
+            if (number.find('.') != std::string_view::npos || number.find(',') != number.rfind(','))
+                return {0.0, Refusal(number, "a number can have only one decimal separator.")};
+            read += '.';
+        } else if (!GroupsThousands(typed, i)) {
+            std::string decimal(number);
+            std::ranges::replace(decimal, ',', '.');
+            return {0.0, Refusal(number, "a comma can only separate thousands, as in 1,500. For a decimal, "
+                                         "type a point: " +
+                                             decimal)};
+        }
+        // A comma that groups thousands is left out.
+    }
+    return {ParseEntry(read), {}};
+}
 
 double ParseEntry(std::string_view text)
 {

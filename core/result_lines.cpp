@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 
 namespace kalvex {
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kFewestDigits = 3;
 constexpr int kMostDigits = 13;
-constexpr double kGroupMinimum = 0.0;
 
 std::string Trimmed(const std::string& text)
 {
@@ -45,9 +45,11 @@ std::vector<int> ShownUnits(const CConversion& group)
     return units;
 }
 
-std::vector<ResultLine> GroupResultLines(CConversion& group, int initialUnit, double value, int digits,
-                                         bool scientific)
+ConversionRows GroupRows(CConversion& group, std::string_view groupName, std::span<const int> rowUnits,
+                         int initialUnit, double value, ResultFormat format)
 {
+    if (value < kGroupMinimum)
+        return {{}, BelowMinimumText(AsciiLower(groupName), kGroupMinimum)};
     const int total = std::min<int>(group.m_unitCount, kMaxUnits);
     FactorMatrix& m = group.m_factors;
     // Groups store the lower triangle; the window makes the upper one its reciprocal.
@@ -57,26 +59,40 @@ std::vector<ResultLine> GroupResultLines(CConversion& group, int initialUnit, do
                 m[std::size_t(i)][std::size_t(j)] == 0.0 ? 0.0 : 1.0 / m[std::size_t(i)][std::size_t(j)];
         m[std::size_t(i)][std::size_t(i)] = 1.0;
     }
-    std::vector<ResultLine> lines;
-    for (int unit : ShownUnits(group)) {
-        const std::string& entry = group.m_units[std::size_t(unit)];
-        const double result = ConvertValue(value, initialUnit, unit, total, m);
-        lines.push_back(
-            {UnitName(entry), FormatResult(result, digits, scientific), Trimmed(UnitSymbol(entry))});
+    std::vector<double> results;
+    for (int unit : rowUnits)
+        results.push_back(unit >= 0 && unit < total ? ConvertValue(value, initialUnit, unit, total, m) : 0.0);
+    ConversionRows rows;
+    if (!std::isfinite(value) || !std::ranges::all_of(results, [](double r) { return std::isfinite(r); })) {
+        rows.refusal = kValueTooLargeText;
+        return rows;
     }
-    return lines;
+    for (std::size_t row = 0; row < results.size(); ++row) {
+        const std::string& entry =
+            rowUnits[row] >= 0 ? group.m_units[std::size_t(rowUnits[row])] : std::string();
+        rows.lines.push_back({UnitName(entry), FormatResult(results[row], format.digits, format.scientific),
+                              Trimmed(UnitSymbol(entry))});
+    }
+    return rows;
 }
 
-std::vector<ResultLine> TemperatureResultLines(int scaleRow, double value, int digits, bool scientific)
+ConversionRows TemperatureRows(int scaleRow, double value, ResultFormat format)
 {
+    if (value < LowestValue(kFahrenheit + scaleRow))
+        return {{}, kBelowAbsoluteZeroText};
     const Temperatures t = ConvertTemperature(value, kFahrenheit + scaleRow);
     const double results[] = {t.fahrenheit, t.rankine, t.celsius, t.kelvin};
-    std::vector<ResultLine> lines;
+    ConversionRows rows;
+    if (!std::ranges::all_of(results, [](double r) { return std::isfinite(r); })) {
+        rows.refusal = kValueTooLargeText;
+        return rows;
+    }
     int row = 0;
     for (const TemperatureScaleName& scale : TemperatureScaleNames())
-        lines.push_back({std::string(scale.name), FormatResult(results[row++], digits, scientific),
-                         std::string(scale.symbol)});
-    return lines;
+        rows.lines.push_back({std::string(scale.name),
+                              FormatResult(results[row++], format.digits, format.scientific),
+                              std::string(scale.symbol)});
+    return rows;
 }
 
 std::string ResultLinesText(const std::vector<ResultLine>& lines)
@@ -87,13 +103,6 @@ std::string ResultLinesText(const std::vector<ResultLine>& lines)
     return text;
 }
 
-std::optional<std::string> GroupRefusal(const std::string& groupName, double value)
-{
-    if (value >= kGroupMinimum)
-        return std::nullopt;
-    return BelowMinimumText(AsciiLower(groupName), kGroupMinimum);
-}
-
 std::string BelowMinimumText(std::string_view lowerCaseGroupName, double minimum)
 {
     char number[400]; // "%f" of the largest double
@@ -101,16 +110,14 @@ std::string BelowMinimumText(std::string_view lowerCaseGroupName, double minimum
     return std::string(lowerCaseGroupName) + " less than minimum of " + number;
 }
 
-std::optional<std::string> TemperatureRefusal(int scaleRow, double value)
-{
-    if (value >= LowestValue(kFahrenheit + scaleRow))
-        return std::nullopt;
-    return kBelowAbsoluteZeroText;
-}
-
 int ShownDigits(int storedDigits)
 {
     return std::clamp(storedDigits, kFewestDigits, kMostDigits);
+}
+
+int NextDigits(int digits)
+{
+    return digits >= kMostDigits ? kFewestDigits : ShownDigits(digits + 1);
 }
 
 } // namespace kalvex

@@ -18,6 +18,14 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// A comma between two digits belongs to the number ("1,500", or "2,5" with a decimal comma); the
+// value's reader decides what it means, so it is never cut off here.
+bool IsDigitOrInnerComma(std::string_view text, std::size_t i)
+{
+    return IsDigit(text[i]) ||
+           (text[i] == ',' && i > 0 && IsDigit(text[i - 1]) && i + 1 < text.size() && IsDigit(text[i + 1]));
+}
+
 // Length of the leading decimal literal: optional sign, digits with an optional point, and an
 // exponent only when digits follow it. 0 when the text does not start with a number.
 std::size_t NumberLength(std::string_view text)
@@ -26,10 +34,10 @@ std::size_t NumberLength(std::string_view text)
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i]))
+    while (i < text.size() && IsDigitOrInnerComma(text, i))
         ++i, ++digits;
     if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && IsDigit(text[i]); ++i)
+        for (++i; i < text.size() && IsDigitOrInnerComma(text, i); ++i)
             ++digits;
     if (digits == 0)
         return 0;

@@ -74,6 +74,45 @@ TEST(ParseEntry, NegativeZeroFractionDoesNotDivide)
     EXPECT_EQ(ParseEntry("1/-0"), 0.0);
 }
 
+struct CommaCase {
+    std::string text;
+    char separator;
+    double expected;     // when read
+    std::string problem; // the start of the refusal, empty when read
+};
+
+void PrintTo(const CommaCase& entry, std::ostream* out)
+{
+    *out << '"' << entry.text << "\" with '" << entry.separator << '\'';
+}
+
+class ReadEntryTest : public ::testing::TestWithParam<CommaCase> {};
+
+TEST_P(ReadEntryTest, NeverCutsANumberAtAComma)
+{
+    const EntryReading reading = ReadEntry(GetParam().text, GetParam().separator);
+    EXPECT_EQ(reading.problem.substr(0, GetParam().problem.size()), GetParam().problem);
+    EXPECT_EQ(reading.problem.empty(), GetParam().problem.empty());
+    if (GetParam().problem.empty()) {
+        EXPECT_EQ(reading.value, GetParam().expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commas, ReadEntryTest,
+    ::testing::Values(CommaCase{"1,500", '.', 1500, ""}, CommaCase{"12,345,678.25", '.', 12345678.25, ""},
+                      CommaCase{"-1,500 1/2", '.', -1499.5, ""}, CommaCase{"1,500/3", '.', 500, ""},
+                      CommaCase{"2,5", '.', 0, "Cannot read \"2,5\": a comma can only"},
+                      CommaCase{"1,5000", '.', 0, "Cannot read \"1,5000\""},
+                      CommaCase{"1.5,000", '.', 0, "Cannot read \"1.5,000\""}, CommaCase{"2,5", ',', 2.5, ""},
+                      CommaCase{"1,500", ',', 1.5, ""}, CommaCase{"2.5", ',', 2.5, ""},
+                      CommaCase{"1 1,5/2", ',', 1.75, ""},
+                      CommaCase{"1.500,5", ',', 0, "Cannot read \"1.500,5\": a number can have only one"},
+                      CommaCase{"1,2,3", ',', 0, "Cannot read \"1,2,3\""},
+                      // Commas that are not between digits stay where ParseEntry leaves them.
+                      CommaCase{"12, 5", '.', 12, ""}, CommaCase{",5", '.', 0, ""},
+                      CommaCase{"7 kg,", ',', 7, ""}));
+
 struct FormatCase {
     double value;
     int digits;

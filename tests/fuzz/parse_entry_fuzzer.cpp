@@ -17,6 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (kalvex::ShortForm(value, 7).empty() || kalvex::ShortForm(value, 10).empty())
         __builtin_trap();
+    // Without a comma a text reads as it always did, whatever the decimal separator.
+    for (char separator : {'.', ','}) {
+        const kalvex::EntryReading reading = kalvex::ReadEntry(text, separator);
+        const bool same = reading.value == value || (std::isnan(value) && std::isnan(reading.value));
+        if (text.find(',') == std::string_view::npos && !(reading.problem.empty() && same))
+            __builtin_trap();
+    }
     // A finite result written in full reads back as the same value.
     if (std::isfinite(value) && kalvex::ParseEntry(kalvex::FormatResult(value, 17, true)) != value)
         __builtin_trap();

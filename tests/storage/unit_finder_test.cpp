@@ -7,6 +7,7 @@
 #include "storage_fixture.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -180,23 +181,32 @@ TEST_F(UnitFinderTest, ResultLinesAreTheRowsTheWindowShows)
     auto pressure = std::ranges::find(groups, kPressure, &CatalogGroup::groupId);
     ASSERT_NE(pressure, groups.end());
     const int psi = 22; // pound force per square inch
-    const std::vector<ResultLine> lines = GroupResultLines(pressure->group, psi, 32.0, 6, false);
+    const std::vector<int> shown = ShownUnits(pressure->group);
+    const std::vector<ResultLine> lines =
+        GroupRows(pressure->group, "Pressure", shown, psi, 32.0, {6, false}).lines;
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(ResultLinesText({lines[0]}), "pascal\t220632\tPa\n");
     const auto psiLine =
         std::ranges::find(lines, std::string("pound force per square inch"), &ResultLine::name);
     ASSERT_NE(psiLine, lines.end());
     EXPECT_EQ(psiLine->value, "32");
-    EXPECT_EQ(GroupResultLines(pressure->group, psi, 32.0, 3, true)[0].value, "2.206e+005");
+    EXPECT_EQ(GroupRows(pressure->group, "Pressure", shown, psi, 32.0, {3, true}).lines[0].value,
+              "2.206e+005");
 
-    const auto celsius = TemperatureResultLines(2, 100.0, 6, false);
+    const auto celsius = TemperatureRows(2, 100.0, {6, false}).lines;
     EXPECT_EQ(ResultLinesText(celsius), "fahrenheit\t212\t°F\nrankine\t671.67\t°R\ncelsius\t100\t°C\n"
                                         "kelvin\t373.15\tK\n");
 
-    EXPECT_EQ(GroupRefusal("Distance", -5.0), "distance less than minimum of 0.000000");
-    EXPECT_FALSE(GroupRefusal("Distance", 0.0));
-    EXPECT_EQ(TemperatureRefusal(3, -1.0), "Temperature cannot be lower than absolute zero.");
-    EXPECT_FALSE(TemperatureRefusal(2, -273.15));
+    // Refused: below the minimum, and a value or a result too large for a number.
+    EXPECT_EQ(GroupRows(pressure->group, "Pressure", shown, psi, -5.0, {}).refusal,
+              "pressure less than minimum of 0.000000");
+    EXPECT_EQ(GroupRows(pressure->group, "Pressure", shown, psi, 1e306, {}).refusal, kValueTooLargeText);
+    EXPECT_EQ(GroupRows(pressure->group, "Pressure", shown, psi, std::numeric_limits<double>::infinity(), {})
+                  .refusal,
+              kValueTooLargeText);
+    EXPECT_EQ(TemperatureRows(3, -1.0, {}).refusal, kBelowAbsoluteZeroText);
+    EXPECT_TRUE(TemperatureRows(2, -273.15, {}).refusal.empty());
+    EXPECT_EQ(TemperatureRows(2, 1e308, {}).refusal, kValueTooLargeText);
 }
 
 } // namespace

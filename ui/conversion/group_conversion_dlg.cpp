@@ -91,7 +91,7 @@ void CGroupConversionDlg::Open()
         return;
 
     CConversion& group = m_app.m_current;
-    group.m_digits = std::uint16_t(ClampedDigits(group.m_digits));
+    group.m_digits = std::uint16_t(ShownDigits(group.m_digits));
     m_numDigits = group.m_digits;
     SetDigitsCaption();
     m_inputText = QStringLiteral("1");
@@ -104,13 +104,11 @@ void CGroupConversionDlg::Open()
     m_selectedId = kFirstUnitRadio;
     ShowUnitChoice(0);
 
-    m_sliderMin = 0.0;
+    m_sliderMin = kGroupMinimum;
     m_sliderMax = 20000.0;
     m_sliderStep = 1.0;
     ResetSliderRange();
     m_sliderPos = SliderPosition(m_sliderValue, Scale());
-
-    CompleteFactorTable();
 
     SelectInputField();
     CContextHelp& contextHelp = AttachBehaviours(HelpTable());
@@ -192,31 +190,13 @@ void CGroupConversionDlg::FillRows()
     }
 }
 
-void CGroupConversionDlg::CompleteFactorTable()
+ConversionRows CGroupConversionDlg::Rows(double value)
 {
-    // Groups store the lower triangle; the upper one is made its reciprocal.
-    FactorMatrix& m = m_app.m_current.m_factors;
-    for (int i = 1; i < m_unitTotal; ++i) {
-        for (int j = 0; j < i; ++j)
-            m[j][i] = m[i][j] == 0.0 ? 0.0 : 1.0 / m[i][j];
-        m[i][i] = 1.0;
-    }
-}
-
-void CGroupConversionDlg::Recompute(double value)
-{
-    CConversion& group = m_app.m_current;
-    const int initialUnit = UnitAt(m_selectedId - kFirstUnitRadio);
-    std::vector<double> results;
+    std::vector<int> rowUnits;
     for (int row = 0; row < m_unitsShown; ++row)
-        results.push_back(ConvertValue(value, initialUnit, UnitAt(row), m_unitTotal, group.m_factors));
-    for (int row = 0; row < m_unitsShown; ++row)
-        ShowResult(row, FromUtf8(FormatResult(results[std::size_t(row)], m_numDigits, m_sci != 0)));
-}
-
-QString CGroupConversionDlg::BelowMinimumMessage() const
-{
-    return FromUtf8(BelowMinimumText(m_groupName.toStdString(), m_sliderMin));
+        rowUnits.push_back(UnitAt(row));
+    return GroupRows(m_app.m_current, m_groupName.toStdString(), rowUnits,
+                     UnitAt(m_selectedId - kFirstUnitRadio), value, {m_numDigits, m_sci != 0});
 }
 
 void CGroupConversionDlg::ExchangeFields(bool saving)

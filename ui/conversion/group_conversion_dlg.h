@@ -63,11 +63,9 @@ private:
     bool RefuseEmptyGroup();
     void SetCaptions();
     void FillRows();
-    void CompleteFactorTable();
     int UnitAt(int row) const;
 
-    void Recompute(double value) override;
-    QString BelowMinimumMessage() const override;
+    ConversionRows Rows(double value) override;
     void OnFactors();
     // The Money window's own command in its right-click menu.
     QAction* UpdateRatesAction();

@@ -108,7 +108,7 @@ void CTemperatureDlg::Open()
 {
     m_busy = 0;
     m_closing = 0;
-    m_app.m_tempDigits = ClampedDigits(m_app.m_tempDigits);
+    m_app.m_tempDigits = ShownDigits(m_app.m_tempDigits);
     m_numDigits = m_app.m_tempDigits;
     SetDigitsCaption();
     m_inputText = QStringLiteral("0");
@@ -132,30 +132,14 @@ void CTemperatureDlg::Open()
     m_inputEdit->setModified(true);
 }
 
-void CTemperatureDlg::Recompute(double value)
+ConversionRows CTemperatureDlg::Rows(double value)
 {
-    const Temperatures t = ConvertTemperature(value, m_scale);
-    const bool scientific = m_sci != 0;
-    auto format = [&](double v) { return QString::fromStdString(FormatResult(v, m_numDigits, scientific)); };
-    m_fahrenheitText = format(t.fahrenheit);
-    m_rankineText = format(t.rankine);
-    m_celsiusText = format(t.celsius);
-    m_kelvinText = format(t.kelvin);
+    return TemperatureRows(m_scale - kFahrenheit, value, {m_numDigits, m_sci != 0});
 }
 
-void CTemperatureDlg::ExchangeFields(bool saving)
+void CTemperatureDlg::ExchangeFields(bool)
 {
-    if (saving)
-        return; // the results are read-only
-    const std::array<const QString*, 4> texts = {&m_fahrenheitText, &m_rankineText, &m_celsiusText,
-                                                 &m_kelvinText};
-    for (int row = 0; row < RowCount(); ++row)
-        ShowResult(row, *texts[std::size_t(row)]);
-}
-
-QString CTemperatureDlg::BelowMinimumMessage() const
-{
-    return QString::fromUtf8(kBelowAbsoluteZeroText);
+    // The results are read-only and shown as they are computed; the scale is bound by its buttons.
 }
 
 int CTemperatureDlg::DialogHelpTopic() const
@@ -185,9 +169,7 @@ void CTemperatureDlg::OnScaleChosen(int scale)
     m_scale = scale;
     m_sliderMax = 20000.0 - std::fabs(m_sliderMin);
     if (m_lastValue < m_sliderMin) {
-        IMessageService& messages = *m_app.services.messages;
-        messages.Beep(MessageIcon::Warning);
-        messages.Show({BelowMinimumMessage().toStdString(), {}, MessageButtons::Ok, MessageIcon::Warning});
+        Warn(kBelowAbsoluteZeroText);
         m_enteredValue = m_lastValue = m_sliderMin;
         m_inputText = QString::fromStdString(ShortForm(m_sliderMin, kLiftedValueDigits));
     }

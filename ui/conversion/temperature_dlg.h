@@ -14,11 +14,6 @@ class CTemperatureDlg final : public CValueDlgBase {
 public:
     explicit CTemperatureDlg(AppState& app, QWidget* parent = nullptr);
 
-    // Results bound to the fields 113, 112, 115 and 114.
-    QString m_celsiusText;
-    QString m_fahrenheitText;
-    QString m_kelvinText;
-    QString m_rankineText;
     int m_scale = 0; // the chosen scale, 8401..8404
 
     void reject() override;
@@ -30,8 +25,7 @@ private:
     void Open();
 
     void ExchangeFields(bool saving) override;
-    void Recompute(double value) override;
-    QString BelowMinimumMessage() const override;
+    ConversionRows Rows(double value) override;
     int DialogHelpTopic() const override;
     std::vector<QWidget*> InitialUnitControls() const override;
     void OnDisplaySettingsChanged() override;

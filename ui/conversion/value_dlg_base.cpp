@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,13 +29,18 @@ using namespace conversion_ids;
 
 namespace {
 
-constexpr int kFewestDigits = 3;
-constexpr int kMostDigits = 13;
 constexpr int kRefusedEntryDigits = 7;
 
 std::string Utf8(const QString& text)
 {
     return text.toStdString();
+}
+
+// The user's decimal separator: a decimal comma makes "2,5" two and a half.
+char DecimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point == QStringLiteral(",") ? ',' : '.';
 }
 
 } // namespace
@@ -195,11 +201,20 @@ void CValueDlgBase::ShowResult(int row, const QString& text)
 
 QString CValueDlgBase::WholeResultsText() const
 {
-    QStringList lines;
-    for (const ResultRow& row : m_rows)
-        if (!row.unitName.isEmpty())
-            lines << row.unitName + u'\t' + row.field->text() + u'\t' + row.symbol->text().trimmed();
-    return lines.join(u'\n');
+    QString text = QString::fromStdString(ResultLinesText(m_shownLines));
+    text.chop(1); // the clipboard text ends with its last row, not a line break
+    return text;
+}
+
+bool CValueDlgBase::Recompute(double value)
+{
+    ConversionRows rows = Rows(value);
+    if (!rows.refusal.empty())
+        return false;
+    for (std::size_t row = 0; row < rows.lines.size() && row < m_rows.size(); ++row)
+        ShowResult(int(row), QString::fromStdString(rows.lines[row].value));
+    m_shownLines = std::move(rows.lines);
+    return true;
 }
 
 void CValueDlgBase::DoDataExchange(bool saving)
@@ -252,11 +267,6 @@ void CValueDlgBase::ChainTabOrder()
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-int CValueDlgBase::ClampedDigits(int digits)
-{
-    return std::clamp(digits, kFewestDigits, kMostDigits);
-}
-
 void CValueDlgBase::SetDigitsCaption()
 {
     m_digitsButton->setText(QString::fromStdString(DigitsLabel(m_numDigits)));
@@ -292,24 +302,31 @@ void CValueDlgBase::OnInputLostFocus()
     m_busy = 0;
 }
 
+void CValueDlgBase::Warn(const std::string& message)
+{
+    IMessageService& messages = *m_app.services.messages;
+    messages.Beep(MessageIcon::Warning);
+    messages.Show({message, {}, MessageButtons::Ok, MessageIcon::Warning});
+}
+
 bool CValueDlgBase::AcceptInput()
 {
-    m_enteredValue = ParseEntry(Utf8(m_inputText));
-    // A value too large for its doubled range to be a number leaves the last range in place;
-    // an infinite range would make every slider position stand for inf or nan.
-    if (m_enteredValue > m_sliderMax && std::isfinite(StepFor(m_sliderMin, 2.0 * m_enteredValue))) {
-        m_sliderMax = 2.0 * m_enteredValue;
-        m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
-    }
-    if (m_enteredValue < m_sliderMin) {
-        IMessageService& messages = *m_app.services.messages;
-        messages.Beep(MessageIcon::Warning);
-        messages.Show({Utf8(BelowMinimumMessage()), {}, MessageButtons::Ok, MessageIcon::Warning});
+    const EntryReading reading = ReadEntry(Utf8(m_inputText), DecimalSeparator());
+    const std::string refusal = reading.problem.empty() ? Rows(reading.value).refusal : reading.problem;
+    if (!refusal.empty()) {
+        Warn(refusal);
         m_enteredValue = m_lastValue;
         m_inputText = QString::fromStdString(ShortForm(m_lastValue, kRefusedEntryDigits));
         DoDataExchange(false);
         m_busy = 0;
         return false;
+    }
+    m_enteredValue = reading.value;
+    // A value too large for its doubled range to be a number leaves the last range in place;
+    // an infinite range would make every slider position stand for inf or nan.
+    if (m_enteredValue > m_sliderMax && std::isfinite(StepFor(m_sliderMin, 2.0 * m_enteredValue))) {
+        m_sliderMax = 2.0 * m_enteredValue;
+        m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
     }
     if (m_enteredValue != m_lastValue) {
         m_sliderValue = m_enteredValue;
@@ -343,15 +360,19 @@ void CValueDlgBase::OnScroll(ScrollRequest request)
 {
     const int thumb = m_slider->sliderPosition();
     DoDataExchange(true);
-    m_sliderValue = ScrolledValue(request, m_sliderValue, thumb, Scale());
+    const double scrolled = ScrolledValue(request, m_sliderValue, thumb, Scale());
+    // A value whose results overflow stays out of reach; the slider keeps its last one.
+    if (Recompute(scrolled))
+        m_sliderValue = scrolled;
+    else
+        m_app.services.messages->Beep(MessageIcon::Warning);
     m_sliderPos = SliderPosition(m_sliderValue, Scale());
-    Recompute(m_sliderValue);
     DoDataExchange(false);
 }
 
 void CValueDlgBase::OnDigits()
 {
-    m_numDigits = m_numDigits >= kMostDigits ? kFewestDigits : m_numDigits + 1;
+    m_numDigits = NextDigits(m_numDigits);
     SetDigitsCaption();
     RecomputeDisplay();
 }

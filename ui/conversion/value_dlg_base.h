@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result_lines.h"
 #include "ui/controls/context_help.h"
 #include "ui/conversion/slider_scale.h"
 
@@ -78,8 +79,8 @@ protected:
     // Reads (saving) or writes every bound field; windows add theirs in ExchangeFields.
     void DoDataExchange(bool saving);
     virtual void ExchangeFields(bool saving) = 0;
-    virtual void Recompute(double value) = 0;
-    virtual QString BelowMinimumMessage() const = 0;
+    // The window's rows for a value, or why it refuses the value.
+    virtual ConversionRows Rows(double value) = 0;
     virtual int DialogHelpTopic() const = 0;
     // The controls that choose the initial unit, in the order Tab should reach them.
     virtual std::vector<QWidget*> InitialUnitControls() const = 0;
@@ -88,8 +89,6 @@ protected:
 
     // Finishes the opening once the windows built their rows: help table, shortcuts, Paste state.
     CContextHelp& AttachBehaviours(const HelpPair* helpTable);
-    // Stored digit counts outside 3..13 are brought to the nearest end before first use.
-    static int ClampedDigits(int digits);
     void SetDigitsCaption();
     SliderScale Scale() const { return {m_sliderMin, m_sliderMax, m_sliderStep}; }
     void ResetSliderRange();
@@ -99,6 +98,10 @@ protected:
     void OnInputLostFocus();
     // True when the value was accepted; a refusal reports, puts the last value back and clears m_busy.
     bool AcceptInput();
+    // Shows the rows for a value; false, leaving the rows as they were, when the window refuses it.
+    bool Recompute(double value);
+    // Warns with the message, as every refusal of a typed value does.
+    void Warn(const std::string& message);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -143,6 +146,7 @@ private:
     void UpdatePasteButton();
 
     std::vector<ResultRow> m_rows;
+    std::vector<ResultLine> m_shownLines;
     std::vector<QLineEdit*> m_selectableFields;
     // The selection the user made in the selected field; a length below 0 stands for the whole text.
     int m_selectionStart = 0;

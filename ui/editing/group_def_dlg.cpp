@@ -394,13 +394,13 @@ bool CGroupDefDlg::AcceptableGroupName()
     return false;
 }
 
-bool CGroupDefDlg::FactorFits(int unit, int unitCount, bool clear)
+bool CGroupDefDlg::FactorFits(int unit, int unitCount)
 {
     GroupWorkingCopy trial = m_copy;
     if (unit >= m_copy.Count())
         trial.StoreUnit(unit, m_unitName.toStdString(), m_symbol.toStdString(), false);
     trial.SetCount(unitCount);
-    trial.PairUpdate(unit, m_baseIndex, m_factor, clear);
+    trial.PairUpdate(unit, m_baseIndex, m_factor);
     if (DerivationFits(std::move(trial)))
         return true;
     FocusField(*m_factorEdit);
@@ -509,19 +509,19 @@ void CGroupDefDlg::OnAddUnit()
             return;
         }
         verb = "changed";
-        if (unit != m_baseIndex && !FactorFits(unit, m_copy.Count(), true))
+        if (unit != m_baseIndex && !FactorFits(unit, m_copy.Count()))
             return;
     } else if (m_copy.Count() == kMaxUnits) {
         Refuse(tr("You have reached the unit limit.  Delete some units to add others."));
         return;
     } else {
         unit = m_copy.Count();
-        if (!FactorFits(unit, unit + 1, true))
+        if (!FactorFits(unit, unit + 1))
             return;
         AppendEntry(name);
         m_copy.SetCount(unit + 1);
     }
-    StoreUnitAndFactor(unit, verb, true);
+    StoreUnitAndFactor(unit, verb);
 }
 
 void CGroupDefDlg::AddFirstUnit()
@@ -540,7 +540,7 @@ void CGroupDefDlg::AddFirstUnit()
     WriteFields();
 }
 
-void CGroupDefDlg::StoreUnitAndFactor(int unit, const char* verb, bool clear)
+void CGroupDefDlg::StoreUnitAndFactor(int unit, const char* verb)
 {
     const bool truncated = m_copy.StoreUnit(unit, m_unitName.toStdString(), m_symbol.toStdString(), false);
     const QString prefix = truncated ? QStringLiteral("(truncated) ") : QString();
@@ -550,7 +550,7 @@ void CGroupDefDlg::StoreUnitAndFactor(int unit, const char* verb, bool clear)
         m_factor = 1.0;
         m_status = prefix + quotedName + QStringLiteral(", any factor change ignored.");
     } else {
-        m_copy.PairUpdate(unit, m_baseIndex, m_factor, clear);
+        m_copy.PairUpdate(unit, m_baseIndex, m_factor);
         m_unitSelection = unit;
         m_status = quotedName + QStringLiteral(".");
     }
@@ -588,11 +588,11 @@ void CGroupDefDlg::ChangeUnit()
     }
     if (m_baseIndex < 0)
         m_baseIndex = 0;
-    if (unit != m_baseIndex && !FactorFits(unit, m_copy.Count(), false))
+    if (unit != m_baseIndex && !FactorFits(unit, m_copy.Count()))
         return;
     RenameEntry(unit, m_unitName);
     m_unitSelection = unit;
-    StoreUnitAndFactor(unit, "changed", false);
+    StoreUnitAndFactor(unit, "changed");
 }
 
 void CGroupDefDlg::OnDeleteUnit()
@@ -645,9 +645,9 @@ void CGroupDefDlg::OnCalculate()
         RefuseAt(*m_factorEdit, tr("Factor entered is zero.  Cannot calculate."));
         return;
     }
-    if (!FactorFits(m_unitSelection, m_copy.Count(), true))
+    if (!FactorFits(m_unitSelection, m_copy.Count()))
         return;
-    m_copy.PairUpdate(m_unitSelection, m_baseIndex, m_factor, true);
+    m_copy.PairUpdate(m_unitSelection, m_baseIndex, m_factor);
     DeriveFactorsReporting(m_copy.Count(), m_copy.Factors(), m_copy.Units(), m_app.services);
     WriteFields();
 }

@@ -53,7 +53,7 @@ private:
     bool UnitTextsAcceptable();
     // Whether storing the factor between a unit and the base keeps every pair of units within
     // what a double holds, checked on a trial copy; otherwise refuses, naming the pair.
-    bool FactorFits(int unit, int unitCount, bool clear);
+    bool FactorFits(int unit, int unitCount);
     bool DerivationFits(GroupWorkingCopy trial);
     bool Changed();
 
@@ -69,7 +69,7 @@ private:
 
     bool AcceptableGroupName();
     void AddFirstUnit();
-    void StoreUnitAndFactor(int unit, const char* verb, bool clear);
+    void StoreUnitAndFactor(int unit, const char* verb);
     int FindUnit(const QString& name) const;
     void AppendEntry(const QString& name);
     void RenameEntry(int unit, const QString& name);

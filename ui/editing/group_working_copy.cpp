@@ -100,14 +100,12 @@ bool GroupWorkingCopy::StoreUnit(int u, const std::string& name, const std::stri
     return truncated;
 }
 
-void GroupWorkingCopy::PairUpdate(int u, int b, double f, bool clear)
+void GroupWorkingCopy::PairUpdate(int u, int b, double f)
 {
-    if (clear) {
-        const std::size_t c = std::size_t(u != 0 ? u : b);
-        for (std::size_t j = 0; j < kSize; ++j) {
-            m_factors[c][j] = 0.0;
-            m_factors[j][c] = 0.0;
-        }
+    const std::size_t moved = std::size_t(u != 0 ? u : b);
+    for (std::size_t j = 0; j < kSize; ++j) {
+        m_factors[moved][j] = 0.0;
+        m_factors[j][moved] = 0.0;
     }
     const auto ui = std::size_t(u);
     const auto bi = std::size_t(b);
@@ -115,6 +113,8 @@ void GroupWorkingCopy::PairUpdate(int u, int b, double f, bool clear)
     m_factors[bi][ui] = 1.0 / m_factors[ui][bi];
     m_factors[ui][ui] = 1.0;
     m_factors[bi][bi] = 1.0;
+    // Units nothing relates stay unknown here; the editor reports them when it closes.
+    DeriveFactors(m_count, m_factors);
 }
 
 void GroupWorkingCopy::RemoveUnit(int d)

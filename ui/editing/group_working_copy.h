@@ -41,9 +41,10 @@ public:
     // Stores "name,symbol" as unit u, cut to its first 51 characters when it reaches the limit
     // (50 characters for the first unit of an empty group). True when it was cut.
     bool StoreUnit(int u, const std::string& name, const std::string& symbol, bool firstOfEmptyGroup);
-    // Stores factor f between unit u and base b; with clearing, the row and column of u (of b
-    // when u is unit 0) are emptied first.
-    void PairUpdate(int u, int b, double f, bool clear);
+    // Stores factor f between unit u and base b. The unit it moves (u, or b when u is unit 0)
+    // loses every other factor, which is then derived again through the others, so no pair keeps
+    // a value the new factor contradicts.
+    void PairUpdate(int u, int b, double f);
     // Removes unit d: later units and their factors move up one place, the rest keep theirs.
     void RemoveUnit(int d);
 

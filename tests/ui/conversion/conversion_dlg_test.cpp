@@ -264,11 +264,12 @@ private slots:
         QCOMPARE(Slider()->value(), 5000);
     }
 
-    void overflowingEntryKeepsTheSliderInRange()
+    void overflowingEntryIsRefusedAndKeepsTheSliderInRange()
     {
         OpenDistance();
         Enter(QStringLiteral("1e400"));
-        QCOMPARE(Text(8201), QStringLiteral("inf"));
+        QCOMPARE(m_t->messages.Last()->text, std::string("The value is too large to convert."));
+        QCOMPARE(Text(8201), QStringLiteral("1"));
         QVERIFY(Slider()->value() >= 0 && Slider()->value() <= 20000);
         Slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         Enter(QStringLiteral("3"));

@@ -142,7 +142,7 @@ private slots:
         QVERIFY(Edit(105)->isReadOnly() && UnitField()->isReadOnly());
         QVERIFY(Text(115).startsWith(QStringLiteral("You may modify the conversion factors.")));
 
-        // "Mod Fact" changes the factor without clearing the unit's other factors.
+        // "Mod Fact" changes the factor, and the unit's other factors follow it.
         Choose(Combo(104), 2);
         QCOMPARE(Edit(105)->text(), QStringLiteral("s2"));
         QCOMPARE(Edit(102)->text(), QStringLiteral("0.25"));
@@ -150,7 +150,7 @@ private slots:
         Enter(Edit(102));
         QCOMPARE(M(2, 0), 7.0);
         QCOMPARE(M(0, 2), 1.0 / 7.0);
-        QCOMPARE(M(2, 1), 0.5);
+        QCOMPARE(M(2, 1), 14.0);
         QCOMPARE(Text(113), QStringLiteral("Unit 'u2' changed."));
         QCOMPARE(m_dlg->UnitCount(), 5);
     }
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(m_dlg->WorkingCopy().Unit(1), std::string("u1,s1"));
     }
 
-    void addingUnitZeroAgainstAnotherBaseClearsTheBasesFactors()
+    void addingUnitZeroAgainstAnotherBaseMovesTheBase()
     {
         MakeGroup(m_t->state.m_current, 4);
         Open(kDistance, 4);
@@ -200,9 +200,9 @@ private slots:
         QCOMPARE(M(2, 0), 0.2);
         QCOMPARE(M(2, 2), 1.0);
         QCOMPARE(M(0, 0), 1.0);
-        QCOMPARE(M(2, 1), 0.0);
-        QCOMPARE(M(3, 2), 0.0);
-        QCOMPARE(M(1, 0), 0.5); // row 0 is not the one cleared
+        QCOMPARE(M(2, 1), 0.4); // the base's other factors follow its new one
+        QCOMPARE(M(3, 2), 0.625);
+        QCOMPARE(M(1, 0), 0.5); // row 0 is not the one moved
         QCOMPARE(M(3, 1), 0.25);
     }
 
@@ -420,7 +420,7 @@ private slots:
         QCOMPARE(Combo(101)->itemText(1), QStringLiteral("renamed"));
         QCOMPARE(m_dlg->WorkingCopy().Unit(1), std::string("renamed,s1"));
         QCOMPARE(M(1, 0), 4.0);
-        QCOMPARE(M(2, 1), 0.5); // Change clears nothing
+        QCOMPARE(M(2, 1), 0.0625); // the unit's other factors follow the changed one
         QCOMPARE(Text(113), QStringLiteral("Unit 'renamed' changed."));
     }
 

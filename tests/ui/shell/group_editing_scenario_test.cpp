@@ -92,22 +92,28 @@ private:
             return dialog.result();
         });
     }
+    // Types a value into a conversion window and reads every row it shows.
+    static Rows TypeAndRead(QDialog& dialog, const QString& value)
+    {
+        auto* input = FindControl<QLineEdit>(dialog, 306);
+        GroupEditorDriver::Type(input, value);
+        QTest::keyClick(input, Qt::Key_Return);
+        Rows rows;
+        for (int row = 0; FindControl(dialog, 8201 + row) && FindControl(dialog, 8201 + row)->isEnabled();
+             ++row) {
+            auto* unit = FindControl<QAbstractButton>(dialog, 8001 + row);
+            rows.units << (unit ? unit->text() : QString());
+            rows.results << FindControl<QLineEdit>(dialog, 8201 + row)->text();
+        }
+        return rows;
+    }
     // Opens a group from the launcher and types a value into its conversion window.
     Rows Convert(int groupId, const QString& value)
     {
         Rows rows;
         m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
-            if (!qobject_cast<CConversionDlg*>(&dialog))
-                return 0;
-            auto* input = FindControl<QLineEdit>(dialog, 306);
-            GroupEditorDriver::Type(input, value);
-            QTest::keyClick(input, Qt::Key_Return);
-            for (int row = 0; FindControl(dialog, 8201 + row) && FindControl(dialog, 8201 + row)->isEnabled();
-                 ++row) {
-                auto* unit = FindControl<QAbstractButton>(dialog, 8001 + row);
-                rows.units << (unit ? unit->text() : QString());
-                rows.results << FindControl<QLineEdit>(dialog, 8201 + row)->text();
-            }
+            if (qobject_cast<CConversionDlg*>(&dialog))
+                rows = TypeAndRead(dialog, value);
             return 0;
         });
         Command(groupId);
@@ -228,6 +234,41 @@ private slots:
                  std::string("The factor for converting 'far' to 'near' would be too large or too "
                              "small to store. Nothing was changed."));
         QCOMPARE(Bytes(m_f->FactorFile("Dist")), before);
+    }
+
+    void changingOneFactorDerivesEveryPairThatUsedIt()
+    {
+        // u1..u4, each twice the one before; in the editor the conversion window opens, Mod Fact
+        // makes u3 three to one u1, and every pair with u3 must follow.
+        CConversion group = PowersOfTwo(4);
+        SetOrder(group, {1, 2, 3, 4});
+        Store(group, "Dist");
+        Rows rows;
+        m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
+            FindControl<QAbstractButton>(dialog, 712)->click(); // Factors
+            FindControl<QAbstractButton>(dialog, 8002)->click();
+            rows = TypeAndRead(dialog, "1");
+            dialog.reject(); // closing asks whether to save the changed factors
+            return 0;
+        });
+        EditThenAccept([](GroupEditorDriver& editor) {
+            GroupEditorDriver::Choose(editor.List(104), 2);
+            GroupEditorDriver::Type(editor.Field(102), "3");
+            editor.Click(107);
+        });
+        m_f->app.messages.Answer(MessageAnswer::Yes); // save the changed factors
+        Command(kDistance);
+        QCOMPARE(rows.results, (QStringList{"2", "1", "6", "0.25"}));
+
+        CConversion stored;
+        QVERIFY(stored.Load(m_f->FactorFile("Dist")));
+        for (std::size_t i = 0; i < 4; ++i)
+            for (std::size_t k = 0; k < 4; ++k) {
+                const double expected = stored.m_factors[i][0] / stored.m_factors[k][0];
+                QVERIFY2(std::fabs(stored.m_factors[i][k] / expected - 1.0) < 1e-15,
+                         qPrintable(QStringLiteral("pair %1,%2").arg(i).arg(k)));
+            }
+        QCOMPARE(stored.m_factors[2][0], 3.0);
     }
 
     void aSettingsProfileThatCannotBeWrittenNeverCostsACustomGroup()
