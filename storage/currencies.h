@@ -6,6 +6,8 @@
 
 namespace kalvex {
 
+inline constexpr int kMoneyGroupId = 4116;
+
 inline constexpr const char* kEuroCode = "EUR";
 inline constexpr const char* kEuroUnitEntry = "euro,€";
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/currencies.h"
 #include "storage/reference_rates.h"
 
 #include <string>
@@ -27,8 +28,6 @@ namespace kalvex {
 
 class ISettingsStore;
 class IClock;
-
-inline constexpr int kMoneyGroupId = 4116;
 
 // Reads a downloaded rates document, updates the Money group held in `group` and commits it
 // to its factor file under the rates' own date. On any failure nothing is changed or written.
