@@ -15,6 +15,15 @@ inline constexpr const char* kEuroUnitEntry = "euro,€";
 // name or sign), or by a symbol that is itself a code ("Norwegian krone,NOK").
 std::optional<std::string> CurrencyCode(const std::string& unitEntry);
 
+// The unit entry that a currency of the reference rates gets when it is added to the Money group:
+// its English name and its code ("Norwegian krone,NOK"); a code the rates never listed before is
+// its own name.
+std::string CurrencyUnitEntry(std::string_view code);
+
+// Where a currency comes in the reference rates' own listing; currencies they never listed
+// before come last.
+int ListingRank(std::string_view code);
+
 // Units of a former euro-area currency in one euro, fixed irrevocably when it joined.
 std::optional<double> FixedEuroRate(std::string_view code);
 
