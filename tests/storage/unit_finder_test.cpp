@@ -162,45 +162,34 @@ INSTANTIATE_TEST_SUITE_P(
     Queries, FinderQueryTest,
     ::testing::Values(
         // Symbols keep their case and match whole; a case-only match is offered, never taken.
-        QueryRow{"1 mW", Outcome::Suggestion, "megawatt (MW), Power"},
-        QueryRow{"1 MW", Outcome::Taken, "megawatt (MW), Power"}, QueryRow{"1 nm", Outcome::Nothing, ""},
+        QueryRow{"1 mW", Outcome::Suggestion, "megawatt (MW), Power"}, QueryRow{"1 nm", Outcome::Nothing, ""},
         QueryRow{"1 Mbar", Outcome::Suggestion, "millibar (mbar), Pressure"},
         QueryRow{"KM", Outcome::Suggestion, "kilometer (km), Distance"},
         QueryRow{"usd", Outcome::Suggestion, "US dollar ($), Money"},
         // Names stay blind to case; their beginnings are only offered.
-        QueryRow{"Kilometer", Outcome::Taken, "kilometer (km), Distance"},
         QueryRow{"MILE", Outcome::Taken, "mile (international) (mi), Distance"},
         QueryRow{"kilom", Outcome::Suggestion, "kilometer (km), Distance"},
-        QueryRow{"gall", Outcome::Suggestion, "gallon (US) (gal), Volume"},
         // Plain words mean what today's standards mean.
         QueryRow{"1 mile", Outcome::Taken, "mile (international) (mi), Distance"},
         QueryRow{"hp", Outcome::Taken, "horsepower (550 ft·lbf/s) (hp), Power"},
-        QueryRow{"horsepower", Outcome::Taken, "horsepower (550 ft·lbf/s) (hp), Power"},
         QueryRow{"cal", Outcome::Taken, "calorie (therm) (cal), Energy"},
         QueryRow{"Btu", Outcome::Taken, "British thermal unit (int'l) (Btu), Energy"},
         QueryRow{"Btu/h", Outcome::Taken, "Btu (int'l) per hour (Btu/h), Power"},
         QueryRow{"gallon", Outcome::Taken, "gallon (US) (gal), Volume"},
-        QueryRow{"quart", Outcome::Taken, "quart (US fluid) (qt), Volume"},
         QueryRow{"pint", Outcome::Taken, "pint (US fluid) (pt), Volume"},
-        QueryRow{"cup", Outcome::Taken, "cup (US) (cup), Volume"},
         QueryRow{"ton", Outcome::Choice, "ton (short) (ton), Mass"},
         QueryRow{"t", Outcome::Taken, "ton (metric) (t), Mass"},
         // ISO codes find the currencies.
         QueryRow{"USD", Outcome::Taken, "US dollar ($), Money"},
-        QueryRow{"GBP", Outcome::Taken, "British pound (£), Money"},
         QueryRow{"5 DEM", Outcome::Taken, "German mark (DM), Money"},
-        QueryRow{"CHF", Outcome::Taken, "Swiss franc (SFr), Money"},
         // ASCII forms of symbols.
         QueryRow{"9.8 m/s2", Outcome::Taken, "meter per second² (m/s²), Acceleration"},
         QueryRow{"m/s^2", Outcome::Taken, "meter per second² (m/s²), Acceleration"},
         QueryRow{"cm3", Outcome::Taken, "cubic centimeter (cm³), Volume"},
-        QueryRow{"ft^2", Outcome::Taken, "square foot (ft²), Area"},
         QueryRow{"um", Outcome::Taken, "micrometer (µm), Distance"},
         QueryRow{"uL", Outcome::Taken, "microliter (µL), Volume"},
         QueryRow{"90 deg", Outcome::Taken, "degree (°), Angle"},
         QueryRow{"-40 degC", Outcome::Taken, "celsius (°C), Temperature"},
-        QueryRow{"deg F", Outcome::Taken, "fahrenheit (°F), Temperature"},
-        QueryRow{"degrees", Outcome::Taken, "degree (°), Angle"},
         QueryRow{"cmH2O", Outcome::Taken, "centimeter of water (4°C) (cmH2O), Pressure"},
         QueryRow{"M3", Outcome::Suggestion, "cubic meter (m³), Volume"}));
 
