@@ -14,6 +14,8 @@ namespace kalvex {
 namespace {
 
 constexpr std::size_t kClosestNames = 3;
+// A short prefix begins many names; the rest are a look at --list away.
+constexpr int kMostSuggestions = 8;
 
 constexpr const char* kHelpText =
     R"(Usage: kalvex [--convert QUERY [--digits N] [--scientific] | --list | --update-rates [URL]
@@ -41,7 +43,8 @@ the Money group as the window's update does.
 
 Exit status: 0 when all went well; 1 when the window cannot open for lack of a
 display; 2 when the options are wrong, or a query finds no unit, units of several
-groups, or a value the window would refuse.
+groups, only units it comes near ("did you mean ...?"), or a value the window
+would refuse.
 )";
 
 std::optional<int> ReadDigits(const std::string& text)
@@ -85,6 +88,16 @@ int ReportSeveralGroups(const UnitFinder& finder, const FoundUnits& found, std::
     return kExitRefused;
 }
 
+int ReportSuggestions(const UnitFinder& finder, const FoundUnits& found, std::ostream& err)
+{
+    const int shown = std::min(found.bestCount, kMostSuggestions);
+    for (int i = 0; i < shown; ++i)
+        err << "kalvex: did you mean " << finder.Label(found.matches[std::size_t(i)]) << "?\n";
+    if (found.bestCount > shown)
+        err << "kalvex: and " << found.bestCount - shown << " more; kalvex --list names every unit\n";
+    return kExitRefused;
+}
+
 int Convert(const CommandLine& request, const ISettingsStore& settings, std::ostream& out, std::ostream& err)
 {
     std::vector<CatalogGroup> groups =
@@ -93,6 +106,8 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
     const FoundUnits found = finder.Find(request.query);
     if (found.matches.empty())
         return ReportNoUnit(finder, request, found, err);
+    if (found.suggested)
+        return ReportSuggestions(finder, found, err);
     if (!found.taken)
         return ReportSeveralGroups(finder, found, err);
     const UnitMatch& match = found.matches.front();

@@ -51,6 +51,10 @@ int UpdateRates(const std::string& urlArgument)
     std::printf("The Money group now holds the exchange rates of %s.\n", money.m_updateDate.c_str());
     if (result.euroAdded)
         std::printf("The euro was added to its units.\n");
+    for (const std::string& entry : result.addedUnits)
+        std::printf("Added \"%s\".\n", UnitName(entry).c_str());
+    for (const std::string& code : result.codesWithoutRoom)
+        std::printf("No room for %s: the group holds %d units.\n", code.c_str(), kMaxUnits);
     for (const std::string& entry : result.keptUnits)
         std::printf("Without a rate, \"%s\" kept its factor.\n", UnitName(entry).c_str());
     return EXIT_SUCCESS;

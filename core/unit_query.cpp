@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace kalvex {
 namespace {
@@ -176,7 +177,24 @@ std::size_t EditDistance(std::string_view a, std::string_view b, std::vector<std
     return row[b.size()];
 }
 
+// Rank of a unit among the preferred units; past their end when it is not one of them.
+int Preference(const QueryGroup& group, const QueryUnit& unit)
+{
+    const std::span<const PreferredUnit> preferred = PreferredUnits();
+    const auto isUnit = [&](const PreferredUnit& p) {
+        return p.groupId == group.groupId && p.unitName == unit.name;
+    };
+    return int(std::ranges::find_if(preferred, isUnit) - preferred.begin());
+}
+
 } // namespace
+
+struct UnitFinder::QueryText {
+    std::string_view text;
+    std::vector<std::string> spellings; // lower case, then singular forms
+    std::optional<std::string> typed;   // the symbol of an ASCII spelling
+    std::string lowerTyped;
+};
 
 SplitText SplitQuery(std::string_view query)
 {
@@ -207,7 +225,8 @@ UnitFinder::UnitFinder(std::vector<QueryGroup> groups) : m_groups(std::move(grou
             const QueryUnit& unit = units[std::size_t(e)];
             std::string lowerName = AsciiLower(CollapseBlanks(unit.name));
             std::string bare = BareName(lowerName);
-            m_entries.push_back({g, e, std::move(lowerName), std::move(bare), AsciiLower(unit.symbol)});
+            m_entries.push_back({g, e, std::move(lowerName), std::move(bare), AsciiLower(unit.symbol),
+                                 AsciiLower(unit.code), Preference(m_groups[std::size_t(g)], unit)});
         }
     }
     ResolveAliases();
@@ -236,42 +255,63 @@ bool UnitFinder::AliasMatches(const AliasTarget& alias, std::string_view unitTex
     return IsOneOf(alias.spelling, spellings);
 }
 
+std::optional<MatchKind> UnitFinder::SpellingMatch(const Entry& entry, const QueryText& query) const
+{
+    const QueryUnit& unit = m_groups[std::size_t(entry.group)].units[std::size_t(entry.entry)];
+    // Codes are never empty here: a query's unit text is not.
+    const auto isSymbol = [&unit](std::string_view text) { return text == unit.symbol || text == unit.code; };
+    const auto isLowerSymbol = [&entry](std::string_view lower) {
+        return lower == entry.lowerSymbol || lower == entry.lowerCode;
+    };
+    const std::string& lower = query.spellings.front();
+    if (isSymbol(query.text))
+        return MatchKind::Symbol;
+    if (query.typed && isSymbol(*query.typed))
+        return MatchKind::TypedSymbol;
+    if (IsOneOf(entry.lowerName, query.spellings))
+        return MatchKind::Name;
+    if (!entry.lowerBareName.empty() && IsOneOf(entry.lowerBareName, query.spellings))
+        return MatchKind::NameWithoutQualifier;
+    if (isLowerSymbol(lower) || (query.typed && isLowerSymbol(query.lowerTyped)))
+        return MatchKind::SymbolInOtherCase;
+    if (entry.lowerName.starts_with(lower))
+        return MatchKind::NamePrefix;
+    return std::nullopt;
+}
+
 FoundUnits UnitFinder::Find(std::string_view query) const
 {
     FoundUnits found;
     found.text = SplitQuery(query);
-    const std::string& unitText = found.text.unit;
-    if (unitText.empty())
+    if (found.text.unit.empty())
         return found;
-    const std::vector<std::string> spellings = Spellings(unitText);
-    const std::string& lower = spellings.front();
+    QueryText text{found.text.unit, Spellings(found.text.unit), TypedSymbol(found.text.unit), {}};
+    if (text.typed)
+        text.lowerTyped = AsciiLower(*text.typed);
 
     std::vector<int> best(m_entries.size(), -1);
     auto note = [&](std::size_t i, MatchKind kind) {
         if (best[i] < 0 || int(kind) < best[i])
             best[i] = int(kind);
     };
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        const Entry& entry = m_entries[i];
-        const QueryUnit& unit = m_groups[std::size_t(entry.group)].units[std::size_t(entry.entry)];
-        if (unit.symbol == unitText)
-            note(i, MatchKind::Symbol);
-        else if (IsOneOf(entry.lowerName, spellings))
-            note(i, MatchKind::Name);
-        else if (!entry.lowerBareName.empty() && IsOneOf(entry.lowerBareName, spellings))
-            note(i, MatchKind::NameWithoutQualifier);
-        else if (entry.lowerName.starts_with(lower) || entry.lowerSymbol.starts_with(lower))
-            note(i, MatchKind::Prefix);
-    }
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (const std::optional<MatchKind> kind = SpellingMatch(m_entries[i], text))
+            note(i, *kind);
     for (const AliasTarget& alias : m_aliases)
-        if (AliasMatches(alias, unitText, spellings))
+        if (AliasMatches(alias, text.text, text.spellings))
             note(std::size_t(alias.entryIndex), MatchKind::Alias);
 
+    std::vector<std::size_t> hits;
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         if (best[i] >= 0)
-            found.matches.push_back({m_entries[i].group, m_entries[i].entry, MatchKind(best[i])});
-    // Entries are already in group order; a stable sort keeps it within each kind.
-    std::ranges::stable_sort(found.matches, {}, [](const UnitMatch& m) { return int(m.kind); });
+            hits.push_back(i);
+    // Entries are in group order and each group's own order; a stable sort keeps that order
+    // behind the kind and the preferred units.
+    std::ranges::stable_sort(hits, {}, [&](std::size_t i) {
+        return std::tuple(best[i], m_entries[i].group, m_entries[i].preference);
+    });
+    for (std::size_t i : hits)
+        found.matches.push_back({m_entries[i].group, m_entries[i].entry, MatchKind(best[i])});
     if (found.matches.empty())
         return found;
 
@@ -279,9 +319,10 @@ FoundUnits UnitFinder::Find(std::string_view query) const
     const auto firstWorse =
         std::ranges::find_if(found.matches, [&](const UnitMatch& m) { return m.kind != bestKind; });
     found.bestCount = int(firstWorse - found.matches.begin());
+    found.suggested = bestKind >= MatchKind::SymbolInOtherCase;
     const int firstGroup = found.matches.front().group;
-    found.taken = std::all_of(found.matches.begin(), firstWorse,
-                              [&](const UnitMatch& m) { return m.group == firstGroup; });
+    found.taken = !found.suggested && std::all_of(found.matches.begin(), firstWorse,
+                                                  [&](const UnitMatch& m) { return m.group == firstGroup; });
     return found;
 }
 

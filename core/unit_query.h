@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@ struct QueryUnit {
     std::string name;
     std::string symbol;
     int unit = 0;
+    std::string code; // a second symbol, such as a currency's ISO code; empty when none
 };
 
 // One enabled group with its units in the group's order: the units its window shows first, in
@@ -30,27 +32,42 @@ struct SplitText {
 };
 SplitText SplitQuery(std::string_view query);
 
-// How well a unit matches, best first.
-enum class MatchKind { Symbol, Name, Alias, NameWithoutQualifier, Prefix };
+// How well a unit matches, best first. Symbols keep their case and match whole; names, their
+// plurals and aliases match in any case.
+enum class MatchKind {
+    Symbol,
+    TypedSymbol, // the symbol typed in plain ASCII: "m/s2", "um", "degC"
+    Name,
+    Alias,
+    NameWithoutQualifier,
+    // Only offered, never taken: the user did not type the unit's own spelling.
+    SymbolInOtherCase, // "mw" or "MBAR"
+    NamePrefix,        // "kilom"
+};
 
 struct UnitMatch {
     int group = 0; // index into the finder's groups
     int entry = 0; // index into that group's units
-    MatchKind kind = MatchKind::Prefix;
+    MatchKind kind = MatchKind::NamePrefix;
 };
 
 struct FoundUnits {
     SplitText text;
-    // Every unit that matches, best kind first, then in group order and the group's own order.
+    // Every unit that matches, best kind first, then in group order; within a group the unit a
+    // shared spelling usually means comes first, then the group's own order.
     std::vector<UnitMatch> matches;
     // How many leading matches share the best kind.
     int bestCount = 0;
-    // True when the best matches all lie in one group: the first of them is taken and the others
-    // are only named beside it. False when nothing matches or the user has to choose.
+    // True when the best matches only come near what was typed: they are offered ("did you
+    // mean ...?"), none is taken.
+    bool suggested = false;
+    // True when the best matches are exact and all lie in one group: the first of them is taken and
+    // the others are only named beside it. False when nothing matches or the user has to choose.
     bool taken = false;
 };
 
-// Finds units of the enabled groups by symbol, name, common plural or abbreviation, or prefix.
+// Finds units of the enabled groups by symbol, name, common plural or abbreviation; symbols in
+// another case and name prefixes are offered as suggestions.
 class UnitFinder {
 public:
     explicit UnitFinder(std::vector<QueryGroup> groups);
@@ -71,13 +88,19 @@ private:
         std::string lowerName;
         std::string lowerBareName; // without parenthesised qualifiers; empty when the name has none
         std::string lowerSymbol;
+        std::string lowerCode;
+        int preference; // rank among the preferred units; past their end when not one of them
     };
     struct AliasTarget {
         std::string spelling; // lower case, or exact for one-letter spellings
         int entryIndex;
     };
 
+    struct QueryText; // a unit text and the other ways of reading it
+
     void ResolveAliases();
+    // How an entry's own name, symbol or code matches, if at all.
+    std::optional<MatchKind> SpellingMatch(const Entry& entry, const QueryText& query) const;
     bool AliasMatches(const AliasTarget& alias, std::string_view unitText,
                       const std::vector<std::string>& spellings) const;
 

@@ -21,6 +21,35 @@ bool IsCode(std::string_view symbol)
            std::all_of(symbol.begin(), symbol.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
+struct QuotedCurrency {
+    std::string_view code;
+    std::string_view name;
+};
+
+// Every currency the euro reference rates have listed, in their order.
+constexpr QuotedCurrency kQuotedCurrencies[] = {
+    {"USD", "US dollar"},          {"JPY", "Japanese yen"},          {"BGN", "Bulgarian lev"},
+    {"CYP", "Cyprus pound"},       {"CZK", "Czech koruna"},          {"DKK", "Danish krone"},
+    {"EEK", "Estonian kroon"},     {"GBP", "British pound"},         {"HUF", "Hungarian forint"},
+    {"LTL", "Lithuanian litas"},   {"LVL", "Latvian lats"},          {"MTL", "Maltese lira"},
+    {"PLN", "Polish zloty"},       {"ROL", "Romanian leu (old)"},    {"RON", "Romanian leu"},
+    {"SEK", "Swedish krona"},      {"SIT", "Slovenian tolar"},       {"SKK", "Slovak koruna"},
+    {"CHF", "Swiss franc"},        {"ISK", "Icelandic krona"},       {"NOK", "Norwegian krone"},
+    {"HRK", "Croatian kuna"},      {"RUB", "Russian rouble"},        {"TRL", "Turkish lira (old)"},
+    {"TRY", "Turkish lira"},       {"AUD", "Australian dollar"},     {"BRL", "Brazilian real"},
+    {"CAD", "Canadian dollar"},    {"CNY", "Chinese yuan renminbi"}, {"HKD", "Hong Kong dollar"},
+    {"IDR", "Indonesian rupiah"},  {"ILS", "Israeli shekel"},        {"INR", "Indian rupee"},
+    {"KRW", "South Korean won"},   {"MXN", "Mexican peso"},          {"MYR", "Malaysian ringgit"},
+    {"NZD", "New Zealand dollar"}, {"PHP", "Philippine peso"},       {"SGD", "Singapore dollar"},
+    {"THB", "Thai baht"},          {"ZAR", "South African rand"},
+};
+
+const QuotedCurrency* FindQuotedCurrency(std::string_view code)
+{
+    const auto found = std::ranges::find(kQuotedCurrencies, code, &QuotedCurrency::code);
+    return found == std::end(kQuotedCurrencies) ? nullptr : found;
+}
+
 } // namespace
 
 std::optional<std::string> CurrencyCode(const std::string& unitEntry)
@@ -49,6 +78,18 @@ std::optional<std::string> CurrencyCode(const std::string& unitEntry)
     if (IsCode(symbol))
         return symbol;
     return std::nullopt;
+}
+
+std::string CurrencyUnitEntry(std::string_view code)
+{
+    const QuotedCurrency* currency = FindQuotedCurrency(code);
+    return std::string(currency ? currency->name : code) + ',' + std::string(code);
+}
+
+int ListingRank(std::string_view code)
+{
+    const QuotedCurrency* currency = FindQuotedCurrency(code);
+    return int((currency ? currency : std::end(kQuotedCurrencies)) - std::begin(kQuotedCurrencies));
 }
 
 std::optional<double> FixedEuroRate(std::string_view code)

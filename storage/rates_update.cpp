@@ -3,6 +3,9 @@
 #include "core/conversion.h"
 #include "storage/currencies.h"
 
+#include <algorithm>
+#include <set>
+
 namespace kalvex {
 namespace {
 
@@ -25,23 +28,56 @@ std::optional<double> PerEuro(const std::string& unitEntry, const ReferenceRates
     return quoted->second;
 }
 
-bool HasEuro(const CConversion& group)
+std::set<std::string> HeldCodes(const CConversion& group)
 {
-    for (int u = 0; u < group.m_unitCount; ++u) {
-        if (CurrencyCode(group.m_units[std::size_t(u)]) == std::optional<std::string>(kEuroCode))
-            return true;
-    }
-    return false;
+    std::set<std::string> codes;
+    for (int u = 0; u < group.m_unitCount; ++u)
+        if (const std::optional<std::string> code = CurrencyCode(group.m_units[std::size_t(u)]))
+            codes.insert(*code);
+    return codes;
 }
 
-void AddEuro(CConversion& group)
+// The rates' currencies in the order the reference rates list them.
+std::vector<std::string> QuotedCodes(const ReferenceRates& rates)
 {
-    const int euro = group.m_unitCount;
-    group.m_units[std::size_t(euro)] = kEuroUnitEntry;
-    group.m_factors[std::size_t(euro)][std::size_t(euro)] = 1.0;
+    std::vector<std::string> codes;
+    for (const auto& quote : rates.perEuro)
+        codes.push_back(quote.first);
+    std::ranges::stable_sort(codes, {}, [](const std::string& code) { return ListingRank(code); });
+    return codes;
+}
+
+// A unit with no factors yet, set with the others' later; `shown` also adds it to the units the
+// conversion window lists.
+void AddUnit(CConversion& group, const std::string& entry, bool shown)
+{
+    const int unit = group.m_unitCount;
+    group.m_units[std::size_t(unit)] = entry;
+    group.m_factors[std::size_t(unit)][std::size_t(unit)] = 1.0;
     ++group.m_unitCount;
-    if (!group.m_showAll && group.m_shownCount < kMaxShownUnits)
-        group.m_unitOrder[group.m_shownCount++] = static_cast<std::uint16_t>(euro + 1);
+    if (shown && !group.m_showAll && group.m_shownCount < kMaxShownUnits)
+        group.m_unitOrder[group.m_shownCount++] = static_cast<std::uint16_t>(unit + 1);
+}
+
+// Adds the euro, shown, then every other currency of the rates that the group lacks, while it
+// has room.
+void AddMissingCurrencies(CConversion& group, const ReferenceRates& rates, RatesUpdateResult& result)
+{
+    const std::set<std::string> held = HeldCodes(group);
+    if (!held.contains(kEuroCode) && group.m_unitCount < kMaxUnits) {
+        AddUnit(group, kEuroUnitEntry, true);
+        result.euroAdded = true;
+    }
+    for (const std::string& code : QuotedCodes(rates)) {
+        if (held.contains(code))
+            continue;
+        if (group.m_unitCount >= kMaxUnits) {
+            result.codesWithoutRoom.push_back(code);
+            continue;
+        }
+        AddUnit(group, CurrencyUnitEntry(code), false);
+        result.addedUnits.push_back(group.m_units[std::size_t(group.m_unitCount - 1)]);
+    }
 }
 
 } // namespace
@@ -63,10 +99,7 @@ RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& 
     }
 
     CConversion updated = group;
-    if (!HasEuro(updated) && updated.m_unitCount < kMaxUnits) {
-        AddEuro(updated);
-        result.euroAdded = true;
-    }
+    AddMissingCurrencies(updated, rates, result);
     const int n = updated.m_unitCount;
     FactorMatrix& m = updated.m_factors;
     for (int u = 1; u < n; ++u) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/currencies.h"
 #include "storage/reference_rates.h"
 
 #include <string>
@@ -12,12 +13,15 @@ class CConversion;
 struct RatesUpdateResult {
     std::string error; // empty when the group was updated
     bool euroAdded = false;
-    std::vector<std::string> keptUnits; // unit entries without a rate: factors kept
+    std::vector<std::string> addedUnits;       // entries added for the rates' other currencies
+    std::vector<std::string> codesWithoutRoom; // currencies of the rates a full group could not take
+    std::vector<std::string> keptUnits;        // unit entries without a rate: factors kept
 };
 
-// Sets every Money unit with a known rate to its amount in one of the group's first unit,
-// adds the euro when the group lacks it and has room, fills the other pairs through the
-// first unit, and dates the group by the rates. The group is changed only on success.
+// Sets every Money unit with a known rate to its amount in one of the group's first unit; adds
+// the euro (shown) and each currency of the rates that the group lacks, while it has room; fills
+// the other pairs through the first unit, and dates the group by the rates. The group is changed
+// only on success.
 RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& rates,
                                       const std::string& source);
 
@@ -27,8 +31,6 @@ namespace kalvex {
 
 class ISettingsStore;
 class IClock;
-
-inline constexpr int kMoneyGroupId = 4116;
 
 // Reads a downloaded rates document, updates the Money group held in `group` and commits it
 // to its factor file under the rates' own date. On any failure nothing is changed or written.

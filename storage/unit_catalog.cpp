@@ -4,15 +4,13 @@
 #include "core/result_lines.h"
 #include "core/unit_aliases.h"
 #include "storage/builtin_groups.h"
+#include "storage/currencies.h"
 #include "storage/settings_profile.h"
 
 #include <algorithm>
 
 namespace kalvex {
 namespace {
-
-// The launcher lists one custom group; the catalogue lists what the launcher lists.
-constexpr int kListedCustomGroups = 1;
 
 bool IsEnabled(const ISettingsStore& settings, int groupId)
 {
@@ -52,7 +50,8 @@ std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings, cons
             entry.group.m_name.empty() ? BuiltinGroupName(groupId) : WithoutAmpersands(entry.group.m_name);
     }
 
-    const int customCount = std::clamp(ReadSetting(settings, profile::kNumCust), 0, kListedCustomGroups);
+    // Every custom group the launcher lists, imported ones included.
+    const int customCount = std::clamp(ReadSetting(settings, profile::kNumCust), 0, kMaxCustomGroups);
     for (int k = 1; k <= customCount; ++k) {
         const int groupId = CustomGroupId(k);
         CatalogGroup entry;
@@ -75,7 +74,7 @@ std::vector<QueryGroup> QueryGroups(const std::vector<CatalogGroup>& groups)
         if (catalogGroup.groupId == kTemperatureId) {
             int row = 0;
             for (const TemperatureScaleName& scale : TemperatureScaleNames())
-                group.units.push_back({std::string(scale.name), std::string(scale.symbol), row++});
+                group.units.push_back({std::string(scale.name), std::string(scale.symbol), row++, {}});
             continue;
         }
         const CConversion& conversion = catalogGroup.group;
@@ -85,7 +84,10 @@ std::vector<QueryGroup> QueryGroups(const std::vector<CatalogGroup>& groups)
                 order.push_back(u);
         for (int u : order) {
             const std::string& entry = conversion.m_units[std::size_t(u)];
-            group.units.push_back({UnitName(entry), UnitSymbol(entry), u});
+            // Currencies are also known by their ISO codes, whatever sign the group gives them.
+            const std::optional<std::string> code =
+                group.groupId == kMoneyGroupId ? CurrencyCode(entry) : std::nullopt;
+            group.units.push_back({UnitName(entry), UnitSymbol(entry), u, code.value_or("")});
         }
     }
     return result;

@@ -1,6 +1,7 @@
 #include "core/conversion.h"
 #include "storage/builtin_groups.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/two_unit_group.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -103,6 +104,15 @@ TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
         {{"--convert", "-4 in"}, "kalvex: distance less than minimum of 0.000000\n"},
         {{"--convert", "-500 F"}, "kalvex: Temperature cannot be lower than absolute zero.\n"},
         {{"--convert", "3 meterz"}, "kalvex: no unit matches \"meterz\"; closest: meter, liter, stere\n"},
+        // Symbols keep their case and match whole; what only comes near is offered, not taken.
+        {{"--convert", "1 mW"}, "kalvex: did you mean megawatt (MW), Power?\n"},
+        {{"--convert", "1 Mbar"}, "kalvex: did you mean millibar (mbar), Pressure?\n"},
+        {{"--convert", "1 nm"}, "kalvex: no unit matches \"nm\"; closest: millimeter, centimeter, meter\n"},
+        {{"--convert", "parse"}, "kalvex: did you mean parsec (parsec), Distance?\n"},
+        {{"--convert", "ton"},
+         "kalvex: \"ton\" matches units of several groups:\n  ton (short) (ton), Mass\n  ton (long) (ton), "
+         "Mass\n"
+         "  ton (register) (ton), Volume\n  ton refrigeration (ton), Power\n  ton (TNT) (ton), Energy\n"},
         {{"--convert", "1 in", "--digits", "20"},
          "kalvex: --digits needs a whole number from 3 to 13; "
          "see kalvex --help\n"},
@@ -119,12 +129,13 @@ TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
     }
 }
 
-TEST_F(CommandLineTest, TiesInOneGroupTakeTheFirstShownUnitAndNameTheOthers)
+TEST_F(CommandLineTest, TiesInOneGroupTakeTheUsualMeaningAndNameTheOthers)
 {
-    const ProgramRun run = Program({"--convert", "2mi"});
+    const ProgramRun run = Program({"--convert", "2mi", "--digits", "9"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "kalvex: also matches mile (international) (mi), Distance\n");
-    EXPECT_NE(run.out.find("mile (US statute)\t2\tmi\n"), std::string::npos);
+    EXPECT_EQ(run.err, "kalvex: also matches mile (US statute) (mi), Distance\n");
+    // Two international miles are 10560 feet exactly; two US statute miles are not.
+    EXPECT_NE(run.out.find("foot\t10560\tft\n"), std::string::npos);
 }
 
 TEST_F(CommandLineTest, VersionHelpAndNoDisplay)
@@ -141,21 +152,18 @@ TEST_F(CommandLineTest, VersionHelpAndNoDisplay)
 
 TEST_F(CommandLineTest, ReadsTheUsersProfileAndGroupsWithoutChangingThem)
 {
-    // Mass disabled, Distance with 3 digits, a custom group of the user's own.
-    WriteProfile("Conv03=0\nNumCust=1\n");
+    // Mass disabled, Distance with 3 digits, three custom groups of the user's own, the second
+    // disabled.
+    WriteProfile("Conv03=0\nNumCust=3\nCust02=0\n");
     CConversion distance;
     BuildBuiltinGroup(distance, 4104);
     distance.m_digits = 3;
     ASSERT_TRUE(distance.Save(factors.Path() / "Dist.fsf"));
-    CConversion custom;
-    custom.m_name = "Cooking";
-    custom.m_unitCount = custom.m_shownCount = 2;
-    custom.m_units[0] = "cup,cup";
-    custom.m_units[1] = "stick of butter,stick";
-    custom.m_unitOrder = {1, 2};
-    custom.m_factors[0][0] = custom.m_factors[1][1] = 1.0;
-    custom.m_factors[1][0] = 2.0;
-    ASSERT_TRUE(custom.Save(factors.Path() / "Cust01.fsf"));
+    ASSERT_TRUE(
+        TwoUnitGroup("Cooking", "cup,cup", "stick of butter,stick").Save(factors.Path() / "Cust01.fsf"));
+    ASSERT_TRUE(TwoUnitGroup("Workshop", "board,bd", "plank,pk").Save(factors.Path() / "Cust02.fsf"));
+    ASSERT_TRUE(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes")
+                    .Save(factors.Path() / "Cust03.fsf"));
     const auto before = HomeFiles();
 
     const ProgramRun inch = Program({"--convert", "2 1/2 in"});
@@ -164,10 +172,14 @@ TEST_F(CommandLineTest, ReadsTheUsersProfileAndGroupsWithoutChangingThem)
     EXPECT_NE(inch.out.find("centimeter\t6.35\tcm\n"), std::string::npos);
 
     EXPECT_EQ(Program({"--convert", "3 stick"}).out, "cup\t1.5\tcup\nstick of butter\t3\tstick\n");
+    EXPECT_EQ(Program({"--convert", "3 semipes"}).out, "Roman foot\t1.5\tpes\nRoman half foot\t3\tsemipes\n");
+    EXPECT_EQ(Program({"--convert", "3 bd"}).status, 2);
     EXPECT_EQ(Program({"--convert", "2 lbs"}).status, 2);
     const ProgramRun list = Program({"--list"});
     EXPECT_TRUE(list.out.starts_with("Temperature\tfahrenheit\t°F\n"));
     EXPECT_NE(list.out.find("Cooking\tstick of butter\tstick\n"), std::string::npos);
+    EXPECT_TRUE(list.out.ends_with("Roman\tRoman foot\tpes\nRoman\tRoman half foot\tsemipes\n"));
+    EXPECT_EQ(list.out.find("Workshop\t"), std::string::npos);
     EXPECT_EQ(list.out.find("Mass\t"), std::string::npos);
     EXPECT_EQ(HomeFiles(), before);
 }

@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const kalvex::FoundUnits found = finder.Find(query);
     if (found.text.value.size() + found.text.unit.size() > query.size())
         __builtin_trap();
-    if (found.bestCount > int(found.matches.size()) || (found.taken && found.bestCount == 0))
+    if (found.bestCount > int(found.matches.size()) ||
+        (found.taken && (found.bestCount == 0 || found.suggested)))
         __builtin_trap();
     for (const kalvex::UnitMatch& match : found.matches)
         if (finder.Label(match).empty())

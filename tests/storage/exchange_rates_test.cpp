@@ -2,6 +2,7 @@
 #include "storage/currencies.h"
 #include "storage/rates_update.h"
 #include "storage/reference_rates.h"
+#include "storage/unit_catalog.h"
 #include "tests/storage/storage_fixture.h"
 
 #include <gtest/gtest.h>
@@ -112,19 +113,27 @@ protected:
     std::string original;
 };
 
-TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheEuroAndDatesTheGroupByTheDocument)
+TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheMissingOnesAndDatesTheGroupByTheDocument)
 {
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");
     EXPECT_TRUE(result.euroAdded);
     EXPECT_TRUE(result.keptUnits.empty());
+    // The document's currencies the group lacked, in the order the reference rates list them.
+    EXPECT_EQ(
+        result.addedUnits,
+        (std::vector<std::string>{"Czech koruna,CZK", "Danish krone,DKK", "Hungarian forint,HUF",
+                                  "Polish zloty,PLN", "Romanian leu,RON", "Swedish krona,SEK",
+                                  "Norwegian krone,NOK", "Australian dollar,AUD", "South African rand,ZAR"}));
 
     CConversion saved;
     ASSERT_TRUE(saved.Load(MoneyFile()));
     EXPECT_EQ(saved.m_updateDate, "12/4/2026");
     EXPECT_NE(saved.m_remark.find("European Central Bank"), std::string::npos);
-    ASSERT_EQ(saved.m_unitCount, 11);
+    ASSERT_EQ(saved.m_unitCount, 20);
     EXPECT_EQ(saved.m_units[10], "euro,€");
+    EXPECT_EQ(saved.m_units[19], "South African rand,ZAR");
+    // The euro joins the shown units; the others wait in the group until the user shows them.
     EXPECT_EQ(saved.m_shownCount, 11);
     EXPECT_EQ(saved.m_unitOrder[10], 11);
 
@@ -140,7 +149,22 @@ TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheEuroAndDatesTheGroupByTheDo
     EXPECT_NEAR(m[3][2], 157.48 / 0.83245, 1e-10);  // yen in one pound
     EXPECT_NEAR(m[2][3], 0.83245 / 157.48, 1e-15);
     EXPECT_EQ(m[10][10], 1.0);
+    EXPECT_DOUBLE_EQ(m[19][0], 19.0120 / usd);
     EXPECT_EQ(Setting("Mony"), 1);
+    // Every pair was derived again from the new rates: M[i][k] is M[i][0] / M[k][0].
+    for (int i = 0; i < saved.m_unitCount; ++i)
+        for (int k = 0; k < saved.m_unitCount; ++k)
+            EXPECT_NEAR(m[i][k] / (m[i][0] / m[k][0]), 1.0, 1e-15) << i << ", " << k;
+
+    // The codes find the new units and the euro; the old units keep their signs.
+    const UnitFinder finder(QueryGroups(LoadEnabledGroups(settings, app.m_factorPath)));
+    for (const auto& [code, label] :
+         {std::pair{"EUR", "euro (€), Money"}, std::pair{"NOK", "Norwegian krone (NOK), Money"},
+          std::pair{"MXN", "Mexican peso (peso), Money"}}) {
+        const FoundUnits found = finder.Find(code);
+        EXPECT_TRUE(found.taken) << code;
+        EXPECT_EQ(found.matches.empty() ? "" : finder.Label(found.matches.front()), label);
+    }
 }
 
 TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
@@ -156,24 +180,29 @@ TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
     ASSERT_EQ(result.error, "");
     EXPECT_FALSE(result.euroAdded);
     EXPECT_EQ(result.keptUnits, std::vector<std::string>{"gold ounce,oz"});
-    EXPECT_EQ(app.m_current.m_unitCount, 10);
+    // The peso and the franc that gave way come back as units of their own; the krone is held.
+    EXPECT_EQ(result.addedUnits.size(), 10u);
+    EXPECT_EQ(app.m_current.m_units[18], "Mexican peso,MXN");
     EXPECT_DOUBLE_EQ(Factor(8, 0), ouncesPerDollar);
     EXPECT_DOUBLE_EQ(Factor(9, 0), 11.7215 / 1.0523);
     EXPECT_DOUBLE_EQ(Factor(5, 0), 1 / 1.0523);
     EXPECT_NEAR(Factor(8, 2), ouncesPerDollar * 1.0523 / 0.83245, 1e-12); // ounces in one pound
 }
 
-TEST_F(MoneyUpdateTest, AFullGroupGetsNoEuro)
+TEST_F(MoneyUpdateTest, ANearlyFullGroupTakesTheEuroAndWhatFitsAndNamesTheRest)
 {
     ASSERT_TRUE(app.m_current.Load(MoneyFile()));
-    for (int u = 10; u < kMaxUnits; ++u)
+    for (int u = 10; u < kMaxUnits - 3; ++u)
         app.m_current.m_units[std::size_t(u)] = "token " + std::to_string(u) + ",tk";
-    app.m_current.m_unitCount = kMaxUnits;
+    app.m_current.m_unitCount = kMaxUnits - 3;
     app.m_current.Save(MoneyFile());
 
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");
-    EXPECT_FALSE(result.euroAdded);
+    EXPECT_TRUE(result.euroAdded);
+    EXPECT_EQ(result.addedUnits, (std::vector<std::string>{"Czech koruna,CZK", "Danish krone,DKK"}));
+    EXPECT_EQ(result.codesWithoutRoom,
+              (std::vector<std::string>{"HUF", "PLN", "RON", "SEK", "NOK", "AUD", "ZAR"}));
     EXPECT_EQ(app.m_current.m_unitCount, kMaxUnits);
 }
 

@@ -1,10 +1,12 @@
 #include "core/group_ids.h"
 #include "core/number_text.h"
 #include "core/result_lines.h"
+#include "core/unit_aliases.h"
 #include "storage/builtin_groups.h"
 #include "storage/settings_profile.h"
 #include "storage/unit_catalog.h"
 #include "storage_fixture.h"
+#include "tests/support/two_unit_group.h"
 
 #include <algorithm>
 #include <limits>
@@ -86,9 +88,9 @@ TEST_F(UnitFinderTest, ASharedSymbolListsEveryUnitAndTakesOneOnlyWithinOneGroup)
               (std::vector<std::string>{"gallon (US) (gal), Volume", "gallon (Imperial) (gal), Volume"}));
     EXPECT_EQ(Taken(finder, "gal"), "gallon (US) (gal), Volume");
     EXPECT_EQ(Best(finder, "qt").size(), 2u);
-    // The window's order decides: the US statute mile is shown, the international one is not.
-    EXPECT_EQ(Best(finder, "mi"), (std::vector<std::string>{"mile (US statute) (mi), Distance",
-                                                            "mile (international) (mi), Distance"}));
+    // The plain word's usual meaning comes first, though the window shows the US statute mile.
+    EXPECT_EQ(Best(finder, "mi"), (std::vector<std::string>{"mile (international) (mi), Distance",
+                                                            "mile (US statute) (mi), Distance"}));
     EXPECT_TRUE(finder.Find("mi").taken);
     // Across groups the user chooses.
     EXPECT_EQ(Best(finder, "oz"),
@@ -104,7 +106,7 @@ TEST_F(UnitFinderTest, PluralsTemperatureSpellingsAndAbbreviationsFindTheirUnit)
 {
     const UnitFinder finder = Finder();
     const std::pair<const char*, const char*> rows[] = {
-        {"miles", "mile (US statute) (mi), Distance"},
+        {"miles", "mile (international) (mi), Distance"},
         {"feet", "foot (ft), Distance"},
         {"inches", "inch (in), Distance"},
         {"centuries", "century (century), Time"},
@@ -124,10 +126,86 @@ TEST_F(UnitFinderTest, PluralsTemperatureSpellingsAndAbbreviationsFindTheirUnit)
         {"cc", "cubic centimeter (cm³), Volume"},
         {"kwh", "kilowatthour (kWh), Energy"},
         {"10 sq ft", "square foot (ft²), Area"},
-        {"gall", "gallon (US) (gal), Volume"},
     };
     for (const auto& [query, label] : rows)
         EXPECT_EQ(Taken(finder, query), label) << query;
+}
+
+enum class Outcome { Taken, Choice, Suggestion, Nothing };
+
+struct QueryRow {
+    const char* query;
+    Outcome outcome;
+    const char* first; // the first match listed; empty for Nothing
+};
+
+void PrintTo(const QueryRow& row, std::ostream* out)
+{
+    *out << row.query;
+}
+
+class FinderQueryTest : public UnitFinderTest, public ::testing::WithParamInterface<QueryRow> {};
+
+TEST_P(FinderQueryTest, TakesOnlyWhatWasMeantAndOffersTheRest)
+{
+    const QueryRow& row = GetParam();
+    const UnitFinder finder = Finder();
+    const FoundUnits found = finder.Find(row.query);
+    const Outcome outcome = found.matches.empty() ? Outcome::Nothing
+                            : found.suggested     ? Outcome::Suggestion
+                            : found.taken         ? Outcome::Taken
+                                                  : Outcome::Choice;
+    EXPECT_EQ(outcome, row.outcome);
+    EXPECT_EQ(found.matches.empty() ? "" : finder.Label(found.matches.front()), row.first);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Queries, FinderQueryTest,
+    ::testing::Values(
+        // Symbols keep their case and match whole; a case-only match is offered, never taken.
+        QueryRow{"1 mW", Outcome::Suggestion, "megawatt (MW), Power"}, QueryRow{"1 nm", Outcome::Nothing, ""},
+        QueryRow{"1 Mbar", Outcome::Suggestion, "millibar (mbar), Pressure"},
+        QueryRow{"KM", Outcome::Suggestion, "kilometer (km), Distance"},
+        QueryRow{"usd", Outcome::Suggestion, "US dollar ($), Money"},
+        // Names stay blind to case; their beginnings are only offered.
+        QueryRow{"MILE", Outcome::Taken, "mile (international) (mi), Distance"},
+        QueryRow{"kilom", Outcome::Suggestion, "kilometer (km), Distance"},
+        // Plain words mean what today's standards mean.
+        QueryRow{"1 mile", Outcome::Taken, "mile (international) (mi), Distance"},
+        QueryRow{"hp", Outcome::Taken, "horsepower (550 ft·lbf/s) (hp), Power"},
+        QueryRow{"cal", Outcome::Taken, "calorie (therm) (cal), Energy"},
+        QueryRow{"Btu", Outcome::Taken, "British thermal unit (int'l) (Btu), Energy"},
+        QueryRow{"Btu/h", Outcome::Taken, "Btu (int'l) per hour (Btu/h), Power"},
+        QueryRow{"gallon", Outcome::Taken, "gallon (US) (gal), Volume"},
+        QueryRow{"pint", Outcome::Taken, "pint (US fluid) (pt), Volume"},
+        QueryRow{"ton", Outcome::Choice, "ton (short) (ton), Mass"},
+        QueryRow{"t", Outcome::Taken, "ton (metric) (t), Mass"},
+        // ISO codes find the currencies.
+        QueryRow{"USD", Outcome::Taken, "US dollar ($), Money"},
+        QueryRow{"5 DEM", Outcome::Taken, "German mark (DM), Money"},
+        // ASCII forms of symbols.
+        QueryRow{"9.8 m/s2", Outcome::Taken, "meter per second² (m/s²), Acceleration"},
+        QueryRow{"m/s^2", Outcome::Taken, "meter per second² (m/s²), Acceleration"},
+        QueryRow{"cm3", Outcome::Taken, "cubic centimeter (cm³), Volume"},
+        QueryRow{"um", Outcome::Taken, "micrometer (µm), Distance"},
+        QueryRow{"uL", Outcome::Taken, "microliter (µL), Volume"},
+        QueryRow{"90 deg", Outcome::Taken, "degree (°), Angle"},
+        QueryRow{"-40 degC", Outcome::Taken, "celsius (°C), Temperature"},
+        QueryRow{"cmH2O", Outcome::Taken, "centimeter of water (4°C) (cmH2O), Pressure"},
+        QueryRow{"M3", Outcome::Suggestion, "cubic meter (m³), Volume"}));
+
+TEST_F(UnitFinderTest, EveryPreferredUnitAndAliasNamesABuiltInUnit)
+{
+    const UnitFinder finder = Finder();
+    const auto exists = [&](int groupId, std::string_view name) {
+        const auto group = std::ranges::find(finder.Groups(), groupId, &QueryGroup::groupId);
+        return group != finder.Groups().end() &&
+               std::ranges::find(group->units, name, &QueryUnit::name) != group->units.end();
+    };
+    for (const PreferredUnit& preferred : PreferredUnits())
+        EXPECT_TRUE(exists(preferred.groupId, preferred.unitName)) << preferred.unitName;
+    for (const UnitAlias& alias : UnitAliases())
+        EXPECT_TRUE(exists(alias.groupId, alias.unitName)) << alias.spelling;
 }
 
 TEST_F(UnitFinderTest, ExactMatchesComeBeforeLooserOnesAndNothingIsFoundForNoUnit)
@@ -137,7 +215,7 @@ TEST_F(UnitFinderTest, ExactMatchesComeBeforeLooserOnesAndNothingIsFoundForNoUni
     const FoundUnits meter = finder.Find("m");
     ASSERT_GT(meter.matches.size(), 1u);
     EXPECT_EQ(meter.bestCount, 1);
-    EXPECT_EQ(meter.matches.back().kind, MatchKind::Prefix);
+    EXPECT_EQ(meter.matches.back().kind, MatchKind::NamePrefix);
     // The symbol comparison keeps case: "K" is kelvin, "k" only begins names.
     EXPECT_NE(Taken(finder, "k"), "kelvin (K), Temperature");
     EXPECT_TRUE(finder.Find("12").matches.empty());
@@ -149,24 +227,25 @@ TEST_F(UnitFinderTest, ExactMatchesComeBeforeLooserOnesAndNothingIsFoundForNoUni
 
 TEST_F(UnitFinderTest, GroupsComeFromTheProfileAndTheirFilesWithTheBuiltInTablesAsFallback)
 {
-    // Mass is disabled, Volume renamed in its file, Pressure's file damaged, one custom group.
+    // Mass is disabled, Volume renamed in its file, Pressure's file damaged, three custom groups
+    // of which the second is disabled.
     WriteSetting(settings, profile::GroupEnabledSetting(kMass), 0);
     CConversion volume;
     BuildBuiltinGroup(volume, kVolume);
     volume.m_name = "Liquids";
     ASSERT_TRUE(volume.Save(FactorFile("Vol")));
     factorFolder.Write("Pres.fsf", "damaged");
-    CConversion custom;
-    custom.m_name = "Cooking";
-    custom.m_unitCount = custom.m_shownCount = 2;
-    custom.m_units[0] = "cup,cup";
-    custom.m_units[1] = "stick of butter,stick";
-    custom.m_unitOrder[0] = 1;
-    custom.m_unitOrder[1] = 2;
-    ASSERT_TRUE(custom.Save(FactorFile("Cust01")));
-    WriteSetting(settings, profile::kNumCust, 1);
+    ASSERT_TRUE(TwoUnitGroup("Cooking", "cup,cup", "stick of butter,stick").Save(FactorFile("Cust01")));
+    ASSERT_TRUE(TwoUnitGroup("Workshop", "board,bd", "plank,pk").Save(FactorFile("Cust02")));
+    ASSERT_TRUE(
+        TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes").Save(FactorFile("Cust03")));
+    WriteSetting(settings, profile::kNumCust, 3);
+    WriteSetting(settings, profile::GroupEnabledSetting(CustomGroupId(2)), 0);
 
     const UnitFinder finder = Finder();
+    EXPECT_EQ(finder.Groups().back().name, "Roman");
+    EXPECT_EQ(Taken(finder, "3 semipes"), "Roman half foot (semipes), Roman");
+    EXPECT_TRUE(finder.Find("bd").matches.empty());
     EXPECT_EQ(Taken(finder, "lbs"), "(none taken)");
     EXPECT_EQ(Taken(finder, "gallons"), "gallon (US) (gal), Liquids");
     EXPECT_EQ(Taken(finder, "psi"), "pound force per square inch (lbf/in²), Pressure");

@@ -32,6 +32,7 @@ CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_
 
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("findUnitState"));
+    m_state->setWordWrap(true);
 
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("findUnitResults"));
@@ -78,16 +79,32 @@ void CFindUnitBar::OnTextChanged(const QString& text)
         ShowState(tr("Type a unit, or a value and a unit."));
     else if (m_found.matches.empty())
         ShowState(tr("No unit matches."));
+    else if (m_found.suggested && m_found.bestCount == 1)
+        ShowState(tr("Did you mean %1? Down chooses it.").arg(m_results->item(0)->text()));
+    else if (m_found.suggested)
+        ShowState(tr("Did you mean one of these %n units? Up and Down choose.", nullptr, m_found.bestCount));
     else if (!m_found.taken)
         ShowState(tr("Units of several groups match: choose one with Up and Down."));
     else
-        ShowState(tr("Enter opens %1.").arg(m_results->item(0)->text()));
-    // A match is only chosen for the user when the best ones lie in one group.
+        ShowState(TakenState());
+    // A match is only chosen for the user when it is exact and the best ones lie in one group.
     m_results->setCurrentRow(m_found.taken ? 0 : -1);
     // The launcher keeps most of the window: the list shows a few rows and scrolls.
     m_results->setVisible(m_results->count() > 0);
     const int rows = std::min(m_results->count(), kShownRows);
     m_results->setFixedHeight(rows * m_results->sizeHintForRow(0) + 2 * m_results->frameWidth());
+}
+
+QString CFindUnitBar::TakenState() const
+{
+    QString text = tr("Enter opens %1.").arg(m_results->item(0)->text());
+    // The other units of the same spelling are named, so a user who meant one of them sees it.
+    QStringList others;
+    for (int row = 1; row < m_found.bestCount; ++row)
+        others << m_results->item(row)->text();
+    if (!others.isEmpty())
+        text += QLatin1Char(' ') + tr("Also matches %1.").arg(others.join(QStringLiteral("; ")));
+    return text;
 }
 
 void CFindUnitBar::ShowState(const QString& text)

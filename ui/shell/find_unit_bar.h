@@ -39,6 +39,7 @@ protected:
 
 private:
     void OnTextChanged(const QString& text);
+    QString TakenState() const;
     void ShowState(const QString& text);
     void MoveChoice(int step);
     void OpenChosen();

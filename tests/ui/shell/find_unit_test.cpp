@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -125,8 +126,8 @@ private slots:
     {
         FindFixture f;
         f.Find(QStringLiteral("oz"));
-        // The three ounces first, then the units whose names or symbols begin with "oz".
-        QVERIFY(f.Bar().Results().count() > 3);
+        // The three ounces; symbols match whole, so the troy ounce's "oz t" is not one of them.
+        QCOMPARE(f.Bar().Results().count(), 3);
         QCOMPARE(f.Bar().Results().item(2)->text(), QStringLiteral("ounce (Imperial fluid) (oz), Volume"));
         QCOMPARE(f.Bar().Results().currentRow(), -1);
         QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
@@ -148,6 +149,44 @@ private slots:
         QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
         QCOMPARE(group, QStringLiteral("Volume"));
         QCOMPARE(value, QStringLiteral("1"));
+    }
+
+    void aSymbolInAnotherCaseIsOnlyOfferedAndAPlainWordOpensItsUsualMeaning()
+    {
+        FindFixture f;
+        const auto* hint = f.Bar().findChild<QLabel*>(QStringLiteral("findUnitState"));
+        QVERIFY(hint);
+        f.Find(QStringLiteral("1 mW"));
+        QCOMPARE(hint->text(), QStringLiteral("Did you mean megawatt (MW), Power? Down chooses it."));
+        QCOMPARE(f.Bar().Results().currentRow(), -1);
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(f.app.dialogs.runs, 0);
+        QCOMPARE(f.app.messages.beeps.size(), std::size_t(1));
+
+        int megawatt = 0;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            auto* power = qobject_cast<CConversionDlg*>(&dialog);
+            megawatt = power ? power->m_selectedId : 0;
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Down);
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(megawatt, 8003); // the third unit Power shows
+
+        f.Find(QStringLiteral("3 miles"));
+        QCOMPARE(hint->text(),
+                 QStringLiteral("Enter opens mile (international) (mi), Distance. Also matches "
+                                "mile (US statute) (mi), Distance; mile (nautical) (nmi), Distance."));
+        int chosen = -1;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            chosen = qobject_cast<CAllUnitsDlg*>(&dialog)
+                         ? FindControl<QComboBox>(dialog, 1001)->currentIndex()
+                         : -1;
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(chosen, 15); // unit 16, which Distance does not show
+        QCOMPARE(f.app.dialogs.unexpected, 0);
     }
 
     void aUnitTheGroupDoesNotShowOpensAmongAllUnitsAndKeepsTheStoredOrder()
