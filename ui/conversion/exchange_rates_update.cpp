@@ -54,6 +54,16 @@ std::string SuccessText(const CConversion& group, const RatesUpdateResult& resul
     std::string text = "The Money group now holds the exchange rates of " + group.m_updateDate + ".";
     if (result.euroAdded)
         text += "\nThe euro was added to its units.";
+    if (!result.addedUnits.empty()) {
+        text += "\nThese currencies of the rates were added to its units:";
+        for (const std::string& entry : result.addedUnits)
+            text += "\n    " + UnitName(entry) + " (" + UnitSymbol(entry) + ")";
+    }
+    if (!result.codesWithoutRoom.empty()) {
+        text += "\nThe group has no room for:";
+        for (const std::string& code : result.codesWithoutRoom)
+            text += " " + code;
+    }
     if (!result.keptUnits.empty()) {
         text += "\nWithout a rate, these units kept their factors:";
         for (const std::string& entry : result.keptUnits)

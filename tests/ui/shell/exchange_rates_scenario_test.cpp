@@ -111,6 +111,11 @@ private slots:
         QVERIFY(QString::fromStdString(LastMessage().text).contains("12/4/2026"));
 
         const CConversion saved = SavedMoney();
+        // Each currency the group lacked is named as it was added.
+        QVERIFY(saved.m_unitCount > 11);
+        const std::string& added = saved.m_units[11];
+        QVERIFY(LastMessage().text.find(UnitName(added) + " (" + UnitSymbol(added) + ")") !=
+                std::string::npos);
         QCOMPARE(saved.m_updateDate, std::string("12/4/2026"));
         QCOMPARE(saved.m_units[10], std::string("euro,€"));
         QCOMPARE(saved.m_factors[2][0], 0.83245 / 1.0523);
