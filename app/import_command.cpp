@@ -2,6 +2,7 @@
 
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "platform/posix/flock_folder_lock.h"
 #include "platform/qt/application_title.h"
 #include "platform/qt/qsettings_store.h"
 #include "platform/qt/single_instance.h"
@@ -28,8 +29,10 @@ int Refuse(const std::string& text)
 int Import(const char* file)
 {
     QSettingsStore settings;
+    FlockFolderLock groupsLock;
     AppState app;
     app.services.settings = &settings;
+    app.services.groupsLock = &groupsLock;
     app.m_factorPath = ReadSetting(settings, profile::kConvFilePath);
     if (app.m_factorPath.empty())
         return Refuse("no factor folder has been chosen yet: start Kalvex! once, then import.");

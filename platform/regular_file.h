@@ -48,6 +48,12 @@ enum class Flush {
 SaveStatus ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                                  LinkAtName links = LinkAtName::WriteTarget, Flush flush = Flush::ToDisk);
 
+// Renames a file in one step; a link is moved itself, never written through. Whatever the
+// target name held is replaced. False when the file stays where it is.
+bool MoveFile(const std::filesystem::path& from, const std::filesystem::path& to);
+// Removes the name (a link itself, not what it points to). False when it is still there.
+bool RemoveFile(const std::filesystem::path& file);
+
 // Renames a damaged file to its name followed by ".damaged" (".damaged2", ... when that is
 // taken), never replacing anything. Returns the new name; empty when the file stays where it is.
 std::string SetAside(const std::filesystem::path& file);

@@ -6,6 +6,7 @@
 #include "platform/directory_picker.h"
 #include "platform/file_chooser.h"
 #include "platform/file_copier.h"
+#include "platform/folder_lock.h"
 #include "platform/help_service.h"
 #include "platform/legacy_profile.h"
 #include "platform/lock_keys.h"
@@ -30,7 +31,8 @@ struct Services {
     ILegacyProfile* legacy = nullptr;
     IFileCopier* copier = nullptr;
     IDialogRunner* dialogs = nullptr;
-    ILockKeys* lockKeys = nullptr; // none: the lock key panes stay blank
+    ILockKeys* lockKeys = nullptr;     // none: the lock key panes stay blank
+    IFolderLock* groupsLock = nullptr; // guards the set of custom groups; none: unguarded
 };
 
 } // namespace kalvex

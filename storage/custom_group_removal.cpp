@@ -4,45 +4,43 @@
 #include "core/group_ids.h"
 #include "platform/regular_file.h"
 #include "storage/app_state.h"
+#include "storage/custom_group_set.h"
 #include "storage/group_counts.h"
 #include "storage/settings_profile.h"
 
-#include <algorithm>
-#include <optional>
-#include <string>
-
 namespace kalvex {
 
-bool DiskGroupFileSteps::CopyOver(const std::filesystem::path& source, const std::filesystem::path& target)
+RemovalOutcome RemoveCustomGroup(AppState& app, int k, const std::string& name)
 {
-    const FileBytes read = ReadRegularFile(source, kMaxFactorFileSize);
-    return read.status == ReadStatus::Read && ReplaceFileAtomically(target, read.bytes) == SaveStatus::Saved;
-}
-
-bool DiskGroupFileSteps::Remove(const std::filesystem::path& file)
-{
-    std::error_code error;
-    return std::filesystem::remove(file, error) && !error;
-}
-
-bool RemoveCustomGroup(AppState& app, int k, IGroupFileSteps& steps)
-{
-    ISettingsStore& settings = *app.services.settings;
-    const int count = std::min(ReadSetting(settings, profile::kNumCust), kMaxCustomGroups);
-    if (k < 1 || k > count)
-        return false;
+    const CustomGroupsOwnership owner(app);
+    const int count = ReconcileCustomGroups(app);
     const auto file = [&app](int number) { return FactorFileName(app.m_factorPath, CustomGroupId(number)); };
-    for (int number = k; number < count; ++number) {
-        if (!steps.CopyOver(file(number + 1), file(number)))
-            return false;
-        const int enabled = ReadSetting(settings, profile::GroupEnabledSetting(CustomGroupId(number + 1)));
-        WriteSetting(settings, profile::GroupEnabledSetting(CustomGroupId(number)), enabled);
+    CConversion group;
+    if (k < 1 || k > count || !group.Load(file(k)) || group.m_name != name)
+        return RemovalOutcome::Moved;
+    // The order a restart can finish from any point: the file goes first (stopped here, the
+    // settings still count it, and the reconciliation moves the later groups and their flags
+    // into the gap); then the settings of the final numbering, in one replacement; then the later
+    // files move down (stopped between two moves, the reconciliation finds the flags placed).
+    if (!RemoveFile(file(k)))
+        return RemovalOutcome::Failed;
+    ISettingsStore& settings = *app.services.settings;
+    {
+        SettingsBatch batch(settings);
+        for (int number = k; number < count; ++number) {
+            const int enabled =
+                ReadSetting(settings, profile::GroupEnabledSetting(CustomGroupId(number + 1)));
+            WriteSetting(settings, profile::GroupEnabledSetting(CustomGroupId(number)), enabled);
+        }
+        // A group created later under the freed number starts enabled.
+        WriteSetting(settings, profile::GroupEnabledSetting(CustomGroupId(count)), 1);
+        WriteSetting(settings, profile::kNumCust, count - 1);
+        RecountEnabledGroups(settings, count - 1);
     }
-    WriteSetting(settings, profile::kNumCust, count - 1);
-    // A group created later under the freed number starts enabled.
-    WriteSetting(settings, profile::GroupEnabledSetting(CustomGroupId(count)), 1);
-    RecountEnabledGroups(settings, count - 1);
-    return steps.Remove(file(count));
+    for (int number = k + 1; number <= count; ++number)
+        if (!MoveFile(file(number), file(number - 1)))
+            return RemovalOutcome::Failed;
+    return RemovalOutcome::Removed;
 }
 
 } // namespace kalvex

@@ -5,6 +5,7 @@
 #include "platform/regular_file.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/custom_group_set.h"
 #include "storage/group_counts.h"
 #include "storage/settings_profile.h"
 
@@ -81,8 +82,9 @@ std::string FreeGroupName(const std::vector<std::string>& names, const std::stri
 
 ImportOutcome AddImportedGroup(AppState& app, const CConversion& group)
 {
+    const CustomGroupsOwnership owner(app);
     ISettingsStore& settings = *app.services.settings;
-    const int count = std::clamp(ReadSetting(settings, profile::kNumCust), 0, kMaxCustomGroups);
+    const int count = ReconcileCustomGroups(app);
     if (count >= kMaxCustomGroups)
         return {0, CustomGroupLimitText()};
     const int groupId = CustomGroupId(count + 1);
@@ -92,11 +94,15 @@ ImportOutcome AddImportedGroup(AppState& app, const CConversion& group)
     if (std::filesystem::symlink_status(file, error).type() != std::filesystem::file_type::not_found)
         return {0,
                 "The group cannot be added: the file \"" + file + "\" already exists and is kept as it is."};
+    // The file first, then the settings in one replacement: stopped between the two, the file is
+    // past the count, and the next reconciliation takes it in.
     if (!group.Save(file))
         return {0, "The group could not be saved in \"" + file + "\". Check that the folder can be written."};
+    settings.BeginBatch();
     WriteSetting(settings, profile::GroupEnabledSetting(groupId), 1);
-    const bool counted = settings.WriteInt(profile::kNumCust.section, profile::kNumCust.key, count + 1);
-    if (!(RecountEnabledGroups(settings, count + 1) && counted))
+    WriteSetting(settings, profile::kNumCust, count + 1);
+    RecountEnabledGroups(settings, count + 1);
+    if (!settings.EndBatch())
         return {0, "The settings could not be saved, so the group will not be listed. Its file \"" + file +
                        "\" is kept; check that the settings file can be written."};
     return {groupId, {}};

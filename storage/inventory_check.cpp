@@ -5,6 +5,7 @@
 #include "platform/regular_file.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/custom_group_set.h"
 #include "storage/legacy_files.h"
 #include "storage/legacy_import.h"
 #include "storage/settings_profile.h"
@@ -36,11 +37,14 @@ public:
         ReadVersion();
         for (int id = kFirstFactorGroupId; id <= kAccelerationId; ++id)
             CheckStandardGroup(id);
-        if (m_freshProfile)
-            AdoptCustomGroups();
-        else if (m_version.major == 3)
-            CheckCustomGroups();
-        UpdateCounts();
+        {
+            const CustomGroupsOwnership owner(m_app);
+            if (m_freshProfile)
+                AdoptCustomGroups();
+            else if (m_version.major == 3)
+                CheckCustomGroups();
+            UpdateCounts();
+        }
         m_unsaved.Report(*m_app.services.messages);
     }
 
@@ -148,60 +152,7 @@ private:
                 ImportCustomGroups(m_app, std::min(count, profile::kMaxCustomGroups), m_progress, m_unsaved);
             return;
         }
-        int count = std::min(ReadSetting(m_settings, profile::kNumCust), profile::kMaxCustomGroups);
-        for (int k = 1; k <= count; ++k) {
-            const std::string file = FactorFileName(m_app.m_factorPath, CustomGroupId(k));
-            const LoadStatus status = m_app.m_current.Read(file);
-            if (status == LoadStatus::Loaded)
-                continue;
-            const std::string kept = status == LoadStatus::Damaged ? SetAside(file) : std::string();
-            if (kept.empty()) {
-                Warn(status == LoadStatus::Damaged ? DamagedText(file, "It has been left as it is.")
-                                                   : "Custom conversions have been lost.");
-                WriteSetting(m_settings, profile::kNumCust, 0);
-                WriteSetting(m_settings, profile::kNumActCust, 0);
-                return;
-            }
-            Warn(DamagedText(file, "It has been kept as\n\n" + kept));
-            count = CloseGap(k, count);
-            --k; // the slot now holds the next group
-        }
-    }
-
-    static std::string DamagedText(const std::string& file, const std::string& where)
-    {
-        return "The custom conversion group file\n\n" + file + "\n\nis damaged and cannot be used. " + where;
-    }
-
-    // Moves the custom groups after slot k down by one, with their enabled flags, so that the
-    // groups stay numbered without a gap and a new group never lands on an existing file.
-    // Returns the new number of custom groups, written with the recounted enabled ones.
-    int CloseGap(int k, int count)
-    {
-        int last = k - 1;
-        for (int j = k + 1; j <= count; ++j) {
-            std::error_code error;
-            std::filesystem::rename(FactorFileName(m_app.m_factorPath, CustomGroupId(j)),
-                                    FactorFileName(m_app.m_factorPath, CustomGroupId(j - 1)), error);
-            if (error)
-                break;
-            const IntSetting from = profile::GroupEnabledSetting(CustomGroupId(j));
-            WriteSetting(m_settings, profile::GroupEnabledSetting(CustomGroupId(j - 1)),
-                         ReadSetting(m_settings, from));
-            last = j - 1;
-        }
-        int enabled = 0;
-        for (int j = 1; j <= last; ++j)
-            enabled += ReadSetting(m_settings, profile::GroupEnabledSetting(CustomGroupId(j))) == 1 ? 1 : 0;
-        WriteSetting(m_settings, profile::kNumCust, last);
-        WriteSetting(m_settings, profile::kNumActCust, enabled);
-        return last;
-    }
-
-    void Warn(const std::string& text)
-    {
-        m_app.services.messages->Beep(MessageIcon::Warning);
-        m_app.services.messages->Show({text, "", MessageButtons::Ok, MessageIcon::Warning});
+        ReconcileCustomGroups(m_app);
     }
 
     // Reads a count with -1 for missing; a negative value is replaced by 0 and written.

@@ -1,5 +1,6 @@
 #include "platform/regular_file.h"
 
+#include "platform/stop_after_step.h"
 #include "platform/testing/replace_fault.h"
 
 #include <atomic>
@@ -162,16 +163,35 @@ SaveStatus ReplaceFileAtomically(const fs::path& file, std::string_view bytes, L
         return SaveStatus::Failed;
     const bool written = FillTemporary(fd.Get(), mode, bytes, flush);
     const bool closed = fd.Close();
+    if (written && closed)
+        StepTaken("temporary file written");
     if (written && closed && g_fault == ReplaceFault::KilledBeforeRename)
         return SaveStatus::Failed;
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return SaveStatus::Failed;
     }
+    StepTaken("file replaced");
     // Some file systems cannot flush a folder; the file itself is safe by now.
     if (flush == Flush::ToDisk)
         SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
     return SaveStatus::Saved;
+}
+
+bool MoveFile(const fs::path& from, const fs::path& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return false;
+    StepTaken("file renamed");
+    return true;
+}
+
+bool RemoveFile(const fs::path& file)
+{
+    if (::unlink(file.c_str()) != 0)
+        return false;
+    StepTaken("file removed");
+    return true;
 }
 
 std::string SetAside(const fs::path& file)

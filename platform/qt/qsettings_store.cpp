@@ -1,5 +1,7 @@
 #include "platform/qt/qsettings_store.h"
 
+#include "platform/stop_after_step.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -91,6 +93,7 @@ bool QSettingsStore::Sync()
     if (!m_fileUsable)
         return false;
     m_settings->sync();
+    StepTaken("settings file replaced");
     return m_settings->status() == QSettings::NoError;
 }
 

@@ -27,6 +27,7 @@ QtPlatformServices::QtPlatformServices() : m_legacy(FolderOf(m_settings.FileName
     services.copier = &m_copier;
     services.dialogs = &m_dialogs;
     services.lockKeys = &m_lockKeys;
+    services.groupsLock = &m_groupsLock;
 }
 
 QString QtPlatformServices::SettingsFolder() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/posix/flock_folder_lock.h"
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/posix/lz_file_copier.h"
 #include "platform/posix/system_clock.h"
@@ -38,6 +39,7 @@ private:
     LzFileCopier m_copier;
     ExecDialogRunner m_dialogs;
     XkbLockKeys m_lockKeys;
+    FlockFolderLock m_groupsLock;
 };
 
 } // namespace kalvex

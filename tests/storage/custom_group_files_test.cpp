@@ -33,23 +33,6 @@ CConversion NamedGroup(const std::string& name)
     return group;
 }
 
-// Takes the first `allowed` steps on disk, then fails every later one, as a kill would stop them.
-class StoppingSteps final : public IGroupFileSteps {
-public:
-    explicit StoppingSteps(int allowed) : m_allowed(allowed) {}
-    bool CopyOver(const std::filesystem::path& source, const std::filesystem::path& target) override
-    {
-        return Take() && m_disk.CopyOver(source, target);
-    }
-    bool Remove(const std::filesystem::path& file) override { return Take() && m_disk.Remove(file); }
-    int taken = 0;
-
-private:
-    bool Take() { return taken < m_allowed && ++taken; }
-    int m_allowed;
-    DiskGroupFileSteps m_disk;
-};
-
 class CustomGroupFilesTest : public StorageTest {
 protected:
     // Custom groups named by the letters given, with the flags given, counted in the settings.
@@ -79,8 +62,7 @@ protected:
 TEST_F(CustomGroupFilesTest, RemovingMovesTheLaterGroupsAndTheirFlagsDown)
 {
     MakeGroups("ABCD", {1, 0, 1, 0});
-    DiskGroupFileSteps disk;
-    ASSERT_TRUE(RemoveCustomGroup(app, 2, disk));
+    ASSERT_EQ(RemoveCustomGroup(app, 2, "B"), RemovalOutcome::Removed);
     EXPECT_EQ(CountedNames(), "ACD");
     EXPECT_EQ(Setting("Cust01"), 1);
     EXPECT_EQ(Setting("Cust02"), 1); // C's flag
@@ -92,37 +74,32 @@ TEST_F(CustomGroupFilesTest, RemovingMovesTheLaterGroupsAndTheirFlagsDown)
 TEST_F(CustomGroupFilesTest, RemovingTheLastOrTheOnlyGroupLeavesTheOthersAlone)
 {
     MakeGroups("AB", {1, 1});
-    DiskGroupFileSteps disk;
-    ASSERT_TRUE(RemoveCustomGroup(app, 2, disk));
+    ASSERT_EQ(RemoveCustomGroup(app, 2, "B"), RemovalOutcome::Removed);
     EXPECT_EQ(CountedNames(), "A");
-    ASSERT_TRUE(RemoveCustomGroup(app, 1, disk));
+    ASSERT_EQ(RemoveCustomGroup(app, 1, "A"), RemovalOutcome::Removed);
     EXPECT_EQ(Setting("NumCust"), 0);
     EXPECT_EQ(Setting("NumActCust"), 0);
     EXPECT_FALSE(std::filesystem::exists(FactorFile("Cust01")));
-    EXPECT_FALSE(RemoveCustomGroup(app, 1, disk)) << "no group left to remove";
+    EXPECT_EQ(RemoveCustomGroup(app, 1, "A"), RemovalOutcome::Moved) << "no group left to remove";
 }
 
-// A kill after any step of the removal leaves every counted group loadable, with nothing of
-// the other groups lost: either nothing moved, or a group is listed twice, or the removal is done.
-TEST_F(CustomGroupFilesTest, StoppingAfterAnyStepLeavesEveryCountedGroupLoadable)
+// The user asked about one group; when the numbers moved meanwhile, nothing goes. A link among
+// the files is moved down as a link: what it points to is never written.
+TEST_F(CustomGroupFilesTest, RemovalChecksTheNameAndMovesLinksThemselves)
 {
-    for (int allowed = 0; allowed <= 4; ++allowed) {
-        for (int k = 1; k <= 20; ++k)
-            std::filesystem::remove(FactorFile(GroupTag(CustomGroupId(k))));
-        MakeGroups("ABCD", {1, 1, 1, 1});
-        StoppingSteps steps(allowed);
-        const bool done = RemoveCustomGroup(app, 1, steps);
-        EXPECT_EQ(done, allowed == 4) << allowed;
-        const std::string names = CountedNames();
-        EXPECT_EQ(names.find('?'), std::string::npos) << allowed << ": " << names;
-        for (char kept : std::string("BCD"))
-            EXPECT_NE(names.find(kept), std::string::npos) << allowed << ": " << names;
-
-        messages.shown.clear();
-        settings.WriteString("Settings", "ConvVersion", "3.5.2");
-        CheckGroupInventory(app, progress);
-        EXPECT_TRUE(messages.shown.empty()) << "the inventory check found a lost group after " << allowed;
-    }
+    MakeGroups("ABC", {1, 1, 1});
+    const std::string shared = FactorFile("shared");
+    std::filesystem::rename(FactorFile("Cust03"), shared);
+    std::filesystem::create_symlink(shared, FactorFile("Cust03"));
+    const std::string sharedBytes = ReadBytes(shared);
+    EXPECT_EQ(RemoveCustomGroup(app, 1, "B"), RemovalOutcome::Moved);
+    EXPECT_EQ(CountedNames(), "ABC");
+    ASSERT_EQ(RemoveCustomGroup(app, 1, "A"), RemovalOutcome::Removed);
+    EXPECT_EQ(CountedNames(), "BC");
+    EXPECT_TRUE(std::filesystem::is_symlink(FactorFile("Cust02")));
+    EXPECT_EQ(ReadBytes(shared), sharedBytes);
+    EXPECT_EQ(lock.acquired, 2);
+    EXPECT_EQ(lock.depth, 0);
 }
 
 TEST_F(CustomGroupFilesTest, ImportRefusesWhatIsNotAnIntactFactorFile)

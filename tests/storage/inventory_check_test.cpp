@@ -3,6 +3,7 @@
 #include "storage/inventory_check.h"
 #include "storage_fixture.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kalvex::testing {
@@ -190,6 +191,55 @@ TEST_F(InventoryCheckTest, ADamagedCustomGroupIsKeptAsideOnceAndTheLaterGroupsMo
 
     Check();
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// What a kill or a hand leaves in the folder, and what the next start makes of it: the files
+// are the truth, each group is listed once, and its flag goes with it.
+TEST_F(InventoryCheckTest, TheCustomCountsAndFlagsFollowTheFiles)
+{
+    struct Row {
+        const char* files; // group names by number, '_' for no file
+        int counted;
+        std::vector<int> flags; // stored Cust01, Cust02, ...
+        const char* listed;
+        std::vector<int> listedFlags;
+    };
+    const Row rows[] = {
+        {"A_C", 3, {1, 0, 0}, "AC", {1, 0}},      // a file gone: the later ones move down, flags too
+        {"_BC", 3, {0, 1, 0}, "BC", {1, 0}},      // the first gone
+        {"ABC", 2, {1, 0, 0}, "ABC", {1, 0, 1}},  // saved, not yet counted: taken in, enabled
+        {"AB_D", 3, {1, 0, 1}, "ABD", {1, 0, 1}}, // counted and flagged already, files not yet moved
+        {"A_CD", 4, {0, 1, 1, 0}, "ACD", {0, 1, 0}},
+    };
+    StartFresh();
+    for (const Row& row : rows) {
+        const std::string files = row.files;
+        for (int k = 1; k <= kMaxCustomGroups; ++k)
+            fs::remove(FactorFile(GroupTag(CustomGroupId(k))));
+        CConversion custom = Load(4117);
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            custom.m_name = std::string(1, files[i]);
+            if (files[i] != '_')
+                ASSERT_TRUE(custom.Save(FactorFile(GroupTag(CustomGroupId(int(i) + 1)))));
+        }
+        settings.WriteInt("Settings", "NumCust", row.counted);
+        for (std::size_t i = 0; i < row.flags.size(); ++i)
+            settings.WriteInt("Settings", GroupTag(CustomGroupId(int(i) + 1)), row.flags[i]);
+
+        Check();
+        std::string listed;
+        std::vector<int> flags;
+        for (int k = 1; k <= Setting("NumCust"); ++k) {
+            listed += Load(CustomGroupId(k)).m_name;
+            flags.push_back(Setting(GroupTag(CustomGroupId(k))));
+        }
+        EXPECT_EQ(listed, row.listed) << row.files;
+        EXPECT_EQ(flags, row.listedFlags) << row.files;
+        EXPECT_EQ(app.m_numActCust, int(std::count(flags.begin(), flags.end(), 1))) << row.files;
+        EXPECT_FALSE(fs::exists(FactorFile(GroupTag(CustomGroupId(int(listed.size()) + 1))))) << row.files;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(lock.depth, 0);
 }
 
 TEST_F(InventoryCheckTest, ANewProfileKeepsTheGroupsItFindsAndBuildsOnlyTheRest)

@@ -4,6 +4,7 @@
 #include "platform/posix/lz_file_copier.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/memory_settings_store.h"
+#include "platform/testing/recording_folder_lock.h"
 #include "platform/testing/scripted_messages.h"
 #include "platform/testing/simple_doubles.h"
 #include "storage/app_state.h"
@@ -36,6 +37,7 @@ protected:
         app.services.picker = &picker;
         app.services.legacy = &legacyReader;
         app.services.copier = &copier;
+        app.services.groupsLock = &lock;
         app.m_factorPath = factorFolder.Dir();
     }
 
@@ -64,6 +66,7 @@ protected:
     ScriptedPicker picker;
     IniProfileReader legacyReader;
     LzFileCopier copier;
+    RecordingFolderLock lock;
     RecordingProgress progress;
     UnsavedFiles unsaved;
     AppState app;

@@ -24,6 +24,9 @@ const char* const kDeleteQuestion =
 const char* const kDeleteIncompleteText =
     "The group could not be deleted completely. Check that the folder %1 can be written; every "
     "group listed can still be opened.";
+const char* const kDeleteMovedText =
+    "The custom groups changed while the question was open, and \"%1\" is no longer where it was. "
+    "Nothing has been deleted.";
 const char* const kExportFailedText = "The group could not be written to %1.";
 
 QString Q(const std::string& text)
@@ -117,8 +120,11 @@ void GroupFileCommands::DeleteCustom(int groupId)
                                                 "", MessageButtons::YesNo, MessageIcon::Question});
     if (answer != MessageAnswer::Yes)
         return;
-    DiskGroupFileSteps steps;
-    if (!RemoveCustomGroup(m_app, CustomNumber(groupId), steps))
+    // The groups may have changed while the question was open; only the group asked about goes.
+    const RemovalOutcome outcome = RemoveCustomGroup(m_app, CustomNumber(groupId), name.toStdString());
+    if (outcome == RemovalOutcome::Moved)
+        Warn(QString::fromLatin1(kDeleteMovedText).arg(name).toStdString());
+    else if (outcome == RemovalOutcome::Failed)
         Warn(QString::fromLatin1(kDeleteIncompleteText).arg(Q(m_app.m_factorPath)).toStdString());
     m_groupsChanged();
 }

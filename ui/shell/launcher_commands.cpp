@@ -6,6 +6,7 @@
 #include "platform/qt/dialog_runner.h"
 #include "platform/settings_store.h"
 #include "storage/app_state.h"
+#include "storage/custom_group_set.h"
 #include "storage/group_counts.h"
 #include "storage/inventory_check.h"
 #include "storage/rates_update.h"
@@ -28,14 +29,15 @@
 namespace kalvex {
 
 namespace {
-constexpr int kFirstCustomGroupId = CustomGroupId(1);
-
 const char* const kCustomFileExistsText =
     "A new custom group cannot be created: the file %1 already exists. It holds a group the "
     "settings do not list, and it is kept as it is.";
 const char* const kCustomNotCountedText =
     "The settings could not be saved, so the new group \"%1\" will not be listed. Its file %2 "
     "is kept; check that the settings file can be written.";
+const char* const kCustomNumberChangedText =
+    "The custom groups changed while the editor was open, so the new group \"%1\" has been "
+    "saved as %2.";
 
 // A damaged or older file can list units the group does not have: such a row would show a blank
 // unit reading 0, and could be the initial unit. The rows listing real units stay, in order.
@@ -49,11 +51,6 @@ void KeepListedUnitsThatExist(CConversion& group)
     group.m_shownCount = std::uint16_t(kept - order.begin());
 }
 
-// The group counts are written directly to learn whether the store kept them.
-bool Store(ISettingsStore& store, const IntSetting& setting, int value)
-{
-    return store.WriteInt(setting.section, setting.key, value);
-}
 } // namespace
 
 LauncherCommands::LauncherCommands(AppState& app, QWidget& owner, std::function<void()> rebuild)
@@ -139,40 +136,75 @@ void LauncherCommands::EditFactors(int groupId)
 
 void LauncherCommands::NewCustom()
 {
-    IMessageService& messages = *m_app.services.messages;
     if (m_app.m_numCust >= kMaxCustomGroups) {
-        messages.Beep(MessageIcon::Information);
-        messages.Show({CustomGroupLimitText(), "Error", MessageButtons::Ok, MessageIcon::Information});
+        ShowLimit();
         return;
     }
-    const int groupId = kFirstCustomGroupId + m_app.m_numCust;
-    const std::string file = FactorFileName(m_app.m_factorPath, groupId);
-    std::error_code error;
-    // A file the settings do not count is still somebody's group: never write over it.
-    if (std::filesystem::exists(file, error) || error) {
-        Warn(QString::fromLatin1(kCustomFileExistsText).arg(QString::fromStdString(file)).toStdString());
-        return;
-    }
-    CGroupDefDlg dialog(m_app, groupId, 0, &m_owner);
+    const int offered = m_app.m_numCust + 1;
+    CGroupDefDlg dialog(m_app, CustomGroupId(offered), 0, &m_owner);
     const int unitCount = m_app.services.dialogs->Run(dialog);
     if (unitCount == 0)
         return;
+    int number = 0;
+    {
+        // Another window or `kalvex --import` may have changed the groups while the editor was
+        // open: the number is taken afresh, under the lock, where the group is saved.
+        const CustomGroupsOwnership owner(m_app);
+        number = ReconcileCustomGroups(m_app) + 1;
+        if (number > kMaxCustomGroups) {
+            ShowLimit();
+            CheckInventoryAndRebuild();
+            return;
+        }
+        if (!CommitNewCustom(number, unitCount))
+            return;
+    }
+    CheckInventoryAndRebuild();
+    if (number != offered)
+        Warn(QString::fromLatin1(kCustomNumberChangedText)
+                 .arg(QString::fromStdString(m_app.m_current.m_name),
+                      QString::fromStdString(GroupTag(CustomGroupId(number))))
+                 .toStdString());
+}
+
+bool LauncherCommands::CommitNewCustom(int number, int unitCount)
+{
+    const int groupId = CustomGroupId(number);
+    const std::string file = FactorFileName(m_app.m_factorPath, groupId);
+    std::error_code error;
+    // A file the reconciliation could not take in (damaged, kept in place) is never written over.
+    if (std::filesystem::symlink_status(file, error).type() != std::filesystem::file_type::not_found) {
+        Warn(QString::fromLatin1(kCustomFileExistsText).arg(QString::fromStdString(file)).toStdString());
+        return false;
+    }
     CConversion& group = m_app.m_current;
     ISettingsStore& settings = *m_app.services.settings;
+    // The file first, then the settings in one replacement: stopped between the two, the file is
+    // past the count and the next reconciliation takes it in as an enabled group.
+    settings.BeginBatch();
     const SaveStatus saved =
         group.Commit(groupId, unitCount, m_app.m_factorPath, settings, *m_app.services.clock);
-    if (saved != SaveStatus::Saved) {
-        ReportUnsaved(messages, file, saved);
-        return;
+    if (saved == SaveStatus::Saved) {
+        WriteSetting(settings, profile::kNumCust, number);
+        RecountEnabledGroups(settings, number);
     }
-    ++m_app.m_numCust;
-    ++m_app.m_numActCust;
-    const bool counted = Store(settings, profile::kNumCust, m_app.m_numCust);
-    if (!(Store(settings, profile::kNumActCust, m_app.m_numActCust) && counted))
+    const bool counted = settings.EndBatch();
+    if (saved != SaveStatus::Saved) {
+        ReportUnsaved(*m_app.services.messages, file, saved);
+        return false;
+    }
+    if (!counted)
         Warn(QString::fromLatin1(kCustomNotCountedText)
                  .arg(QString::fromStdString(group.m_name), QString::fromStdString(file))
                  .toStdString());
-    CheckInventoryAndRebuild();
+    return true;
+}
+
+void LauncherCommands::ShowLimit()
+{
+    IMessageService& messages = *m_app.services.messages;
+    messages.Beep(MessageIcon::Information);
+    messages.Show({CustomGroupLimitText(), "Error", MessageButtons::Ok, MessageIcon::Information});
 }
 
 void LauncherCommands::EditGroups()

@@ -48,6 +48,9 @@ private:
     // Loads a group into the current group; a missing file is reported.
     bool LoadGroup(int groupId);
     void Warn(const std::string& text);
+    // Saves the current group as custom group number and counts it; false when nothing was saved.
+    bool CommitNewCustom(int number, int unitCount);
+    void ShowLimit();
     // Completes and saves the current group after an editing dialog returned its unit count.
     void CommitEdited(int groupId, int unitCount);
 

@@ -70,15 +70,23 @@ bool ReportingSettingsStore::EndBatch()
     if (m_batchDepth == 0)
         return true;
     --m_batchDepth;
-    return BatchEnded(m_store.EndBatch());
+    const bool stored = BatchEnded(m_store.EndBatch());
+    // The outermost batch is on disk when it ends, with what the operation wrote before it: a
+    // process lets go of the custom groups only once their settings are stored.
+    return m_batchDepth == 0 && m_operationOpen ? EndOperation() && stored : stored;
 }
 
 void ReportingSettingsStore::Flush()
 {
+    EndOperation();
+}
+
+bool ReportingSettingsStore::EndOperation()
+{
     if (!m_operationOpen)
-        return;
+        return true;
     m_operationOpen = false;
-    BatchEnded(m_store.EndBatch());
+    return BatchEnded(m_store.EndBatch());
 }
 
 bool ReportingSettingsStore::BatchEnded(bool stored)

@@ -11,7 +11,8 @@ namespace kalvex {
 
 // The settings store as the running program uses it. The writes of one operation (everything
 // written before control returns to the event loop, or inside an explicit batch) reach the
-// store in one batch, so a dialog's OK replaces the profile once; and when a batch cannot be
+// store in one batch, so a dialog's OK replaces the profile once (an explicit batch is stored
+// when it ends, with the operation's earlier writes); and when a batch cannot be
 // stored the user is told once which values were lost and where.
 class ReportingSettingsStore final : public QObject, public ISettingsStore {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
 
 private:
     void JoinOperation();
+    bool EndOperation();
     bool Written(std::string_view section, std::string_view key, bool stored);
     bool BatchEnded(bool stored);
     void ReportLost(const std::set<std::string>& names);
