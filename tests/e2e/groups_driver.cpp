@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
@@ -99,10 +100,15 @@ bool GroupsDriver::Act()
             if (icon && icon->text(QAccessible::Name) == argument) {
                 QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                                   view->viewport()->mapFromGlobal(icon->rect().center()));
+                // The menu brings its items up to date as it opens, as when the user opens it.
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (auto* edit = window->findChild<QMenu*>(QStringLiteral("editMenu")))
+                        emit edit->aboutToShow();
                 return TriggerCommand(3103);
             }
         }
         Report("missing", argument);
+        return true;
     }
     return verb == QLatin1String("list");
 }
@@ -116,8 +122,10 @@ void GroupsDriver::AnswerModal(QWidget& modal)
         QAbstractButton* yes = box->button(QMessageBox::Yes);
         (yes ? yes : box->buttons().value(0))->click();
     } else if (auto* files = qobject_cast<QFileDialog*>(&modal)) {
-        files->selectFile(m_script.mid(1).join(' '));
-        files->accept();
+        // Typed, as the user would: the dialog's own file list may still be loading.
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(m_script.mid(1).join(' '));
+        QTest::keyClick(name, Qt::Key_Return);
     } else if (auto* dialog = qobject_cast<QDialog*>(&modal);
                dialog && dialog->findChild<QLineEdit*>(QStringLiteral("factorEdit"))) {
         FillEditor(*dialog);

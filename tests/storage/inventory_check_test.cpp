@@ -219,8 +219,9 @@ TEST_F(InventoryCheckTest, TheCustomCountsAndFlagsFollowTheFiles)
         CConversion custom = Load(4117);
         for (std::size_t i = 0; i < files.size(); ++i) {
             custom.m_name = std::string(1, files[i]);
-            if (files[i] != '_')
+            if (files[i] != '_') {
                 ASSERT_TRUE(custom.Save(FactorFile(GroupTag(CustomGroupId(int(i) + 1)))));
+            }
         }
         settings.WriteInt("Settings", "NumCust", row.counted);
         for (std::size_t i = 0; i < row.flags.size(); ++i)
