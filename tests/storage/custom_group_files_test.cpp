@@ -143,22 +143,23 @@ TEST_F(CustomGroupFilesTest, ImportAddsTheNextGroupEnabledAndStopsAtTheLimit)
     EXPECT_EQ(Setting("NumActCust"), 2);
     EXPECT_TRUE(ReadBytes(FactorFile("Cust03")) == NamedGroup("C").Serialize());
 
-    settings.WriteInt("Settings", "NumCust", kMaxCustomGroups);
+    MakeGroups("ABCDEFGHIJKLMNOPQRST", std::vector<int>(20, 1));
     const ImportOutcome refused = AddImportedGroup(app, NamedGroup("D"));
     EXPECT_EQ(refused.groupId, 0);
     EXPECT_NE(refused.refusal.find("maximum of 20 custom groups"), std::string::npos);
 }
 
+// A file the settings do not count (a save stopped before its settings) is taken in first.
 TEST_F(CustomGroupFilesTest, ImportNeverWritesOverAFileTheSettingsDoNotCount)
 {
     MakeGroups("A", {1});
     const std::string stray = NamedGroup("Stray").Serialize();
     WriteBytes(FactorFile("Cust02"), stray);
     const ImportOutcome outcome = AddImportedGroup(app, NamedGroup("B"));
-    EXPECT_EQ(outcome.groupId, 0);
-    EXPECT_NE(outcome.refusal.find("already exists"), std::string::npos);
+    EXPECT_EQ(outcome.groupId, CustomGroupId(3));
     EXPECT_EQ(ReadBytes(FactorFile("Cust02")), stray);
-    EXPECT_EQ(Setting("NumCust"), 1);
+    EXPECT_EQ(CountedNames(), "AStrayB");
+    EXPECT_EQ(Setting("NumActCust"), 3);
 }
 
 TEST_F(CustomGroupFilesTest, TakenNamesGetTheFirstFreeNumber)
