@@ -15,7 +15,6 @@ it. Sources:
           (parsec, 648000/pi au); the light year is c times the Julian year of 365.25 days
   gravity standard acceleration of gravity 9.80665 m/s^2 (3rd CGPM, 1901)
   imp     the imperial gallon of 4.54609 litres (UK Weights and Measures Act 1985)
-  ICAO    the ICAO standard atmosphere (Doc 7488/3): speed of sound at sea level, 340.294 m/s
 
 Choices where a definition is not unique, made for what today's standards and most users mean:
   - acre, acre-foot, square mile and township use the international foot (US survey foot
@@ -23,7 +22,6 @@ Choices where a definition is not unique, made for what today's standards and mo
     survey foot; chain and rod use the international foot, as "foot" does
   - ton force is the short ton force of 2000 lbf
   - the calorie (nutrition) is the thermochemical kilocalorie, 4184 J, as food labels use it
-  - the mach number is the speed of sound in the standard atmosphere at sea level (ICAO)
   - the cup is the US customary cup, 8 US fluid ounces; tablespoon and teaspoon are 1/2 and 1/6
     of a US fluid ounce
   - the century and the millennium are 100 and 1000 years of 365 days, like "year (365 day)"
@@ -31,7 +29,8 @@ Choices where a definition is not unique, made for what today's standards and mo
     they take SP811's conventional values (4.19002 J, 1055.87 J, 9809.50 W, 746.043 W)
 
 Units with no exact definition that keep the published first entry of the tables (a recognised
-conventional value) are marked Published: the sidereal times, the columns of mercury and water
+conventional value) are marked Published: the sidereal times, the mach number (the speed of
+sound in dry air at 0 °C, 331.46 m/s), the columns of mercury and water
 at a stated temperature, the printer's pica and point, and the Money rates.
 
 Pi enters the angles, the circular mil and the parsec as a fraction of 60 digits, far more than
@@ -108,7 +107,6 @@ FOOT_POUND_FORCE = FOOT * POUND_FORCE       # SP811
 # Pressure, Pa
 ATMOSPHERE = F(101325)                      # SP811
 # Speed, m/s
-SPEED_OF_SOUND = F("340.294")               # ICAO
 
 TEMPERATURE = Group(4103, "Temp", "Temperature", "fahrenheit, celsius, kelvin...", "")
 
@@ -368,7 +366,7 @@ GROUPS = [
               ('kilometer per second,km/s', F(1000)),
               ('kilometer per minute,km/min', 1000 / MINUTE),
               ('kilometer per hour,km/h', 1000 / HOUR),
-              ('mach number,Ma', SPEED_OF_SOUND),
+              ('mach number,Ma', Published('0.003016955289')),
               ('knot,kn', NAUTICAL_MILE / HOUR),               # SI (accepted units)
               ('mile per hour,mi/h', MILE / HOUR),
               ('mile per minute,mi/min', MILE / MINUTE),
