@@ -50,24 +50,8 @@ std::vector<std::string_view> FactorLines(std::string_view text)
     return lines;
 }
 
-} // namespace
-
-std::string BuiltinGroupTag(int groupId)
+void BuildGroupFromTable(CConversion& group, int groupId, std::string_view factorTable)
 {
-    return LoadString(groupId - kTagOffset);
-}
-std::string BuiltinGroupName(int groupId)
-{
-    return LoadString(groupId - kNameOffset);
-}
-std::string BuiltinGroupDescription(int groupId)
-{
-    return LoadString(groupId);
-}
-
-void BuildBuiltinGroup(CConversion& group, int groupId)
-{
-    const std::string tag = BuiltinGroupTag(groupId);
     StartNewGroup(group);
     group.m_name = BuiltinGroupName(groupId);
 
@@ -86,13 +70,38 @@ void BuildBuiltinGroup(CConversion& group, int groupId)
     for (int u = 0; u < count; ++u)
         group.m_units[std::size_t(u)] = LoadString(block + u + 1);
 
-    const auto lines = FactorLines(FactorTableText(tag + "Rows"));
+    const auto lines = FactorLines(factorTable);
     for (int j = 1; j < count; ++j)
         SetFactorRow(group, j,
                      std::size_t(j) <= lines.size() ? lines[std::size_t(j) - 1] : std::string_view{});
 
     group.m_description = BuiltinGroupDescription(groupId);
     FillMissingThroughFirstUnit(group, count);
+}
+
+} // namespace
+
+std::string BuiltinGroupTag(int groupId)
+{
+    return LoadString(groupId - kTagOffset);
+}
+std::string BuiltinGroupName(int groupId)
+{
+    return LoadString(groupId - kNameOffset);
+}
+std::string BuiltinGroupDescription(int groupId)
+{
+    return LoadString(groupId);
+}
+
+void BuildBuiltinGroup(CConversion& group, int groupId)
+{
+    BuildGroupFromTable(group, groupId, FactorTableText(BuiltinGroupTag(groupId) + "Rows"));
+}
+
+void BuildEarlierBuiltinGroup(CConversion& group, int groupId)
+{
+    BuildGroupFromTable(group, groupId, EarlierFactorTableText(BuiltinGroupTag(groupId) + "Rows"));
 }
 
 void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress,

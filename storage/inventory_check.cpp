@@ -6,6 +6,7 @@
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/custom_group_set.h"
+#include "storage/earlier_builtin_factors.h"
 #include "storage/legacy_files.h"
 #include "storage/legacy_import.h"
 #include "storage/settings_profile.h"
@@ -86,10 +87,12 @@ private:
         bool fileRead = false;
         int units = 0;
         if (m_freshProfile) {
-            if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id)))
+            if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id))) {
+                UpgradeEarlierFactors(id);
                 EnableFoundGroup(id);
-            else
+            } else {
                 Create(id, true);
+            }
             return;
         }
         if (m_legacyFlag) {
@@ -109,10 +112,21 @@ private:
             if (m_legacyFlag) {
                 ImportStandardGroup(m_app, id, m_progress, m_unsaved);
                 ++m_created;
+            } else {
+                UpgradeEarlierFactors(id);
             }
         } else {
             Create(id, older);
         }
+    }
+
+    // A kept group file whose factors are still those an earlier build wrote takes today's. When
+    // it cannot be written (a read-only file or folder) it stays a complete group as it was, and
+    // the next start tries again: nothing the user did is lost, so nothing is reported.
+    void UpgradeEarlierFactors(int id)
+    {
+        if (UpgradeEarlierBuiltinFactors(m_app.m_current, id))
+            m_app.m_current.Write(FactorFileName(m_app.m_factorPath, id));
     }
 
     void Create(int id, bool force)

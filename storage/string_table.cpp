@@ -14,6 +14,14 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
         a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
+std::string_view FindTable(std::span<const tables::FactorTable> tables, std::string_view name)
+{
+    for (const auto& table : tables)
+        if (EqualIgnoringCase(table.name, name))
+            return table.text;
+    return {};
+}
+
 } // namespace
 
 std::string LoadString(int id)
@@ -27,10 +35,12 @@ std::string LoadString(int id)
 
 std::string_view FactorTableText(std::string_view name)
 {
-    for (const auto& table : tables::FactorTables())
-        if (EqualIgnoringCase(table.name, name))
-            return table.text;
-    return {};
+    return FindTable(tables::FactorTables(), name);
+}
+
+std::string_view EarlierFactorTableText(std::string_view name)
+{
+    return FindTable(tables::EarlierFactorTables(), name);
 }
 
 } // namespace kalvex

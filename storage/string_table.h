@@ -11,5 +11,7 @@ std::string LoadString(int id);
 // The text of a factor-table resource ("DistRows", matched without regard to case);
 // empty when there is none.
 std::string_view FactorTableText(std::string_view name);
+// The same text as an earlier build of the program carried it.
+std::string_view EarlierFactorTableText(std::string_view name);
 
 } // namespace kalvex

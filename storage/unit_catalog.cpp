@@ -5,6 +5,7 @@
 #include "core/unit_aliases.h"
 #include "storage/builtin_groups.h"
 #include "storage/currencies.h"
+#include "storage/earlier_builtin_factors.h"
 #include "storage/settings_profile.h"
 
 #include <algorithm>
@@ -44,8 +45,11 @@ std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings, cons
             continue;
         CatalogGroup& entry = groups.emplace_back();
         entry.groupId = groupId;
+        // Reads only: a file the window would upgrade at its next start is read as upgraded.
         if (!loaded(groupId, entry.group))
             BuildBuiltinGroup(entry.group, groupId);
+        else
+            UpgradeEarlierBuiltinFactors(entry.group, groupId);
         entry.name =
             entry.group.m_name.empty() ? BuiltinGroupName(groupId) : WithoutAmpersands(entry.group.m_name);
     }

@@ -19,5 +19,8 @@ struct FactorTable {
 std::span<const StringEntry> StringTable();
 // The factor-table texts of the fourteen proportional built-in groups.
 std::span<const FactorTable> FactorTables();
+// The same texts as an earlier build carried them, before the factors were computed from the
+// units' definitions: group files saved from them are recognised and given today's factors.
+std::span<const FactorTable> EarlierFactorTables();
 
 } // namespace kalvex::tables

@@ -3,4 +3,5 @@
 target_sources(kalvex_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/string_table_data.cpp
   ${CMAKE_CURRENT_LIST_DIR}/factor_table_data.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/earlier_factor_table_data.cpp
 )

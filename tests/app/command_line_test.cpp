@@ -164,8 +164,14 @@ TEST_F(CommandLineTest, ReadsTheUsersProfileAndGroupsWithoutChangingThem)
     ASSERT_TRUE(TwoUnitGroup("Workshop", "board,bd", "plank,pk").Save(factors.Path() / "Cust02.fsf"));
     ASSERT_TRUE(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes")
                     .Save(factors.Path() / "Cust03.fsf"));
+    // Density as an earlier build wrote it: read with today's factors, and left as it is.
+    CConversion density;
+    BuildEarlierBuiltinGroup(density, 4114);
+    ASSERT_TRUE(density.Save(factors.Path() / "Dens.fsf"));
     const auto before = HomeFiles();
 
+    EXPECT_NE(Program({"--convert", "1 g/cm3"}).out.find("kilogram per cubic meter\t1000\tkg/m³\n"),
+              std::string::npos);
     const ProgramRun inch = Program({"--convert", "2 1/2 in"});
     EXPECT_EQ(inch.status, 0);
     EXPECT_NE(inch.out.find("inch\t2.5\tin\n"), std::string::npos);

