@@ -2,6 +2,7 @@
 
 #include "core/conversion.h"
 #include "storage/currencies.h"
+#include "storage/factor_soundness.h"
 
 #include <algorithm>
 #include <set>
@@ -114,6 +115,12 @@ RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& 
     }
     for (int r = 1; r < n; ++r)
         FillRowThroughFirstUnit(n, r, m);
+    // Each rate is sound on its own, yet two far apart can give a pair no double holds.
+    if (const std::optional<std::string> problem = UnsoundFactorsText(updated, false)) {
+        RatesUpdateResult refused;
+        refused.error = "with these rates " + *problem;
+        return refused;
+    }
 
     updated.m_updateDate =
         std::to_string(rates.month) + '/' + std::to_string(rates.day) + '/' + std::to_string(rates.year);

@@ -20,8 +20,8 @@ struct RatesUpdateResult {
 
 // Sets every Money unit with a known rate to its amount in one of the group's first unit; adds
 // the euro (shown) and each currency of the rates that the group lacks, while it has room; fills
-// the other pairs through the first unit, and dates the group by the rates. The group is changed
-// only on success.
+// the other pairs through the first unit, and dates the group by the rates. Rates that would
+// give a pair the group editor refuses fail the update. The group is changed only on success.
 RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& rates,
                                       const std::string& source);
 

@@ -409,14 +409,16 @@ bool CGroupDefDlg::FactorFits(int unit, int unitCount)
 
 bool CGroupDefDlg::DerivationFits(GroupWorkingCopy trial)
 {
-    DeriveFactors(trial.Count(), trial.Factors());
-    const std::optional<UnitPair> pair = FirstUnrepresentableFactor(trial.Count(), trial.Factors());
-    if (!pair)
+    // Calc takes a negative factor, so the working copy may hold one; Add and Change refuse it
+    // as it is typed.
+    const std::optional<FactorFault> fault =
+        FirstUnsoundFactor(trial.Count(), trial.Factors(), FactorSigns::Any);
+    if (!fault)
         return true;
     Refuse(tr("The factor for converting '%1' to '%2' would be too large or too small to store. "
               "Nothing was changed.")
-               .arg(QString::fromStdString(UnitName(trial.Unit(pair->row))),
-                    QString::fromStdString(UnitName(trial.Unit(pair->column)))));
+               .arg(QString::fromStdString(UnitName(trial.Unit(fault->pair.row))),
+                    QString::fromStdString(UnitName(trial.Unit(fault->pair.column)))));
     return false;
 }
 
@@ -488,7 +490,7 @@ void CGroupDefDlg::OnAddUnit()
         AddFirstUnit();
         return;
     }
-    if (!(m_factor > 0.0)) {
+    if (!IsPositiveFactor(m_factor)) {
         RefuseAt(*m_factorEdit, tr(kFactorNotPositiveText));
         return;
     }
@@ -572,7 +574,7 @@ void CGroupDefDlg::ChangeUnit()
         RefuseAt(*m_unitList, tr("You must select a unit before you can change it."));
         return;
     }
-    if (!(m_factor > 0.0)) {
+    if (!IsPositiveFactor(m_factor)) {
         RefuseAt(*m_factorEdit, tr(kFactorNotPositiveText));
         return;
     }

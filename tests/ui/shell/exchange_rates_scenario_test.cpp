@@ -34,6 +34,13 @@ QByteArray RatesDocument(const char* name)
     return file.readAll();
 }
 
+// A day's rates document holding the given rate elements.
+QByteArray DayOfRates(const char* cubes)
+{
+    return QByteArray("<?xml version='1.0'?><e:Envelope xmlns:e='x'><Cube><Cube time='2026-12-04'>") + cubes +
+           "</Cube></Cube></e:Envelope>";
+}
+
 QString ResultText(const QDialog& dialog, int row)
 {
     const auto* field = FindControl<QLineEdit>(dialog, kFirstResult + row);
@@ -77,6 +84,12 @@ private slots:
         m_server.Serve("/malformed.xml", {200, RatesDocument("malformed.xml")});
         m_server.Serve("/negative.xml", {200, RatesDocument("negative_rate.xml")});
         m_server.Serve("/slow.xml", {200, {}, true});
+        m_server.Serve(
+            "/tiny-pound.xml",
+            {200, DayOfRates("<Cube currency='USD' rate='1.0523'/><Cube currency='GBP' rate='4.9e-324'/>")});
+        m_server.Serve(
+            "/far-apart.xml",
+            {200, DayOfRates("<Cube currency='USD' rate='1e-300'/><Cube currency='GBP' rate='1e300'/>")});
     }
 
     void init()
@@ -146,6 +159,11 @@ private slots:
                                   << "rate of GBP \"-0.83245\"";
         QTest::newRow("not found") << "/gone.xml"
                                    << "HTTP 404";
+        // Each rate is a positive number; the pairs they give are not all ones a double holds.
+        QTest::newRow("tiny pound") << "/tiny-pound.xml"
+                                    << "too large or too small to store";
+        QTest::newRow("far apart") << "/far-apart.xml"
+                                   << "too large or too small to store";
     }
 
     void failuresLeaveTheGroupAsItWas()
