@@ -135,18 +135,26 @@ namespace kalvex {
 
 RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document, const std::string& source,
                                    const std::string& factorPath, ISettingsStore& settings,
-                                   const IClock& clock)
+                                   const IClock& clock, const std::function<bool()>& cancelled)
 {
     ReferenceRatesResult parsed = ParseReferenceRates(document);
-    if (!parsed.rates) {
-        RatesUpdateResult failed;
-        failed.error = parsed.error;
-        return failed;
+    RatesUpdateResult result;
+    CConversion updated = group;
+    if (parsed.rates)
+        result = ApplyReferenceRates(updated, *parsed.rates, source);
+    else
+        result.error = parsed.error;
+    // The last moment a Cancel can take effect: nothing is written yet.
+    if (cancelled && cancelled()) {
+        RatesUpdateResult stopped;
+        stopped.cancelled = true;
+        return stopped;
     }
-    RatesUpdateResult result = ApplyReferenceRates(group, *parsed.rates, source);
+    if (!result.error.empty())
+        return result;
     // A unit count of 0 keeps the rates' date rather than stamping today's.
-    if (result.error.empty())
-        group.Commit(kMoneyGroupId, 0, factorPath, settings, clock);
+    updated.Commit(kMoneyGroupId, 0, factorPath, settings, clock);
+    group = std::move(updated);
     return result;
 }
 

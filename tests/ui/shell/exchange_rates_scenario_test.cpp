@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
@@ -193,6 +194,28 @@ private slots:
             if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
                 progress->cancel();
         });
+        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->state.m_current, m_frame.get(), 10000));
+        QVERIFY(m_app->messages.shown.empty());
+        QVERIFY(ReadBytes(MoneyFile()) == m_original);
+    }
+
+    // Cancel pressed as the last byte arrives: the document is in, the group not yet written.
+    void cancelAfterTheDownloadChangesNothing()
+    {
+        UseRates("/daily.xml");
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, this, [&watch] {
+            auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            auto* bar = progress ? progress->findChild<QProgressBar*>() : nullptr;
+            if (!bar)
+                return;
+            watch.stop();
+            QObject::connect(bar, &QProgressBar::valueChanged, progress, [progress, bar](int value) {
+                if (value > 0 && value == bar->maximum())
+                    progress->cancel();
+            });
+        });
+        watch.start(0);
         QVERIFY(!UpdateExchangeRates(m_app->state, m_app->state.m_current, m_frame.get(), 10000));
         QVERIFY(m_app->messages.shown.empty());
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
