@@ -191,6 +191,41 @@ private slots:
                  qPrintable(opened.join('|')));
     }
 
+    // "keep" is written as keep.fsf, a file the file dialog never saw: Export asks about it.
+    void exportAsksBeforeReplacingTheFileItWrites()
+    {
+        CreateThroughEditor("Spans", "span", "cubit");
+        SelectEntryOf(CustomGroupId(1));
+        const QString kept = QString::fromStdString(File("keep.fsf"));
+        const auto bytesOf = [](const QString& file) {
+            QFile read(file);
+            return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+        };
+        QFile mine(kept);
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+        mine.close();
+        auto& messages = m_f->app.messages;
+        const std::size_t shownBefore = messages.shown.size();
+
+        for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            m_f->app.files.answers.push_back(File("keep"));
+            messages.Answer(answer);
+            Command(kExportGroup);
+            QCOMPARE(messages.shown.size(), shownBefore + (answer == MessageAnswer::No ? 1 : 2));
+            QCOMPARE(messages.Last()->buttons, MessageButtons::YesNo);
+            QVERIFY2(LastText().contains(kept + " already exists."), qPrintable(LastText()));
+            QCOMPARE(bytesOf(kept), answer == MessageAnswer::No
+                                        ? QByteArray("mine")
+                                        : bytesOf(QString::fromStdString(File("Cust01.fsf"))));
+        }
+        // A name that is free is written without a question.
+        m_f->app.files.answers.push_back(File("fresh.FSF"));
+        Command(kExportGroup);
+        QCOMPARE(messages.shown.size(), shownBefore + 2);
+        QVERIFY(QFile::exists(QString::fromStdString(File("fresh.FSF"))));
+        QCOMPARE(messages.unexpected, 0);
+    }
+
     void importRefusesDamagedOversizedAndSpecialFilesAndAddsNothing()
     {
         const std::string intact = TwoUnitGroup("Ok").Serialize();
