@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <ostream>
+#include <string_view>
+#include <utility>
 
 namespace kalvex {
 namespace {
@@ -17,10 +20,13 @@ constexpr std::size_t kClosestNames = 3;
 // A short prefix begins many names; the rest are a look at --list away.
 constexpr int kMostSuggestions = 8;
 
+constexpr const char* kUsageText =
+    R"(Usage: kalvex [--convert QUERY [--digits N] [--scientific] | --list | --import FILE
+              | --update-rates [URL] | --help | --version]
+)";
+
 constexpr const char* kHelpText =
-    R"(Usage: kalvex [--convert QUERY [--digits N] [--scientific] | --list | --update-rates [URL]
-              | --help | --version]
-Converts a value between the units of a group: in a window, or on the command line.
+    R"(Converts a value between the units of a group: in a window, or on the command line.
 
   --convert QUERY  print the value in every unit of the group that QUERY's unit
                    belongs to, one line per unit as "name<TAB>value<TAB>symbol";
@@ -31,15 +37,17 @@ Converts a value between the units of a group: in a window, or on the command li
   --scientific     with --convert: scientific notation
   --list           print the enabled groups and their units as
                    "group<TAB>name<TAB>symbol"
+  --import FILE    add the factor file FILE as the next custom group
   --update-rates [URL]
                    download the day's euro reference rates (from URL, or the
                    address the settings name) into the Money group
   --help           print this help and exit
   --version        print the version and exit
 
+An option's value may also follow an equals sign: --digits=4, --import=FILE.
 Without options the main window opens. The command line reads the same settings
-and groups as the window and writes nothing, except --update-rates, which saves
-the Money group as the window's update does.
+and groups as the window and writes nothing, except --import and --update-rates,
+which save a group as the window does.
 
 Exit status: 0 when all went well; 1 when the window cannot open for lack of a
 display; 2 when the options are wrong, or a query finds no unit, units of several
@@ -54,6 +62,54 @@ std::optional<int> ReadDigits(const std::string& text)
     if (error != std::errc{} || end != text.data() + text.size() || ShownDigits(digits) != digits)
         return std::nullopt;
     return digits;
+}
+
+enum class OptionValue { None, Required, Optional };
+
+// Our own options and what value each takes.
+std::optional<OptionValue> ValueTakenBy(const std::string& option)
+{
+    static const std::pair<const char*, OptionValue> kOptions[] = {
+        {"--help", OptionValue::None},        {"--version", OptionValue::None},
+        {"--list", OptionValue::None},        {"--scientific", OptionValue::None},
+        {"--convert", OptionValue::Required}, {"--digits", OptionValue::Required},
+        {"--import", OptionValue::Required},  {"--update-rates", OptionValue::Optional},
+    };
+    for (const auto& [name, value] : kOptions) {
+        if (option == name)
+            return value;
+    }
+    return std::nullopt;
+}
+
+// How many words the windowing toolkit's option `word` takes, its value included; 0 when the
+// word is none of its options. The toolkit reads these itself once the window's program starts.
+std::size_t ToolkitOptionWords(std::string_view word)
+{
+    static const std::string_view kWithValue[] = {"-style",
+                                                  "-stylesheet",
+                                                  "-platform",
+                                                  "-platformpluginpath",
+                                                  "-platformtheme",
+                                                  "-plugin",
+                                                  "-qwindowgeometry",
+                                                  "-qwindowicon",
+                                                  "-qwindowtitle",
+                                                  "-session",
+                                                  "-display",
+                                                  "-geometry",
+                                                  "-title",
+                                                  "-icon",
+                                                  "-name",
+                                                  "-visual"};
+    static const std::string_view kFlags[] = {"-widgetcount", "-reverse", "-nograb", "-dograb",
+                                              "-testability"};
+    static const std::string_view kAttached[] = {
+        "-style=", "-stylesheet=", "-qmljsdebugger=", "-dialogs=", "-fontengine="};
+    if (std::ranges::find(kFlags, word) != std::end(kFlags) ||
+        std::ranges::any_of(kAttached, [&](std::string_view prefix) { return word.starts_with(prefix); }))
+        return 1;
+    return std::ranges::find(kWithValue, word) != std::end(kWithValue) ? 2 : 0;
 }
 
 CommandLine Mistake(std::string what)
@@ -154,40 +210,66 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine request;
     bool help = false, version = false, list = false, convert = false, convertOptions = false;
+    bool import = false, updateRates = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (!word.starts_with("--")) {
+            if (word == "-h") {
+                help = true;
+                continue;
+            }
+            const std::size_t toolkitWords = ToolkitOptionWords(word);
+            if (toolkitWords == 0)
+                return Mistake(word.starts_with('-') && word.size() > 1 ? "unknown option " + word
+                                                                        : "unexpected argument " + word);
+            if (i + toolkitWords > arguments.size())
+                return Mistake(word + " needs a value");
+            i += toolkitWords - 1;
+            continue;
+        }
         // "--digits=4" is "--digits 4".
-        const std::size_t equals =
-            arguments[i].starts_with("--") ? arguments[i].find('=') : std::string::npos;
-        const std::string argument = arguments[i].substr(0, equals);
-        const std::optional<std::string> attached =
-            equals == std::string::npos ? std::nullopt : std::optional(arguments[i].substr(equals + 1));
-        const bool takesValue = argument == "--convert" || argument == "--digits";
-        if (attached && !takesValue)
-            return Mistake(argument + " takes no value");
-        const std::string* following = attached                                 ? &*attached
-                                       : takesValue && i + 1 < arguments.size() ? &arguments[++i]
-                                                                                : nullptr;
-        if (argument == "--help" || argument == "-h") {
+        const std::size_t equals = word.find('=');
+        const std::string option = word.substr(0, equals);
+        const std::optional<OptionValue> takes = ValueTakenBy(option);
+        if (!takes)
+            return Mistake("unknown option " + option);
+        if (equals != std::string::npos && *takes == OptionValue::None)
+            return Mistake(option + " takes no value");
+        // An optional value is the next word only when that is no option of its own.
+        const bool nextIsValue = i + 1 < arguments.size() &&
+                                 (*takes == OptionValue::Required ||
+                                  (*takes == OptionValue::Optional && !arguments[i + 1].starts_with('-')));
+        const std::optional<std::string> value = equals != std::string::npos
+                                                     ? std::optional(word.substr(equals + 1))
+                                                 : nextIsValue ? std::optional(arguments[++i])
+                                                               : std::nullopt;
+        if (option == "--help") {
             help = true;
-        } else if (argument == "--version") {
+        } else if (option == "--version") {
             version = true;
-        } else if (argument == "--list") {
+        } else if (option == "--list") {
             list = true;
-        } else if (argument == "--convert") {
-            if (!following)
+        } else if (option == "--convert") {
+            if (!value)
                 return Mistake("--convert needs a query, for example --convert \"32 psi\"");
-            request.query = *following;
+            request.query = *value;
             convert = true;
-        } else if (argument == "--digits") {
-            request.digits = following ? ReadDigits(*following) : std::nullopt;
+        } else if (option == "--digits") {
+            request.digits = value ? ReadDigits(*value) : std::nullopt;
             if (!request.digits)
                 return Mistake("--digits needs a whole number from 3 to 13");
             convertOptions = true;
-        } else if (argument == "--scientific") {
+        } else if (option == "--scientific") {
             request.scientific = true;
             convertOptions = true;
-        } else if (argument.starts_with("--")) {
-            return Mistake("unknown option " + argument);
+        } else if (option == "--import") {
+            if (!value || value->empty())
+                return Mistake("--import needs a factor file, for example --import Group.fsf");
+            request.file = *value;
+            import = true;
+        } else if (option == "--update-rates") {
+            request.url = value.value_or("");
+            updateRates = true;
         }
     }
     // Help and version answer whatever else was asked.
@@ -195,14 +277,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         request.action = help ? CommandLine::Action::Help : CommandLine::Action::Version;
         return request;
     }
-    if (convert && list)
-        return Mistake("--convert and --list cannot be given together");
+    if (int(convert) + int(list) + int(import) + int(updateRates) > 1)
+        return Mistake("--convert, --list, --import and --update-rates cannot be given together");
     if (convertOptions && !convert)
         return Mistake("--digits and --scientific go with --convert");
     if (convert)
         request.action = CommandLine::Action::Convert;
     else if (list)
         request.action = CommandLine::Action::List;
+    else if (import)
+        request.action = CommandLine::Action::Import;
+    else if (updateRates)
+        request.action = CommandLine::Action::UpdateRates;
     return request;
 }
 
@@ -211,7 +297,7 @@ int RunCommandLine(const CommandLine& request, const ISettingsStore& settings, c
 {
     switch (request.action) {
     case CommandLine::Action::Help:
-        out << kHelpText;
+        out << kUsageText << kHelpText;
         return kExitOk;
     case CommandLine::Action::Version:
         out << "Kalvex! " << version << '\n';
@@ -221,10 +307,12 @@ int RunCommandLine(const CommandLine& request, const ISettingsStore& settings, c
     case CommandLine::Action::List:
         return List(settings, out);
     case CommandLine::Action::Mistake:
+    case CommandLine::Action::Import:
+    case CommandLine::Action::UpdateRates:
     case CommandLine::Action::Window:
         break;
     }
-    err << "kalvex: " << request.mistake << "; see kalvex --help\n";
+    err << "kalvex: " << request.mistake << '\n' << kUsageText;
     return kExitRefused;
 }
 

@@ -10,11 +10,13 @@ namespace kalvex {
 class ISettingsStore;
 
 // What the program was asked for on its command line. Window when no option of its own was
-// given; the printing options run without a window and without a display.
+// given; every other action runs without a window and without a display.
 struct CommandLine {
-    enum class Action { Window, Help, Version, Convert, List, Mistake };
+    enum class Action { Window, Help, Version, Convert, List, Import, UpdateRates, Mistake };
     Action action = Action::Window;
     std::string query;
+    std::string file; // for Import
+    std::string url;  // for UpdateRates; empty: the address the settings name
     std::optional<int> digits;
     bool scientific = false;
     char decimalSeparator = '.'; // the user's; a decimal comma makes "2,5" two and a half
@@ -22,7 +24,8 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program name. Options of the windowing toolkit (one dash) are
-// left to it.
+// left to it; any other argument is a Mistake. Every option's value may follow it as the next
+// word or after "=".
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // Exit statuses.
@@ -30,7 +33,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitNoDisplay = 1;
 inline constexpr int kExitRefused = 2;
 
-// Runs a printing request against the user's profile and factor files, writing nothing.
+// Runs a printing request against the user's profile and factor files, writing nothing; a
+// Mistake is reported with the usage.
 int RunCommandLine(const CommandLine& request, const ISettingsStore& settings, const std::string& version,
                    std::ostream& out, std::ostream& err);
 

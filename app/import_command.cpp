@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cstring>
 #include <iostream>
 
 namespace kalvex {
@@ -51,17 +50,13 @@ int Import(const char* file)
 
 } // namespace
 
-std::optional<int> RunImportCommand(int argc, char* argv[])
+int RunImportCommand(int argc, char* argv[], const std::string& file)
 {
-    if (argc < 2 || std::strcmp(argv[1], "--import") != 0)
-        return std::nullopt;
-    if (argc != 3)
-        return Refuse("usage: kalvex --import FILE");
     // Needs no display: the settings are read on a core application.
     QCoreApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
     QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
-    return Import(argv[2]);
+    return Import(file.c_str());
 }
 
 } // namespace kalvex

@@ -39,13 +39,17 @@ int RunWithoutWindow(int argc, char* argv[], const kalvex::CommandLine& request)
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> imported = kalvex::RunImportCommand(argc, argv))
-        return *imported;
-    if (const std::optional<int> exitCode = kalvex::RunUpdateRatesCommand(argc, argv))
-        return *exitCode;
     const kalvex::CommandLine request = kalvex::ParseCommandLine({argv + std::min(argc, 1), argv + argc});
-    if (request.action != kalvex::CommandLine::Action::Window)
+    switch (request.action) {
+    case kalvex::CommandLine::Action::Window:
+        break;
+    case kalvex::CommandLine::Action::Import:
+        return kalvex::RunImportCommand(argc, argv, request.file);
+    case kalvex::CommandLine::Action::UpdateRates:
+        return kalvex::RunUpdateRatesCommand(argc, argv, request.url);
+    default:
         return RunWithoutWindow(argc, argv, request);
+    }
     if (!kalvex::HasDisplay(argc, argv)) {
         std::fprintf(stderr, "%s\n", kalvex::kNoDisplayText);
         return kalvex::kExitNoDisplay;

@@ -10,14 +10,12 @@
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace kalvex {
 namespace {
 
 constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 int Fail(const std::string& text)
 {
@@ -62,19 +60,13 @@ int UpdateRates(const std::string& urlArgument)
 
 } // namespace
 
-std::optional<int> RunUpdateRatesCommand(int argc, char* argv[])
+int RunUpdateRatesCommand(int argc, char* argv[], const std::string& url)
 {
-    if (argc < 2 || std::strcmp(argv[1], "--update-rates") != 0)
-        return std::nullopt;
-    if (argc > 3) {
-        std::fprintf(stderr, "usage: kalvex --update-rates [URL]\n");
-        return kUsageError;
-    }
     // No display is needed: a core application carries the settings and the network.
     QCoreApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
     QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
-    return UpdateRates(argc == 3 ? argv[2] : "");
+    return UpdateRates(url);
 }
 
 } // namespace kalvex

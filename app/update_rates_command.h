@@ -1,12 +1,12 @@
 #pragma once
 
-#include <optional>
+#include <string>
 
 namespace kalvex {
 
 // `kalvex --update-rates [URL]`: updates the Money group from the reference rates without a
-// window or a display, reporting on the terminal. Gives the exit code when the command line
-// asks for it, nothing otherwise.
-std::optional<int> RunUpdateRatesCommand(int argc, char* argv[]);
+// window or a display, reporting on the terminal; an empty url takes the settings' address.
+// Gives the exit code.
+int RunUpdateRatesCommand(int argc, char* argv[], const std::string& url);
 
 } // namespace kalvex

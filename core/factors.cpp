@@ -118,6 +118,25 @@ std::optional<UnitPair> FirstUnrepresentableFactor(int n, const FactorMatrix& m)
     return std::nullopt;
 }
 
+std::optional<FactorFault> FirstUnsoundFactor(int n, const FactorMatrix& m, FactorSigns signs)
+{
+    n = UsedUnits(n);
+    // A negative factor passes the range test, and so would its derived partners.
+    for (int r = 0; r < n && signs == FactorSigns::PositiveOnly; ++r) {
+        for (int c = 0; c < n; ++c) {
+            if (Known(m[r][c]) && !IsPositiveFactor(m[r][c]))
+                return FactorFault{{r, c}, FactorFault::Kind::NotPositive};
+        }
+    }
+    if (const std::optional<UnitPair> pair = FirstUnrepresentableFactor(n, m))
+        return FactorFault{*pair, FactorFault::Kind::OutOfRange};
+    FactorMatrix derived = m;
+    DeriveFactors(n, derived);
+    if (const std::optional<UnitPair> pair = FirstUnrepresentableFactor(n, derived))
+        return FactorFault{*pair, FactorFault::Kind::OutOfRange};
+    return std::nullopt;
+}
+
 void FillRowThroughFirstUnit(int n, int r, FactorMatrix& m)
 {
     n = UsedUnits(n);

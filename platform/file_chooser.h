@@ -11,7 +11,8 @@ public:
     virtual ~IFileChooser() = default;
     // Starts in startFolder.
     virtual std::optional<std::string> ChooseToOpen(const std::string& startFolder) = 0;
-    // Offers suggestedFile; a name chosen without the ".fsf" extension gets it.
+    // Offers suggestedFile. Asks nothing about an existing file: the caller may still add the
+    // ".fsf" extension, and asks about the name it finally writes.
     virtual std::optional<std::string> ChooseToSave(const std::string& suggestedFile) = 0;
 };
 

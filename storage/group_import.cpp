@@ -1,11 +1,14 @@
 #include "storage/group_import.h"
 
+#include "core/byte_reader.h"
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "core/text_encoding.h"
 #include "platform/regular_file.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/custom_group_set.h"
+#include "storage/factor_soundness.h"
 #include "storage/group_counts.h"
 #include "storage/settings_profile.h"
 
@@ -25,6 +28,19 @@ std::string Lower(std::string text)
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
+}
+
+// name + suffix, the name cut at a character so that a factor file can hold the whole.
+std::string WithinTextLimit(std::string name, const std::string& suffix)
+{
+    while (!name.empty() && Utf8ToUtf16(name + suffix).size() > kMaxTextLength) {
+        // The last character's continuation bytes, then its first byte.
+        while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
+            name.pop_back();
+        if (!name.empty())
+            name.pop_back();
+    }
+    return name + suffix;
 }
 
 } // namespace
@@ -47,6 +63,12 @@ std::optional<std::string> ReadGroupToImport(const std::filesystem::path& file, 
     if (!group.Deserialize(read.bytes))
         // Damaged includes a group of fewer than two units.
         return Quoted(file) + " is not a factor file or is damaged, so no group is imported.";
+    // Nothing enters that the group editor would refuse.
+    if (std::all_of(group.m_name.begin(), group.m_name.end(),
+                    [](unsigned char c) { return std::isspace(c); }))
+        return Quoted(file) + " holds a group without a name, so no group is imported.";
+    if (const std::optional<std::string> problem = UnsoundFactorsText(group, true))
+        return "In " + Quoted(file) + " " + *problem + ", so no group is imported.";
     return std::nullopt;
 }
 
@@ -76,7 +98,7 @@ std::string FreeGroupName(const std::vector<std::string>& names, const std::stri
 {
     std::string candidate = name;
     for (int number = 2; IsNameInUse(names, candidate); ++number)
-        candidate = name + " (" + std::to_string(number) + ")";
+        candidate = WithinTextLimit(name, " (" + std::to_string(number) + ")");
     return candidate;
 }
 

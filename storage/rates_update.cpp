@@ -2,6 +2,7 @@
 
 #include "core/conversion.h"
 #include "storage/currencies.h"
+#include "storage/factor_soundness.h"
 
 #include <algorithm>
 #include <set>
@@ -114,6 +115,12 @@ RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& 
     }
     for (int r = 1; r < n; ++r)
         FillRowThroughFirstUnit(n, r, m);
+    // Each rate is sound on its own, yet two far apart can give a pair no double holds.
+    if (const std::optional<std::string> problem = UnsoundFactorsText(updated, false)) {
+        RatesUpdateResult refused;
+        refused.error = "with these rates " + *problem;
+        return refused;
+    }
 
     updated.m_updateDate =
         std::to_string(rates.month) + '/' + std::to_string(rates.day) + '/' + std::to_string(rates.year);
@@ -128,18 +135,26 @@ namespace kalvex {
 
 RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document, const std::string& source,
                                    const std::string& factorPath, ISettingsStore& settings,
-                                   const IClock& clock)
+                                   const IClock& clock, const std::function<bool()>& cancelled)
 {
     ReferenceRatesResult parsed = ParseReferenceRates(document);
-    if (!parsed.rates) {
-        RatesUpdateResult failed;
-        failed.error = parsed.error;
-        return failed;
+    RatesUpdateResult result;
+    CConversion updated = group;
+    if (parsed.rates)
+        result = ApplyReferenceRates(updated, *parsed.rates, source);
+    else
+        result.error = parsed.error;
+    // The last moment a Cancel can take effect: nothing is written yet.
+    if (cancelled && cancelled()) {
+        RatesUpdateResult stopped;
+        stopped.cancelled = true;
+        return stopped;
     }
-    RatesUpdateResult result = ApplyReferenceRates(group, *parsed.rates, source);
+    if (!result.error.empty())
+        return result;
     // A unit count of 0 keeps the rates' date rather than stamping today's.
-    if (result.error.empty())
-        group.Commit(kMoneyGroupId, 0, factorPath, settings, clock);
+    updated.Commit(kMoneyGroupId, 0, factorPath, settings, clock);
+    group = std::move(updated);
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <unordered_set>
 
 namespace kalvex {
 namespace {
@@ -97,6 +98,8 @@ private:
         if (!ReadName(element.name))
             return false;
         element.parent = m_open.empty() ? -1 : m_open.back();
+        // Names as written in the document: a set keeps the repeat check linear in the tag.
+        std::unordered_set<std::string_view> attributeNames;
         for (;;) {
             const bool spaced = SkipSpace();
             if (m_pos >= m_text.size())
@@ -116,11 +119,12 @@ private:
             }
             if (!spaced)
                 return Fail("missing space before an attribute of '" + element.name + "'");
+            const std::size_t nameStart = m_pos;
             std::string name;
             std::string value;
             if (!ReadAttribute(name, value))
                 return false;
-            if (element.Attribute(name))
+            if (!attributeNames.insert(m_text.substr(nameStart, name.size())).second)
                 return Fail("attribute '" + name + "' repeated");
             element.attributes.emplace_back(std::move(name), std::move(value));
         }

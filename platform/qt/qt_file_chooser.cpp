@@ -26,12 +26,9 @@ std::optional<std::string> QtFileChooser::ChooseToOpen(const std::string& startF
 
 std::optional<std::string> QtFileChooser::ChooseToSave(const std::string& suggestedFile)
 {
-    QString file =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Export Group"),
-                                     QString::fromStdString(suggestedFile), QString::fromLatin1(kFilter));
-    if (!file.isEmpty() && !file.endsWith(QStringLiteral(".fsf"), Qt::CaseInsensitive))
-        file += QStringLiteral(".fsf");
-    return Chosen(file);
+    return Chosen(QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QStringLiteral("Export Group"), QString::fromStdString(suggestedFile),
+        QString::fromLatin1(kFilter), nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 } // namespace kalvex

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_message_service.h"
 
 #include "platform/qt/application_title.h"
+#include "platform/qt/visible_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -75,9 +76,10 @@ MessageAnswer QtMessageService::Show(const MessageRequest& request)
 {
     const QString caption =
         request.caption.empty() ? ApplicationTitle() : QString::fromStdString(request.caption);
-    QMessageBox box(BoxIcon(request.icon), caption, QString::fromStdString(request.text),
+    // Messages quote group and unit names as written; none of them is markup, and none may turn
+    // the rest of the message around.
+    QMessageBox box(BoxIcon(request.icon), caption, WithVisibleBidiControls(request.text),
                     BoxButtons(request.buttons), OwnerWindow());
-    // Messages quote group and unit names as written; none of them is markup.
     box.setTextFormat(Qt::PlainText);
     // Closing the box with Escape or its close button answers Cancel where there is one,
     // otherwise No for a question, as the home platform does.

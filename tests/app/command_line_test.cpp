@@ -91,6 +91,14 @@ TEST_F(CommandLineTest, ConvertsFromAFreshHomeWithoutADisplayAndWritesNothing)
                                "celsius\t-4.0000e+001\t°C\nkelvin\t2.3315e+002\tK\n");
 }
 
+// What a wrong command line prints: what was wrong, then the usage.
+std::string Misuse(const std::string& what)
+{
+    return "kalvex: " + what +
+           "\nUsage: kalvex [--convert QUERY [--digits N] [--scientific] | --list | --import FILE\n"
+           "              | --update-rates [URL] | --help | --version]\n";
+}
+
 TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
 {
     struct Row {
@@ -113,19 +121,50 @@ TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
          "kalvex: \"ton\" matches units of several groups:\n  ton (short) (ton), Mass\n  ton (long) (ton), "
          "Mass\n"
          "  ton (register) (ton), Volume\n  ton refrigeration (ton), Power\n  ton (TNT) (ton), Energy\n"},
-        {{"--convert", "1 in", "--digits", "20"},
-         "kalvex: --digits needs a whole number from 3 to 13; "
-         "see kalvex --help\n"},
-        {{"--list", "--scientific"},
-         "kalvex: --digits and --scientific go with --convert; see kalvex --help\n"},
-        {{"--frobnicate"}, "kalvex: unknown option --frobnicate; see kalvex --help\n"},
-        {{"--list=all"}, "kalvex: --list takes no value; see kalvex --help\n"},
+        {{"--convert", "1 in", "--digits", "20"}, Misuse("--digits needs a whole number from 3 to 13")},
+        {{"--list", "--scientific"}, Misuse("--digits and --scientific go with --convert")},
+        {{"--frobnicate"}, Misuse("unknown option --frobnicate")},
+        {{"--list=all"}, Misuse("--list takes no value")},
+        // One dash is the windowing toolkit's, but only for the toolkit's own options.
+        {{"-x"}, Misuse("unknown option -x")},
+        {{"-reverse", "-platform", "offscreen", "-style=fusion", "stray"},
+         Misuse("unexpected argument stray")},
+        {{"-session"}, Misuse("-session needs a value")},
+        {{"--import"}, Misuse("--import needs a factor file, for example --import Group.fsf")},
+        {{"--import=g.fsf", "--list"},
+         Misuse("--convert, --list, --import and --update-rates cannot be given together")},
+        {{"--update-rates", "https://a.example/", "h.fsf"}, Misuse("unexpected argument h.fsf")},
     };
     for (const Row& row : rows) {
         const ProgramRun run = Program(row.arguments);
         EXPECT_EQ(run.status, 2) << row.arguments.join(' ').toStdString();
         EXPECT_EQ(run.err, row.err);
         EXPECT_EQ(run.out, "");
+    }
+}
+
+// "--opt=value" as well as "--opt value", for every option that takes a value.
+TEST_F(CommandLineTest, ValuesFollowAnEqualsSignOrASpace)
+{
+    WriteProfile("");
+    CConversion money;
+    BuildBuiltinGroup(money, 4116);
+    ASSERT_TRUE(money.Save(factors.Path() / "Mony.fsf"));
+    const std::string group = (home.Path() / "roman.fsf").string();
+    ASSERT_TRUE(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes").Save(group));
+
+    const ProgramRun attached = Program({QString::fromStdString("--import=" + group)});
+    EXPECT_EQ(attached.status, 0) << attached.err;
+    EXPECT_EQ(attached.out, "Cust01\tRoman\n");
+    EXPECT_EQ(Program({"--import", QString::fromStdString(group)}).out, "Cust02\tRoman (2)\n");
+
+    // Read as an address either way, and refused as one: no download is tried.
+    for (const QStringList& arguments : {QStringList{"--update-rates=ftp://rates.example/"},
+                                         QStringList{"--update-rates", "ftp://rates.example/"}}) {
+        const ProgramRun rates = Program(arguments);
+        EXPECT_EQ(rates.status, 1);
+        EXPECT_NE(rates.err.find("\"ftp://rates.example/\" is not an https address"), std::string::npos)
+            << rates.err;
     }
 }
 

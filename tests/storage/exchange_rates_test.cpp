@@ -72,6 +72,18 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{std::string("<a>"), "'a' is not closed"}, std::pair{std::string("<a x='1"), "not closed"},
         std::pair{std::string(kMaxRatesDocumentBytes + 1, ' '), "too large"}));
 
+// Close to the size limit, one element of about 100,000 attributes, its first repeated last:
+// read in one pass, where comparing each attribute with all before it took seconds.
+TEST(ReferenceRatesTest, AnElementOfAHundredThousandAttributesIsReadInOnePass)
+{
+    std::string cube = "<Cube time='2026-12-04'";
+    for (int i = 0; cube.size() + 64 < kMaxRatesDocumentBytes; ++i)
+        cube += " a" + std::to_string(i) + "=''";
+    ASSERT_GT(std::count(cube.begin(), cube.end(), '='), 99'000);
+    const ReferenceRatesResult result = ParseReferenceRates(cube + " a0=''/>");
+    EXPECT_NE(result.error.find("attribute 'a0' repeated"), std::string::npos) << result.error;
+}
+
 TEST(ReferenceRatesTest, TakesTheNewestDayOfAHistoryAndAcceptsPrefixesAndEntities)
 {
     const std::string history = "\xEF\xBB\xBF<x:E xmlns:x='a&amp;b'><x:Cube><x:Cube time=\"2026-12-04\">"

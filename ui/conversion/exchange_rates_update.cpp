@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <memory>
 
 namespace kalvex {
 namespace {
@@ -38,6 +39,13 @@ public:
     }
 
     bool CancelRequested() override { return m_window.wasCanceled(); }
+
+    // Also sees a Cancel pressed while no event loop ran, such as while the document was read.
+    bool CancelledMeanwhile()
+    {
+        QCoreApplication::processEvents();
+        return m_window.wasCanceled();
+    }
 
 private:
     QProgressDialog m_window;
@@ -77,20 +85,24 @@ std::string SuccessText(const CConversion& group, const RatesUpdateResult& resul
 bool UpdateExchangeRates(AppState& app, CConversion& group, QWidget* parent, int timeoutMs)
 {
     const std::string url = ReadSetting(*app.services.settings, profile::kRatesUrl);
-    DownloadResult download;
-    {
-        RatesProgressWindow progress(parent);
-        download = DownloadThroughNetworkModule({url, timeoutMs, kMaxRatesDocumentBytes}, progress);
-    }
+    // The window and its Cancel stay until the group is written or the update failed.
+    auto progress = std::make_unique<RatesProgressWindow>(parent);
+    const DownloadResult download =
+        DownloadThroughNetworkModule({url, timeoutMs, kMaxRatesDocumentBytes}, *progress);
     if (download.cancelled)
         return false;
     const std::string failure = "The exchange rates could not be updated from " + url + ":\n";
     if (!download.Succeeded()) {
+        progress.reset();
         Report(app, failure + download.error + ".", MessageIcon::Warning);
         return false;
     }
-    const RatesUpdateResult result = UpdateMoneyGroup(group, download.body, url, app.m_factorPath,
-                                                      *app.services.settings, *app.services.clock);
+    const RatesUpdateResult result =
+        UpdateMoneyGroup(group, download.body, url, app.m_factorPath, *app.services.settings,
+                         *app.services.clock, [&progress] { return progress->CancelledMeanwhile(); });
+    progress.reset();
+    if (result.cancelled)
+        return false;
     if (!result.error.empty()) {
         Report(app, failure + result.error + ".", MessageIcon::Warning);
         return false;

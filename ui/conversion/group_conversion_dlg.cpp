@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "core/result_lines.h"
 #include "platform/qt/dialog_runner.h"
+#include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/unsaved_files.h"
@@ -34,11 +35,6 @@ constexpr int kMoneyId = 4116;
 constexpr int kFirstCustomId = 4118;
 
 const char* const kSaveQuestion = "You made changes to the conversion factors.  Do you wish to save them?";
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -122,12 +118,13 @@ void CGroupConversionDlg::Open()
 void CGroupConversionDlg::ResolveTagAndName()
 {
     const CConversion& group = m_app.m_current;
-    m_groupTag = FromUtf8(GroupTag(m_groupId));
+    m_groupTag = QString::fromStdString(GroupTag(m_groupId));
     if (m_groupId < kFirstCustomId) {
-        m_groupName = FromUtf8(group.m_name.empty() ? BuiltinGroupName(m_groupId) : group.m_name);
+        m_groupName =
+            WithVisibleBidiControls(group.m_name.empty() ? BuiltinGroupName(m_groupId) : group.m_name);
         m_groupName.remove(u'&');
     } else {
-        m_groupName = FromUtf8(group.m_name);
+        m_groupName = WithVisibleBidiControls(group.m_name);
     }
     m_groupTag.truncate(kLongestName);
     m_groupName.truncate(kLongestName);
@@ -136,8 +133,8 @@ void CGroupConversionDlg::ResolveTagAndName()
 void CGroupConversionDlg::ShowTitle()
 {
     if (m_groupId == kMoneyId)
-        setWindowTitle(
-            tr("%1 Conversions - Updated (%2)").arg(m_groupName, FromUtf8(m_app.m_current.m_updateDate)));
+        setWindowTitle(tr("%1 Conversions - Updated (%2)")
+                           .arg(m_groupName, WithVisibleBidiControls(m_app.m_current.m_updateDate)));
     else
         setWindowTitle(tr("%1 Conversions").arg(m_groupName));
 }
@@ -179,9 +176,9 @@ void CGroupConversionDlg::FillRows()
         if (row < m_unitsShown) {
             const int unit = UnitAt(row);
             const std::string entry = unit >= 0 ? group.m_units[std::size_t(unit)] : std::string();
-            const QString name = FromUtf8(UnitName(entry));
+            const QString name = WithVisibleBidiControls(UnitName(entry));
             AddUnitChoice(row, name);
-            SetRowUnit(row, name, FromUtf8(UnitSymbol(entry)));
+            SetRowUnit(row, name, WithVisibleBidiControls(UnitSymbol(entry)));
             ShowResult(row, QStringLiteral("0"));
         } else {
             SetRowUnit(row, {}, {});

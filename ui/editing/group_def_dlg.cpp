@@ -2,6 +2,7 @@
 
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "ui/controls/context_help.h"
 #include "ui/controls/control_id.h"
@@ -64,6 +65,8 @@ const char* const kCommaInUnitText = "A unit name or symbol cannot contain a com
 // Lists stay this many characters wide whatever the names; longer names are elided in the list
 // and shown whole in the entry's tooltip.
 constexpr int kListCharacters = 14;
+// A name is typed in at most this many characters; a longer one from a file is kept whole.
+constexpr int kTypedNameLength = 20;
 // The factor field is wide enough for a factor of 15 significant digits, such as one third.
 const char* const kTypicalLongFactor = "0.333333333333333";
 constexpr int kFieldFrameWidth = 12;
@@ -124,7 +127,7 @@ void CGroupDefDlg::BuildControls()
 {
     m_nameEdit = new CUnitEdit(this);
     SetControlId(*m_nameEdit, 100, QStringLiteral("nameEdit"));
-    m_nameEdit->setMaxLength(20);
+    m_nameEdit->setMaxLength(kTypedNameLength);
     m_descriptionEdit = new CUnitEdit(this);
     SetControlId(*m_descriptionEdit, 108, QStringLiteral("descriptionEdit"));
     m_descriptionEdit->setMaxLength(40);
@@ -255,23 +258,24 @@ void CGroupDefDlg::Open(int signedUnitCount)
         m_changeButton->setEnabled(false);
     } else {
         if (m_mayChangeUnits)
-            setWindowTitle(Printf("Modify %s Conversion Units", group.m_name));
+            setWindowTitle(
+                QStringLiteral("Modify %1 Conversion Units").arg(WithVisibleBidiControls(group.m_name)));
         else
-            setWindowTitle(Printf("Modify %s Factors", group.m_name));
+            setWindowTitle(QStringLiteral("Modify %1 Factors").arg(WithVisibleBidiControls(group.m_name)));
         if (!m_mayChangeUnits)
             m_hint = QString::fromUtf8(IsCustomGroup(m_groupId) ? kCustomFactorsHint : kStandardFactorsHint);
-        m_groupName = QString::fromStdString(group.m_name);
+        m_groupName = WithVisibleBidiControls(group.m_name);
         m_description = QString::fromStdString(group.m_description);
     }
     for (int u = 0; u < n; ++u)
-        AppendEntry(QString::fromStdString(UnitName(m_copy.Unit(u))));
+        AppendEntry(WithVisibleBidiControls(UnitName(m_copy.Unit(u))));
 
     const bool hasUnits = n > 0;
     m_unitSelection = hasUnits ? 0 : -1;
     m_baseIndex = hasUnits ? 0 : -1;
     m_unitName = hasUnits ? m_unitList->itemText(0) : QString();
     m_factor = m_copy.Factor(0, 0);
-    m_symbol = hasUnits ? QString::fromStdString(UnitSymbol(m_copy.Unit(0))) : QString();
+    m_symbol = hasUnits ? WithVisibleBidiControls(UnitSymbol(m_copy.Unit(0))) : QString();
 
     if (!m_mayChangeUnits) {
         m_addButton->SetImageBase(kModFactImageBase);
@@ -283,6 +287,7 @@ void CGroupDefDlg::Open(int signedUnitCount)
         m_symbolEdit->setReadOnly(true);
         m_unitList->lineEdit()->setReadOnly(true);
     }
+    m_nameEdit->setMaxLength(std::max<int>(kTypedNameLength, int(m_groupName.size())));
     WriteFields();
     m_openedCopy = m_copy;
     m_openedName = m_groupName;
@@ -398,7 +403,8 @@ bool CGroupDefDlg::FactorFits(int unit, int unitCount)
 {
     GroupWorkingCopy trial = m_copy;
     if (unit >= m_copy.Count())
-        trial.StoreUnit(unit, m_unitName.toStdString(), m_symbol.toStdString(), false);
+        trial.StoreUnit(unit, WithBidiControlsFromVisible(m_unitName), WithBidiControlsFromVisible(m_symbol),
+                        false);
     trial.SetCount(unitCount);
     trial.PairUpdate(unit, m_baseIndex, m_factor);
     if (DerivationFits(std::move(trial)))
@@ -409,14 +415,16 @@ bool CGroupDefDlg::FactorFits(int unit, int unitCount)
 
 bool CGroupDefDlg::DerivationFits(GroupWorkingCopy trial)
 {
-    DeriveFactors(trial.Count(), trial.Factors());
-    const std::optional<UnitPair> pair = FirstUnrepresentableFactor(trial.Count(), trial.Factors());
-    if (!pair)
+    // Calc takes a negative factor, so the working copy may hold one; Add and Change refuse it
+    // as it is typed.
+    const std::optional<FactorFault> fault =
+        FirstUnsoundFactor(trial.Count(), trial.Factors(), FactorSigns::Any);
+    if (!fault)
         return true;
     Refuse(tr("The factor for converting '%1' to '%2' would be too large or too small to store. "
               "Nothing was changed.")
-               .arg(QString::fromStdString(UnitName(trial.Unit(pair->row))),
-                    QString::fromStdString(UnitName(trial.Unit(pair->column)))));
+               .arg(QString::fromStdString(UnitName(trial.Unit(fault->pair.row))),
+                    QString::fromStdString(UnitName(trial.Unit(fault->pair.column)))));
     return false;
 }
 
@@ -467,7 +475,7 @@ void CGroupDefDlg::OnSelectUnit(int index)
     m_lastSelectedUnit = index;
     m_unitSelection = index;
     m_unitName = m_unitList->itemText(index);
-    m_symbol = QString::fromStdString(UnitSymbol(m_copy.Unit(index)));
+    m_symbol = WithVisibleBidiControls(UnitSymbol(m_copy.Unit(index)));
     if (m_baseIndex >= 0)
         m_factor = m_copy.Factor(index, m_baseIndex);
     WriteFields();
@@ -488,7 +496,7 @@ void CGroupDefDlg::OnAddUnit()
         AddFirstUnit();
         return;
     }
-    if (!(m_factor > 0.0)) {
+    if (!IsPositiveFactor(m_factor)) {
         RefuseAt(*m_factorEdit, tr(kFactorNotPositiveText));
         return;
     }
@@ -503,7 +511,7 @@ void CGroupDefDlg::OnAddUnit()
         const MessageAnswer answer = m_app.services.messages->Show(
             {question.toStdString(), "", MessageButtons::YesNo, MessageIcon::Question});
         if (answer != MessageAnswer::Yes) {
-            m_symbol = QString::fromStdString(UnitSymbol(m_copy.Unit(unit)));
+            m_symbol = WithVisibleBidiControls(UnitSymbol(m_copy.Unit(unit)));
             m_factor = m_copy.Factor(unit, m_baseIndex);
             WriteFields();
             return;
@@ -531,7 +539,8 @@ void CGroupDefDlg::AddFirstUnit()
     m_factor = 1.0;
     m_unitSelection = 0;
     m_baseIndex = 0;
-    const bool truncated = m_copy.StoreUnit(0, m_unitName.toStdString(), m_symbol.toStdString(), true);
+    const bool truncated = m_copy.StoreUnit(0, WithBidiControlsFromVisible(m_unitName),
+                                            WithBidiControlsFromVisible(m_symbol), true);
     EnableUnitControls(true);
     m_changeButton->setEnabled(true);
     m_copy.SetCount(1);
@@ -542,7 +551,8 @@ void CGroupDefDlg::AddFirstUnit()
 
 void CGroupDefDlg::StoreUnitAndFactor(int unit, const char* verb)
 {
-    const bool truncated = m_copy.StoreUnit(unit, m_unitName.toStdString(), m_symbol.toStdString(), false);
+    const bool truncated = m_copy.StoreUnit(unit, WithBidiControlsFromVisible(m_unitName),
+                                            WithBidiControlsFromVisible(m_symbol), false);
     const QString prefix = truncated ? QStringLiteral("(truncated) ") : QString();
     const QString quotedName =
         QStringLiteral("Unit '") + m_unitName + QStringLiteral("' ") + QLatin1String(verb);
@@ -572,7 +582,7 @@ void CGroupDefDlg::ChangeUnit()
         RefuseAt(*m_unitList, tr("You must select a unit before you can change it."));
         return;
     }
-    if (!(m_factor > 0.0)) {
+    if (!IsPositiveFactor(m_factor)) {
         RefuseAt(*m_factorEdit, tr(kFactorNotPositiveText));
         return;
     }
@@ -669,7 +679,7 @@ void CGroupDefDlg::OnAccept()
         m_copy.CopyToNewGroup(group);
     else
         m_copy.CopyTo(group);
-    group.m_name = m_groupName.toStdString();
+    group.m_name = WithBidiControlsFromVisible(m_groupName);
     group.m_description = m_description.toStdString();
     done(count);
 }

@@ -1,5 +1,7 @@
 #include "ui/editing/group_name_dlg.h"
 
+#include "core/byte_reader.h"
+#include "platform/qt/visible_text.h"
 #include "ui/controls/centring.h"
 #include "ui/controls/control_id.h"
 
@@ -17,11 +19,15 @@ CGroupNameDlg::CGroupNameDlg(const QString& takenName, const QString& suggestedN
     setWindowTitle(QStringLiteral("Group Name"));
     auto* question =
         new QLabel(QStringLiteral("A group named \"%1\" exists already. Enter a name for the imported group:")
-                       .arg(takenName),
+                       .arg(WithVisibleBidiControls(takenName)),
                    this);
     question->setTextFormat(Qt::PlainText);
     question->setWordWrap(true);
-    m_name = new QLineEdit(suggestedName, this);
+    m_name = new QLineEdit(this);
+    // As long as a factor file holds a name, and no longer; the field's own default limit is
+    // shorter and would cut a long suggestion.
+    m_name->setMaxLength(int(kMaxTextLength));
+    m_name->setText(WithVisibleBidiControls(suggestedName));
     SetControlId(*m_name, kNameField, QStringLiteral("nameEdit"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -40,7 +46,7 @@ CGroupNameDlg::CGroupNameDlg(const QString& takenName, const QString& suggestedN
 
 QString CGroupNameDlg::Name() const
 {
-    return m_name->text().trimmed();
+    return QString::fromStdString(WithBidiControlsFromVisible(m_name->text().trimmed()));
 }
 
 } // namespace kalvex

@@ -1,6 +1,7 @@
 #include "ui/editing/groups_dlg.h"
 
 #include "core/group_ids.h"
+#include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/settings_profile.h"
 #include "ui/controls/centring.h"
@@ -136,7 +137,7 @@ void CGroupsDlg::ListGroups()
         if (groupId == kTemperatureId)
             name = QStringLiteral("Temperature");
         else if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, groupId)))
-            name = QString::fromStdString(m_app.m_current.m_name);
+            name = WithVisibleBidiControls(m_app.m_current.m_name);
         else
             name = QStringLiteral("Not Found");
         const QString entry = GroupKey(groupId) + QLatin1Char(' ') + name;

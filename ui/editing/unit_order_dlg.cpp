@@ -2,6 +2,7 @@
 
 #include "core/group_ids.h"
 #include "platform/qt/dialog_runner.h"
+#include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "ui/controls/centring.h"
@@ -46,7 +47,7 @@ constexpr const char* kBothChangedText =
 
 QString UnitListName(const std::string& entry)
 {
-    return QString::fromStdString(UnitName(entry)).remove(QLatin1Char('&'));
+    return WithVisibleBidiControls(UnitName(entry)).remove(QLatin1Char('&'));
 }
 
 } // namespace
@@ -132,7 +133,7 @@ void CUnitOrderDlg::Open()
 
 QString CUnitOrderDlg::GroupTitleName() const
 {
-    const QString name = QString::fromStdString(m_app.m_current.m_name);
+    const QString name = WithVisibleBidiControls(m_app.m_current.m_name);
     if (IsCustomGroup(m_groupId))
         return name;
     if (name.isEmpty())

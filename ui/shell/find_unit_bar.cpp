@@ -1,5 +1,6 @@
 #include "ui/shell/find_unit_bar.h"
 
+#include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/unit_catalog.h"
 
@@ -74,7 +75,7 @@ void CFindUnitBar::OnTextChanged(const QString& text)
     m_results->clear();
     m_found = m_finder ? m_finder->Find(text.toStdString()) : FoundUnits{};
     for (const UnitMatch& match : m_found.matches)
-        m_results->addItem(QString::fromStdString(m_finder->Label(match)));
+        m_results->addItem(WithVisibleBidiControls(m_finder->Label(match)));
     if (m_found.text.unit.empty())
         ShowState(tr("Type a unit, or a value and a unit."));
     else if (m_found.matches.empty())

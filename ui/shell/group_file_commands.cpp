@@ -28,6 +28,15 @@ const char* const kDeleteMovedText =
     "The custom groups changed while the question was open, and \"%1\" is no longer where it was. "
     "Nothing has been deleted.";
 const char* const kExportFailedText = "The group could not be written to %1.";
+const char* const kReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
+const char* const kFactorFileExtension = ".fsf";
+
+std::string WithFactorFileExtension(const std::string& file)
+{
+    if (QString::fromStdString(file).endsWith(QLatin1String(kFactorFileExtension), Qt::CaseInsensitive))
+        return file;
+    return file + kFactorFileExtension;
+}
 
 QString Q(const std::string& text)
 {
@@ -99,11 +108,26 @@ void GroupFileCommands::ExportGroup(int groupId)
     fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
     // The user's own folder: a copy for others does not belong among the program's files.
     const std::string suggested = (QDir::homePath() + u'/' + fileName + QStringLiteral(".fsf")).toStdString();
-    const std::optional<std::string> target = m_app.services.files->ChooseToSave(suggested);
-    if (!target)
+    const std::optional<std::string> chosen = m_app.services.files->ChooseToSave(suggested);
+    if (!chosen)
         return;
-    if (ReplaceFileAtomically(*target, read.bytes) != SaveStatus::Saved)
-        Warn(QString::fromLatin1(kExportFailedText).arg(Q(*target)).toStdString());
+    const std::string target = WithFactorFileExtension(*chosen);
+    if (!MayReplace(target))
+        return;
+    if (ReplaceFileAtomically(target, read.bytes) != SaveStatus::Saved)
+        Warn(QString::fromLatin1(kExportFailedText).arg(Q(target)).toStdString());
+}
+
+// Asked here, about the name finally written: the file dialog only knows the name typed.
+bool GroupFileCommands::MayReplace(const std::string& file)
+{
+    std::error_code error;
+    if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found)
+        return true;
+    IMessageService& messages = *m_app.services.messages;
+    messages.Beep(MessageIcon::Question);
+    return messages.Show({QString::fromLatin1(kReplaceQuestion).arg(Q(file)).toStdString(), "",
+                          MessageButtons::YesNo, MessageIcon::Question}) == MessageAnswer::Yes;
 }
 
 void GroupFileCommands::DeleteCustom(int groupId)

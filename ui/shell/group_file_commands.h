@@ -26,6 +26,8 @@ public:
 private:
     // The name the user gives when the group's own name is taken; false when the user cancels.
     bool AskForFreeName(std::string& name);
+    // True when the file does not exist yet or the user agrees to replace it.
+    bool MayReplace(const std::string& file);
     void Warn(const std::string& text);
 
     AppState& m_app;

@@ -1,6 +1,7 @@
 #include "ui/shell/launcher_group_list.h"
 
 #include "core/group_ids.h"
+#include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/settings_profile.h"
@@ -14,6 +15,7 @@ namespace kalvex {
 namespace {
 
 constexpr int kMaxEntryName = 31;
+const QLatin1String kEllipsis("...");
 
 QString WithoutAmpersands(QString text)
 {
@@ -26,12 +28,25 @@ QString MenuTextOf(QString name)
     return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// A name as an entry and the menus hold it: its bidirectional controls shown as what they are,
+// and cut with an ellipsis when it is longer than an entry holds.
+QString EntryName(const std::string& stored)
+{
+    QString name = WithVisibleBidiControls(stored);
+    if (name.size() <= kMaxEntryName)
+        return name;
+    qsizetype kept = kMaxEntryName - kEllipsis.size();
+    if (name[kept - 1].isHighSurrogate())
+        --kept;
+    return name.left(kept) + kEllipsis;
+}
+
 // Loads a group into the current group; its name, or nothing when the file cannot be read.
 std::optional<QString> LoadName(AppState& app, int groupId)
 {
     if (!app.m_current.Load(FactorFileName(app.m_factorPath, groupId)))
         return std::nullopt;
-    return QString::fromStdString(app.m_current.m_name);
+    return EntryName(app.m_current.m_name);
 }
 
 LauncherGroup ListTemperature(AppState& app)
@@ -90,7 +105,6 @@ std::vector<LauncherGroup> ListEnabledGroups(AppState& app)
                                                       : ListCustomGroup(app, i);
         group.groupIndex = i;
         group.groupId = groupId;
-        group.name.truncate(kMaxEntryName);
         const auto slot = static_cast<std::size_t>(i);
         app.m_groupNames[slot] = group.name.toLower().toStdString();
         app.m_groupPrompts[slot] = app.m_current.m_description;

@@ -11,7 +11,7 @@ struct AppState;
 struct LauncherGroup {
     int groupIndex = 0;  // 0 Temperature .. 14 Acceleration, 15 the custom group
     int groupId = 0;     // also the command that opens it
-    QString name;        // drawn under the icon, at most 31 characters
+    QString name;        // drawn under the icon, at most 31 characters, cut with "..."
     QString menuText;    // Conversion menu item
     QString editingText; // Units and Factors submenu items
 };

@@ -191,6 +191,81 @@ private slots:
                  qPrintable(opened.join('|')));
     }
 
+    // "keep" is written as keep.fsf, a file the file dialog never saw: Export asks about it.
+    void exportAsksBeforeReplacingTheFileItWrites()
+    {
+        CreateThroughEditor("Spans", "span", "cubit");
+        SelectEntryOf(CustomGroupId(1));
+        const QString kept = QString::fromStdString(File("keep.fsf"));
+        const auto bytesOf = [](const QString& file) {
+            QFile read(file);
+            return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+        };
+        QFile mine(kept);
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+        mine.close();
+        auto& messages = m_f->app.messages;
+        const std::size_t shownBefore = messages.shown.size();
+
+        for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            m_f->app.files.answers.push_back(File("keep"));
+            messages.Answer(answer);
+            Command(kExportGroup);
+            QCOMPARE(messages.shown.size(), shownBefore + (answer == MessageAnswer::No ? 1 : 2));
+            QCOMPARE(messages.Last()->buttons, MessageButtons::YesNo);
+            QVERIFY2(LastText().contains(kept + " already exists."), qPrintable(LastText()));
+            QCOMPARE(bytesOf(kept), answer == MessageAnswer::No
+                                        ? QByteArray("mine")
+                                        : bytesOf(QString::fromStdString(File("Cust01.fsf"))));
+        }
+        // A name that is free is written without a question.
+        m_f->app.files.answers.push_back(File("fresh.FSF"));
+        Command(kExportGroup);
+        QCOMPARE(messages.shown.size(), shownBefore + 2);
+        QVERIFY(QFile::exists(QString::fromStdString(File("fresh.FSF"))));
+        QCOMPARE(messages.unexpected, 0);
+    }
+
+    // Names from files as the windows show them: direction controls written out, never applied,
+    // and a name longer than an entry holds cut with "..." in the launcher and the menus.
+    void namesShowTheirDirectionControlsAndLongOnesAreCut()
+    {
+        const std::string turned = "abc\u202Edef";
+        QVERIFY(TwoUnitGroup(turned).Save(File("Cust01.fsf")));
+        QVERIFY(TwoUnitGroup(std::string(60000, 'W')).Save(File("Cust02.fsf")));
+        m_f->app.settings.WriteInt("Settings", "NumCust", 2);
+        m_f->app.settings.WriteInt("Settings", "NumActCust", 2);
+        m_f->Restart();
+
+        const QString shown = QStringLiteral("abc<U+202E>def");
+        const QString cut = QString(28, u'W') + QStringLiteral("...");
+        QCOMPARE(m_f->view->EntryName(15), shown);
+        QCOMPARE(m_f->view->EntryName(16), cut);
+        for (const int offset : {0, kUnitsCommandOffset, kFactorsCommandOffset}) {
+            QCOMPARE(m_f->frame->CommandAction(CustomGroupId(1) + offset)->text(), "&0 " + shown);
+            QCOMPARE(m_f->frame->CommandAction(CustomGroupId(2) + offset)->text(), "&1 " + cut);
+        }
+        QCOMPARE(Open(CustomGroupId(1)), QStringList({shown + " Conversions", shown + " a", shown + " b"}));
+
+        // The editor shows them the same way, and OK without a change stores them as they were.
+        QString title;
+        QString field;
+        m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            field = GroupEditorDriver(dialog).Field(100)->text();
+            GroupEditorDriver(dialog).Click(699);
+            return dialog.result();
+        });
+        Command(CustomGroupId(1) + kFactorsCommandOffset);
+        QCOMPARE(title, "Modify " + shown + " Conversion Units");
+        QCOMPARE(field, shown);
+        CConversion saved;
+        QVERIFY(saved.Load(File("Cust01.fsf")));
+        QCOMPARE(saved.m_name, turned);
+        QCOMPARE(saved.m_units[0], turned + " a,a");
+        QCOMPARE(saved.m_units[1], turned + " b,b");
+    }
+
     void importRefusesDamagedOversizedAndSpecialFilesAndAddsNothing()
     {
         const std::string intact = TwoUnitGroup("Ok").Serialize();

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +33,13 @@ QByteArray RatesDocument(const char* name)
     QFile file(QStringLiteral(KALVEX_TEST_DATA_DIR "/rates/") + QLatin1String(name));
     file.open(QIODevice::ReadOnly);
     return file.readAll();
+}
+
+// A day's rates document holding the given rate elements.
+QByteArray DayOfRates(const char* cubes)
+{
+    return QByteArray("<?xml version='1.0'?><e:Envelope xmlns:e='x'><Cube><Cube time='2026-12-04'>") + cubes +
+           "</Cube></Cube></e:Envelope>";
 }
 
 QString ResultText(const QDialog& dialog, int row)
@@ -77,6 +85,12 @@ private slots:
         m_server.Serve("/malformed.xml", {200, RatesDocument("malformed.xml")});
         m_server.Serve("/negative.xml", {200, RatesDocument("negative_rate.xml")});
         m_server.Serve("/slow.xml", {200, {}, true});
+        m_server.Serve(
+            "/tiny-pound.xml",
+            {200, DayOfRates("<Cube currency='USD' rate='1.0523'/><Cube currency='GBP' rate='4.9e-324'/>")});
+        m_server.Serve(
+            "/far-apart.xml",
+            {200, DayOfRates("<Cube currency='USD' rate='1e-300'/><Cube currency='GBP' rate='1e300'/>")});
     }
 
     void init()
@@ -146,6 +160,11 @@ private slots:
                                   << "rate of GBP \"-0.83245\"";
         QTest::newRow("not found") << "/gone.xml"
                                    << "HTTP 404";
+        // Each rate is a positive number; the pairs they give are not all ones a double holds.
+        QTest::newRow("tiny pound") << "/tiny-pound.xml"
+                                    << "too large or too small to store";
+        QTest::newRow("far apart") << "/far-apart.xml"
+                                   << "too large or too small to store";
     }
 
     void failuresLeaveTheGroupAsItWas()
@@ -175,6 +194,28 @@ private slots:
             if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
                 progress->cancel();
         });
+        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->state.m_current, m_frame.get(), 10000));
+        QVERIFY(m_app->messages.shown.empty());
+        QVERIFY(ReadBytes(MoneyFile()) == m_original);
+    }
+
+    // Cancel pressed as the last byte arrives: the document is in, the group not yet written.
+    void cancelAfterTheDownloadChangesNothing()
+    {
+        UseRates("/daily.xml");
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, this, [&watch] {
+            auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            auto* bar = progress ? progress->findChild<QProgressBar*>() : nullptr;
+            if (!bar)
+                return;
+            watch.stop();
+            QObject::connect(bar, &QProgressBar::valueChanged, progress, [progress, bar](int value) {
+                if (value > 0 && value == bar->maximum())
+                    progress->cancel();
+            });
+        });
+        watch.start(0);
         QVERIFY(!UpdateExchangeRates(m_app->state, m_app->state.m_current, m_frame.get(), 10000));
         QVERIFY(m_app->messages.shown.empty());
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
