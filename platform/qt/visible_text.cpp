@@ -1,5 +1,6 @@
 #include "platform/qt/visible_text.h"
 
+#include <QLineEdit>
 #include <algorithm>
 #include <array>
 
@@ -54,6 +55,19 @@ std::string WithBidiControlsFromVisible(const QString& shown)
         }
     }
     return text.toStdString();
+}
+
+void KeepBidiControlsVisible(QLineEdit& field)
+{
+    QObject::connect(&field, &QLineEdit::textEdited, &field, [&field](const QString& typed) {
+        const QString shown = WithVisibleBidiControls(typed);
+        if (shown == typed)
+            return;
+        const int cursor = field.cursorPosition() + int(shown.size() - typed.size());
+        field.setText(shown);
+        field.setCursorPosition(cursor);
+        field.setModified(true);
+    });
 }
 
 } // namespace kalvex

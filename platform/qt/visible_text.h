@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QLineEdit;
 #include <string>
 
 namespace kalvex {
@@ -13,6 +15,9 @@ inline QString WithVisibleBidiControls(const std::string& utf8)
 {
     return WithVisibleBidiControls(QString::fromStdString(utf8));
 }
+
+// A field where names are typed shows such characters written out as they are typed or pasted.
+void KeepBidiControlsVisible(QLineEdit& field);
 
 // The reverse, for a field that showed such text and is read back: "<U+202E>" is the character.
 std::string WithBidiControlsFromVisible(const QString& shown);

@@ -139,6 +139,7 @@ void CGroupDefDlg::BuildControls()
     m_unitList = new CUnitComboBox(true, this);
     SetControlId(*m_unitList, 104, QStringLiteral("unitList"));
     m_unitList->lineEdit()->setMaxLength(41);
+    KeepBidiControlsVisible(*m_unitList->lineEdit());
     m_symbolEdit = new CUnitEdit(this);
     SetControlId(*m_symbolEdit, 105, QStringLiteral("symbolEdit"));
     m_symbolEdit->setMaxLength(10);

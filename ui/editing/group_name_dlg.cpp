@@ -28,6 +28,7 @@ CGroupNameDlg::CGroupNameDlg(const QString& takenName, const QString& suggestedN
     // shorter and would cut a long suggestion.
     m_name->setMaxLength(int(kMaxTextLength));
     m_name->setText(WithVisibleBidiControls(suggestedName));
+    KeepBidiControlsVisible(*m_name);
     SetControlId(*m_name, kNameField, QStringLiteral("nameEdit"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <sys/stat.h>
@@ -250,15 +251,23 @@ private slots:
         // The editor shows them the same way, and OK without a change stores them as they were.
         QString title;
         QString field;
+        QString typed;
         m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
             title = dialog.windowTitle();
             field = GroupEditorDriver(dialog).Field(100)->text();
+            // A control typed into a field is written out as it is typed.
+            QLineEdit* description = GroupEditorDriver(dialog).Field(108);
+            GroupEditorDriver::Type(description, QStringLiteral("x"));
+            QKeyEvent control(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u202E"));
+            QCoreApplication::sendEvent(description, &control);
+            typed = description->text();
             GroupEditorDriver(dialog).Click(699);
             return dialog.result();
         });
         Command(CustomGroupId(1) + kFactorsCommandOffset);
         QCOMPARE(title, "Modify " + shown + " Conversion Units");
         QCOMPARE(field, shown);
+        QCOMPARE(typed, QStringLiteral("x<U+202E>"));
         CConversion saved;
         QVERIFY(saved.Load(File("Cust01.fsf")));
         QCOMPARE(saved.m_name, turned);
