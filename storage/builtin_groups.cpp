@@ -99,6 +99,12 @@ void BuildBuiltinGroup(CConversion& group, int groupId)
     BuildGroupFromTable(group, groupId, FactorTableText(BuiltinGroupTag(groupId) + "Rows"));
 }
 
+bool BuiltinFactorsChanged(int groupId)
+{
+    const std::string table = BuiltinGroupTag(groupId) + "Rows";
+    return EarlierFactorTableText(table) != FactorTableText(table);
+}
+
 void BuildEarlierBuiltinGroup(CConversion& group, int groupId)
 {
     BuildGroupFromTable(group, groupId, EarlierFactorTableText(BuiltinGroupTag(groupId) + "Rows"));

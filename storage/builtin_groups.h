@@ -20,6 +20,8 @@ std::string BuiltinGroupDescription(int groupId); // "inches, feet, meters, ligh
 void BuildBuiltinGroup(CConversion& group, int groupId);
 // Builds the group as an earlier build of the program did, from the factor tables it carried.
 void BuildEarlierBuiltinGroup(CConversion& group, int groupId);
+// Whether the group's factor table differs from the one an earlier build carried.
+bool BuiltinFactorsChanged(int groupId);
 
 // Builds the current group from the built-in definition of groupId (4104..4117), saves it to
 // its factor file in the factor path and enables it when its flag is missing or force is set.

@@ -51,16 +51,16 @@ bool HoldsEarlierFactors(const FactorMatrix& stored, FactorMatrix earlier, int n
 
 bool UpgradeEarlierBuiltinFactors(CConversion& group, int groupId)
 {
+    // A group whose table never changed (Money's rates) is never touched.
+    if (!BuiltinFactorsChanged(groupId))
+        return false;
     CConversion earlier;
     BuildEarlierBuiltinGroup(earlier, groupId);
-    CConversion today;
-    BuildBuiltinGroup(today, groupId);
     const int n = earlier.m_unitCount;
-    // Money's rates are the same in both builds: its file is never touched.
-    if (SameFactors(earlier.m_factors, today.m_factors, n))
-        return false;
     if (!SameUnits(group, earlier) || !HoldsEarlierFactors(group.m_factors, earlier.m_factors, n))
         return false;
+    CConversion today;
+    BuildBuiltinGroup(today, groupId);
     for (std::size_t r = 0; r < std::size_t(n); ++r)
         for (std::size_t c = 0; c < std::size_t(n); ++c)
             group.m_factors[r][c] = today.m_factors[r][c];

@@ -40,7 +40,9 @@ std::string_view FactorTableText(std::string_view name)
 
 std::string_view EarlierFactorTableText(std::string_view name)
 {
-    return FindTable(tables::EarlierFactorTables(), name);
+    // Only the tables that changed since are carried twice.
+    const std::string_view earlier = FindTable(tables::EarlierFactorTables(), name);
+    return earlier.empty() ? FactorTableText(name) : earlier;
 }
 
 } // namespace kalvex

@@ -163,9 +163,11 @@ def write_string_table():
     )
 
 
-def write_factor_tables(file_name, function, lines_of):
+def write_factor_tables(file_name, function, lines_of, skip=lambda group: False):
     blocks = []
     for group in GROUPS:
+        if skip(group):
+            continue
         lines = factor_text(lines_of(group)).split("\r\n")[:-1]
         body = "\n".join("     " + c_literal(line + "\r\n") for line in lines)
         blocks.append('    {"%sROWS",\n%s},\n' % (group.tag.upper(), body))
@@ -213,5 +215,7 @@ def write_unit_sizes():
 if __name__ == "__main__":
     write_string_table()
     write_factor_tables("factor_table_data.cpp", "FactorTables", factor_lines)
-    write_factor_tables("earlier_factor_table_data.cpp", "EarlierFactorTables", earlier_factor_lines)
+    # A table that did not change (Money's) is carried once.
+    write_factor_tables("earlier_factor_table_data.cpp", "EarlierFactorTables", earlier_factor_lines,
+                        skip=lambda group: earlier_factor_lines(group) == factor_lines(group))
     write_unit_sizes()
