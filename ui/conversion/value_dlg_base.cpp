@@ -206,15 +206,15 @@ QString CValueDlgBase::WholeResultsText() const
     return text;
 }
 
-bool CValueDlgBase::Recompute(double value)
+std::string CValueDlgBase::Recompute(double value)
 {
     ConversionRows rows = Rows(value);
     if (!rows.refusal.empty())
-        return false;
+        return rows.refusal;
     for (std::size_t row = 0; row < rows.lines.size() && row < m_rows.size(); ++row)
         ShowResult(int(row), QString::fromStdString(rows.lines[row].value));
     m_shownLines = std::move(rows.lines);
-    return true;
+    return {};
 }
 
 void CValueDlgBase::DoDataExchange(bool saving)
@@ -297,7 +297,6 @@ void CValueDlgBase::OnInputLostFocus()
     DoDataExchange(true);
     if (!AcceptInput())
         return;
-    Recompute(m_enteredValue);
     DoDataExchange(false);
     m_busy = 0;
 }
@@ -312,7 +311,7 @@ void CValueDlgBase::Warn(const std::string& message)
 bool CValueDlgBase::AcceptInput()
 {
     const EntryReading reading = ReadEntry(Utf8(m_inputText), DecimalSeparator());
-    const std::string refusal = reading.problem.empty() ? Rows(reading.value).refusal : reading.problem;
+    const std::string refusal = reading.problem.empty() ? Recompute(reading.value) : reading.problem;
     if (!refusal.empty()) {
         Warn(refusal);
         m_enteredValue = m_lastValue;
@@ -362,7 +361,7 @@ void CValueDlgBase::OnScroll(ScrollRequest request)
     DoDataExchange(true);
     const double scrolled = ScrolledValue(request, m_sliderValue, thumb, Scale());
     // A value whose results overflow stays out of reach; the slider keeps its last one.
-    if (Recompute(scrolled))
+    if (Recompute(scrolled).empty())
         m_sliderValue = scrolled;
     else
         m_app.services.messages->Beep(MessageIcon::Warning);
@@ -389,7 +388,6 @@ void CValueDlgBase::RecomputeDisplay()
     OnDisplaySettingsChanged();
     if (!AcceptInput())
         return;
-    Recompute(m_enteredValue);
     DoDataExchange(false);
     m_busy = 0;
 }

@@ -96,10 +96,11 @@ protected:
 
     // The input field's loss of focus (and Enter): accept the typed value and recompute.
     void OnInputLostFocus();
-    // True when the value was accepted; a refusal reports, puts the last value back and clears m_busy.
+    // True when the value was accepted and its rows shown; a refusal reports, puts the last value
+    // back and clears m_busy.
     bool AcceptInput();
-    // Shows the rows for a value; false, leaving the rows as they were, when the window refuses it.
-    bool Recompute(double value);
+    // Shows the rows for a value; when the window refuses it, leaves the rows and says why.
+    std::string Recompute(double value);
     // Warns with the message, as every refusal of a typed value does.
     void Warn(const std::string& message);
 
