@@ -9,8 +9,6 @@ kalvex_add_qttest(group_editing_scenario_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/group_editing_scenario_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/launcher_fixture.h
   LIBS kalvex_ui kalvex_testing kalvex_platform_posix)
-# The end-to-end run of the real program lives in its own folder.
-add_subdirectory(${PROJECT_SOURCE_DIR}/tests/e2e ${PROJECT_BINARY_DIR}/tests/e2e)
 kalvex_add_qttest(custom_groups_scenario_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/custom_groups_scenario_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/launcher_fixture.h
