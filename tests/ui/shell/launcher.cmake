@@ -16,5 +16,5 @@ kalvex_add_qttest(custom_groups_scenario_test
 # The rows of the conversion windows against the command line's, computed in this process.
 kalvex_add_qttest(rows_agree_scenario_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/rows_agree_scenario_test.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/launcher_fixture.h ${PROJECT_SOURCE_DIR}/app/command_line.cpp
-  LIBS kalvex_ui kalvex_testing kalvex_platform_posix)
+          ${CMAKE_CURRENT_LIST_DIR}/launcher_fixture.h
+  LIBS kalvex_command_line kalvex_ui kalvex_testing kalvex_platform_posix)
