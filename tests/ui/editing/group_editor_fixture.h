@@ -70,6 +70,7 @@ protected:
     {
         Driver().AddUnit(name, symbol, factor);
     }
+    std::string LastText() const { return m_t->messages.Last() ? m_t->messages.Last()->text : std::string(); }
 };
 
 } // namespace kalvex::testing
