@@ -219,7 +219,7 @@ void CGroupConversionDlg::OnInitialUnitChosen(int row)
         return;
     m_selectedId = chosenId;
     Recompute(m_lastValue);
-    m_focusId = 0;
+    ForgetSelectedField();
     ResetSliderRange();
     m_sliderPos = SliderPosition(m_lastValue, Scale());
     m_sliderValue = m_lastValue;

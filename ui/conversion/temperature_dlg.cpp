@@ -175,7 +175,7 @@ void CTemperatureDlg::OnScaleChosen(int scale)
     }
     Recompute(m_lastValue);
     m_sliderStep = StepFor(m_sliderMin, m_sliderMax);
-    m_focusId = 0;
+    ForgetSelectedField();
     ResetSliderRange();
     m_sliderPos = SliderPosition(m_lastValue, Scale());
     m_sliderValue = m_lastValue;

@@ -10,6 +10,7 @@
 #include "ui/controls/plain_text.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
+#include "ui/conversion/field_clipboard.h"
 #include "ui/conversion/slider_end.h"
 
 #include <QCheckBox>
@@ -55,8 +56,7 @@ CValueDlgBase::~CValueDlgBase()
     // Hiding a dialog that is destroyed while shown takes the focus from the input field; the
     // windows' own parts are gone by then, so nothing may be recomputed.
     disconnect(m_inputEdit, nullptr, this, nullptr);
-    for (QLineEdit* field : m_selectableFields)
-        field->removeEventFilter(this);
+    m_fieldClipboard.reset();
 }
 
 void CValueDlgBase::BuildControls()
@@ -67,7 +67,6 @@ void CValueDlgBase::BuildControls()
 
     m_inputEdit = new CValueEdit(this);
     SetControlId(*m_inputEdit, kInputEdit, QStringLiteral("inputEdit"));
-    AddSelectableField(*m_inputEdit);
     connect(m_inputEdit, &CValueEdit::focusLost, this, &CValueDlgBase::OnInputLostFocus);
 
     auto* sliderRow = new QHBoxLayout;
@@ -118,8 +117,11 @@ void CValueDlgBase::BuildControls()
     m_pasteButton = addButton(kPasteButton, kPasteButton, tr("Paste"), "pasteButton");
     m_pasteButton->SetDisabledImage(kPasteDisabledImage);
     m_helpButton = addButton(kHelpButton, kHelpButton, tr("Help"), "helpButton");
+    m_fieldClipboard =
+        std::make_unique<CFieldClipboard>(*m_inputEdit, *m_pasteButton, *m_app.services.clipboard);
+    m_fieldClipboard->AddField(*m_inputEdit);
     connect(m_cancelButton, &QPushButton::clicked, this, &CValueDlgBase::reject);
-    connect(m_copyButton, &QPushButton::clicked, this, &CValueDlgBase::OnCopy);
+    connect(m_copyButton, &QPushButton::clicked, m_fieldClipboard.get(), &CFieldClipboard::Copy);
     connect(m_pasteButton, &QPushButton::clicked, this, &CValueDlgBase::OnPaste);
     connect(m_helpButton, &QPushButton::clicked, this,
             [this] { m_app.services.help->ShowTopic(DialogHelpTopic()); });
@@ -166,7 +168,7 @@ int CValueDlgBase::AddResultRow(int fieldId, int symbolId, QLineEdit*& field, QL
     symbol = new QLabel(this);
     symbol->setTextFormat(Qt::PlainText);
     SetControlId(*symbol, symbolId, QStringLiteral("symbolLabel%1").arg(row + 1));
-    AddSelectableField(*field);
+    m_fieldClipboard->AddField(*field);
     m_rows.push_back({field, symbol, {}});
     return row;
 }
@@ -186,15 +188,8 @@ void CValueDlgBase::SetRowUnit(int row, const QString& unitName, const QString& 
 void CValueDlgBase::ShowResult(int row, const QString& text)
 {
     ResultRow& entry = m_rows[std::size_t(row)];
-    if (entry.field->text() != text) {
-        m_writingFields = true;
-        entry.field->setText(text);
-        if (ControlId(*entry.field) == m_focusId) {
-            entry.field->selectAll();
-            m_selectionLength = -1;
-        }
-        m_writingFields = false;
-    }
+    if (entry.field->text() != text)
+        m_fieldClipboard->Rewrite(*entry.field, text);
     if (!entry.unitName.isEmpty())
         entry.field->setAccessibleName(entry.unitName + QStringLiteral(": ") + text);
 }
@@ -225,16 +220,9 @@ void CValueDlgBase::DoDataExchange(bool saving)
         m_sliderPos = m_slider->value();
     } else {
         m_sciCheck->setChecked(m_sci != 0);
-        if (m_inputEdit->text() != m_inputText) {
-            // Replacing the text clears the modified mark; the whole new text counts as selected.
-            m_writingFields = true;
-            m_inputEdit->setText(m_inputText);
-            if (m_focusId == kInputEdit) {
-                m_inputEdit->selectAll();
-                m_selectionLength = -1;
-            }
-            m_writingFields = false;
-        }
+        // Replacing the text clears the modified mark; the whole new text counts as selected.
+        if (m_inputEdit->text() != m_inputText)
+            m_fieldClipboard->Rewrite(*m_inputEdit, m_inputText);
         m_slider->setValue(m_sliderPos);
     }
     ExchangeFields(saving);
@@ -247,8 +235,8 @@ CContextHelp& CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
     auto* copyWhole = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copyWhole, &QShortcut::activated, this, &CValueDlgBase::OnCopyWholeResults);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, this, &CValueDlgBase::OnCopy);
-    UpdatePasteButton();
+    connect(copy, &QShortcut::activated, m_fieldClipboard.get(), &CFieldClipboard::Copy);
+    m_fieldClipboard->UpdatePasteButton();
     return *contextHelp;
 }
 
@@ -280,13 +268,17 @@ void CValueDlgBase::ResetSliderRange()
 
 void CValueDlgBase::SelectInputField()
 {
-    m_writingFields = true;
-    m_inputEdit->selectAll();
-    m_writingFields = false;
-    m_inputEdit->setFocus();
-    m_focusId = kInputEdit;
-    m_selectionStart = 0;
-    m_selectionLength = -1;
+    m_fieldClipboard->SelectInput();
+}
+
+int CValueDlgBase::SelectedFieldId() const
+{
+    return m_fieldClipboard->SelectedFieldId();
+}
+
+void CValueDlgBase::ForgetSelectedField()
+{
+    m_fieldClipboard->ForgetSelectedField();
 }
 
 void CValueDlgBase::OnInputLostFocus()
@@ -392,114 +384,17 @@ void CValueDlgBase::RecomputeDisplay()
     m_busy = 0;
 }
 
-void CValueDlgBase::AddSelectableField(QLineEdit& field)
-{
-    m_selectableFields.push_back(&field);
-    field.installEventFilter(this);
-    connect(&field, &QLineEdit::selectionChanged, this, [this, &field] {
-        if (m_writingFields || !field.hasFocus() || ControlId(field) != m_focusId)
-            return;
-        // Taking the selection away (a click) leaves the whole text to copy.
-        m_selectionStart = field.hasSelectedText() ? field.selectionStart() : 0;
-        m_selectionLength = field.hasSelectedText() ? int(field.selectedText().size()) : -1;
-    });
-}
-
-QLineEdit* CValueDlgBase::SelectableField(int id) const
-{
-    for (QLineEdit* field : m_selectableFields)
-        if (ControlId(*field) == id)
-            return field;
-    return nullptr;
-}
-
-bool CValueDlgBase::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field || !SelectableField(ControlId(*field)))
-        return QDialog::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        OnFieldFocused(*field);
-        break;
-    case QEvent::FocusOut:
-        // A line edit drops its selection when it loses the focus; these fields keep it shown.
-        static_cast<QObject*>(field)->event(event);
-        KeepSelectionShown(*field);
-        return true;
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-            OnCopy();
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void CValueDlgBase::OnFieldFocused(QLineEdit& field)
-{
-    const int id = ControlId(field);
-    if (m_focusId != 0 && m_focusId != id)
-        if (QLineEdit* previous = SelectableField(m_focusId))
-            previous->deselect();
-    m_writingFields = true;
-    field.selectAll();
-    m_writingFields = false;
-    m_focusId = id;
-    m_selectionStart = 0;
-    m_selectionLength = -1;
-    UpdatePasteButton();
-}
-
-void CValueDlgBase::KeepSelectionShown(QLineEdit& field)
-{
-    if (ControlId(field) != m_focusId)
-        return;
-    m_writingFields = true;
-    if (m_selectionLength < 0)
-        field.selectAll();
-    else
-        field.setSelection(m_selectionStart, m_selectionLength);
-    m_writingFields = false;
-}
-
-void CValueDlgBase::UpdatePasteButton()
-{
-    m_pasteButton->setEnabled(m_focusId == kInputEdit && m_app.services.clipboard->HasText());
-}
-
-void CValueDlgBase::OnCopy()
-{
-    QLineEdit* field = SelectableField(m_focusId);
-    if (!field)
-        return;
-    QString text = field->text();
-    if (m_selectionLength > 0)
-        text = text.mid(m_selectionStart, m_selectionLength);
-    if (!text.isEmpty())
-        m_app.services.clipboard->SetText(Utf8(text));
-}
-
 void CValueDlgBase::OnPaste()
 {
-    IClipboard& clipboard = *m_app.services.clipboard;
-    if (m_focusId != kInputEdit || !clipboard.HasText())
+    if (!m_fieldClipboard->MayPaste())
         return;
     m_inputText.clear();
-    m_inputEdit->setText(m_inputText);
-    // A value copied from a table cell ends in a line break, which a one-line field cannot hold.
-    const QString pasted = QString::fromStdString(clipboard.Text()).section(u'\n', 0, 0).remove(u'\r');
-    m_inputEdit->insert(pasted);
-    m_inputEdit->setModified(true);
-    m_inputEdit->setFocus();
+    m_fieldClipboard->Paste();
 }
 
 void CValueDlgBase::OnCopyWholeResults()
 {
-    m_app.services.clipboard->SetText(Utf8(WholeResultsText()));
+    m_fieldClipboard->CopyText(WholeResultsText());
 }
 
 void CValueDlgBase::accept()

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -20,6 +21,7 @@ class QVBoxLayout;
 namespace kalvex {
 
 struct AppState;
+class CFieldClipboard;
 class CFocusScrollBar;
 class CImageButton;
 class CValueEdit;
@@ -45,9 +47,11 @@ public:
     double m_sliderValue = 0.0;
     double m_lastValue = 0.0;
     double m_enteredValue = 0.0;
-    int m_focusId = 0; // the field whose text is selected, 0 for none
     int m_closing = 0;
     int m_busy = 0;
+
+    // The control id of the field whose text is selected, 0 for none.
+    int SelectedFieldId() const;
 
     // The text Ctrl+Shift+C puts on the clipboard: one line per shown row with the unit name,
     // the value as shown and the symbol, separated by tabs.
@@ -93,6 +97,8 @@ protected:
     SliderScale Scale() const { return {m_sliderMin, m_sliderMax, m_sliderStep}; }
     void ResetSliderRange();
     void SelectInputField();
+    // No field keeps a selection until one is focused again.
+    void ForgetSelectedField();
 
     // The input field's loss of focus (and Enter): accept the typed value and recompute.
     void OnInputLostFocus();
@@ -106,7 +112,6 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppState& m_app;
     CValueEdit* m_inputEdit = nullptr;
@@ -130,8 +135,6 @@ private:
     // results, the slider, the display settings and the buttons from left to right.
     void ChainTabOrder();
     QFrame* MakeSection(int frameId, const QString& spokenName, QLayout* content);
-    void AddSelectableField(QLineEdit& field);
-    QLineEdit* SelectableField(int id) const;
 
     void OnScroll(ScrollRequest request);
     void OnSliderAction(int action);
@@ -139,20 +142,12 @@ private:
     void OnScientific();
     // Accept the typed value again and recompute, after the digits or the notation changed.
     void RecomputeDisplay();
-    void OnFieldFocused(QLineEdit& field);
-    void KeepSelectionShown(QLineEdit& field);
-    void OnCopy();
     void OnPaste();
     void OnCopyWholeResults();
-    void UpdatePasteButton();
 
     std::vector<ResultRow> m_rows;
     std::vector<ResultLine> m_shownLines;
-    std::vector<QLineEdit*> m_selectableFields;
-    // The selection the user made in the selected field; a length below 0 stands for the whole text.
-    int m_selectionStart = 0;
-    int m_selectionLength = -1;
-    bool m_writingFields = false;
+    std::unique_ptr<CFieldClipboard> m_fieldClipboard;
     bool m_placed = false;
     QVBoxLayout* m_contentLayout = nullptr;
     QHBoxLayout* m_buttonRow = nullptr;

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "ui/editing/group_def_form.h"
 #include "ui/editing/group_working_copy.h"
 
 #include <QDialog>
+#include <optional>
 
-class QLabel;
-class QLineEdit;
+class QWidget;
 
 namespace kalvex {
 
 struct AppState;
-class CImageButton;
-class CUnitComboBox;
-class CUnitEdit;
+struct UnstorablePair;
 
 // The group definition editor. A unit count of 0 creates the next custom group, a positive
 // count edits the units and factors of the current group, a negative one (its magnitude being
@@ -38,6 +37,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Builds the form and connects its controls to the operations.
     void BuildControls();
     void Open(int signedUnitCount);
     // Reads every bound field but the factor from the controls.
@@ -45,16 +45,14 @@ private:
     // Reads every bound field; a factor that is not a number is refused and nothing else is read.
     bool ReadFields();
     void WriteFields();
-    void EnableUnitControls(bool enabled);
     void Refuse(const QString& text);
     // Refuses and puts the input focus on the field to correct, which keeps what was typed.
     void RefuseAt(QWidget& field, const QString& text);
-    // A unit name and symbol the unit strings can hold: a name, and no comma, which would split them.
+    // Each refuses, and puts the focus where the fault can be corrected, unless the rule holds.
     bool UnitTextsAcceptable();
-    // Whether storing the factor between a unit and the base keeps every pair of units within
-    // what a double holds, checked on a trial copy; otherwise refuses, naming the pair.
     bool FactorFits(int unit, int unitCount);
-    bool DerivationFits(GroupWorkingCopy trial);
+    // Refuses a pair whose factor would not fit, naming it; true when there is none.
+    bool AllPairsFit(const std::optional<UnstorablePair>& unstorable);
     bool Changed();
 
     void OnSelectBaseUnit(int index);
@@ -70,9 +68,6 @@ private:
     bool AcceptableGroupName();
     void AddFirstUnit();
     void StoreUnitAndFactor(int unit, const char* verb);
-    int FindUnit(const QString& name) const;
-    void AppendEntry(const QString& name);
-    void RenameEntry(int unit, const QString& name);
 
     AppState& m_app;
     int m_groupId;
@@ -97,20 +92,7 @@ private:
     QString m_hint;
     int m_lastSelectedUnit = -1;
 
-    QLineEdit* m_nameEdit = nullptr;
-    QLineEdit* m_descriptionEdit = nullptr;
-    CUnitComboBox* m_baseList = nullptr;
-    CUnitEdit* m_factorEdit = nullptr;
-    CUnitComboBox* m_unitList = nullptr;
-    CUnitEdit* m_symbolEdit = nullptr;
-    CImageButton* m_addButton = nullptr;
-    CImageButton* m_changeButton = nullptr;
-    CImageButton* m_deleteButton = nullptr;
-    QLabel* m_baseLabel = nullptr;
-    QLabel* m_factorLabel = nullptr;
-    QLabel* m_countLabel = nullptr;
-    QLabel* m_statusLabel = nullptr;
-    QLabel* m_hintLabel = nullptr;
+    GroupDefForm m_form;
 };
 
 } // namespace kalvex

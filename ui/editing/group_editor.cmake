@@ -6,6 +6,10 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/factor_text.h
   ${CMAKE_CURRENT_LIST_DIR}/group_def_dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_def_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/group_def_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/group_def_form.h
+  ${CMAKE_CURRENT_LIST_DIR}/group_def_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/group_def_rules.h
   ${CMAKE_CURRENT_LIST_DIR}/group_working_copy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_working_copy.h
 )

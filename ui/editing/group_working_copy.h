@@ -37,6 +37,7 @@ public:
         m_factors[std::size_t(row)][std::size_t(column)] = value;
     }
     FactorMatrix& Factors() { return m_factors; }
+    const FactorMatrix& Factors() const { return m_factors; }
 
     // Stores "name,symbol" as unit u, cut to its first 51 characters when it reaches the limit
     // (50 characters for the first unit of an empty group). True when it was cut.

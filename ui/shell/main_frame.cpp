@@ -6,6 +6,7 @@
 #include "ui/shell/accelerator_filter.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/context_help_mode.h"
+#include "ui/shell/frame_placement.h"
 #include "ui/shell/launcher_texts.h"
 #include "ui/shell/status_prompts.h"
 
@@ -342,40 +343,17 @@ void CMainFrame::CloseSplashWindow()
         m_splash->close();
 }
 
-std::optional<CMainFrame::Placement> CMainFrame::ClampPlacement(Placement stored, int desktopRight,
-                                                                int desktopBottom)
-{
-    if (stored.bottom - stored.top <= 0 || stored.right - stored.left <= 0)
-        return std::nullopt;
-    if (stored.right > desktopRight) {
-        stored.left = std::max(stored.left - (stored.right - desktopRight), 0);
-        stored.right = desktopRight;
-    }
-    if (stored.bottom > desktopBottom) {
-        stored.top = std::max(stored.top - (stored.bottom - desktopBottom), 0);
-        stored.bottom = desktopBottom;
-    }
-    return stored;
-}
-
 void CMainFrame::RestorePlacement()
 {
     const ISettingsStore& store = *m_app.services.settings;
-    Placement stored;
+    FramePlacement stored;
     stored.top = ReadSetting(store, profile::kFrameTop);
     stored.left = ReadSetting(store, profile::kFrameLeft);
     stored.bottom = ReadSetting(store, profile::kFrameBottom);
     stored.right = ReadSetting(store, profile::kFrameRight);
-    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    const std::optional<Placement> placement =
-        ClampPlacement(stored, desktop.x() + desktop.width(), desktop.y() + desktop.height());
-    if (!placement)
-        return;
-    // A damaged profile can place the top or left edge millions of pixels away; a frame larger
-    // than the desktop keeps its bottom and right edges and takes the desktop's size.
-    const int width = std::min(placement->right - placement->left, desktop.width());
-    const int height = std::min(placement->bottom - placement->top, desktop.height());
-    setGeometry(placement->right - width, placement->bottom - height, width, height);
+    if (const std::optional<QRect> geometry =
+            RestoredGeometry(stored, QGuiApplication::primaryScreen()->virtualGeometry()))
+        setGeometry(*geometry);
 }
 
 void CMainFrame::SavePlacement()
@@ -385,11 +363,11 @@ void CMainFrame::SavePlacement()
     WriteSetting(store, profile::kFrameStatus, status);
     if (status != kNormalStatus)
         return;
-    const QRect rect = geometry();
-    WriteSetting(store, profile::kFrameTop, rect.y());
-    WriteSetting(store, profile::kFrameLeft, rect.x());
-    WriteSetting(store, profile::kFrameBottom, rect.y() + rect.height());
-    WriteSetting(store, profile::kFrameRight, rect.x() + rect.width());
+    const FramePlacement placement = PlacementOf(geometry());
+    WriteSetting(store, profile::kFrameTop, placement.top);
+    WriteSetting(store, profile::kFrameLeft, placement.left);
+    WriteSetting(store, profile::kFrameBottom, placement.bottom);
+    WriteSetting(store, profile::kFrameRight, placement.right);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -67,13 +67,7 @@ public:
     void SetSplashWindow(QWidget* splash);
     void CloseSplashWindow();
 
-    // The stored placement moved back onto a desktop whose right and bottom edges are given;
-    // nothing when the stored rectangle is empty. Rectangles are left, top, right, bottom
-    // with right and bottom exclusive, as the profile keeps them.
-    struct Placement {
-        int left = 0, top = 0, right = 0, bottom = 0;
-    };
-    static std::optional<Placement> ClampPlacement(Placement stored, int desktopRight, int desktopBottom);
+    // The frame's placement in the profile.
     void RestorePlacement();
     void SavePlacement();
 

@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(Results(), (QStringList{"-459.67", "0", "-273.15", "0"}));
         QCOMPARE(m_dlg->m_sliderMin, 0.0);
         QCOMPARE(m_dlg->m_sliderMax, 20000.0);
-        QCOMPARE(m_dlg->m_focusId, 0);
+        QCOMPARE(m_dlg->SelectedFieldId(), 0);
     }
 
     void scaleChangeReadsTheSameNumberInTheNewScale()

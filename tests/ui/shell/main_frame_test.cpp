@@ -2,6 +2,7 @@
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
 #include "ui/shell/command_ids.h"
+#include "ui/shell/frame_placement.h"
 #include "ui/shell/main_frame.h"
 
 #include <QAction>
@@ -307,11 +308,38 @@ private slots:
     {
         QFETCH(QList<int>, stored);
         QFETCH(QList<int>, expected);
-        const auto result =
-            CMainFrame::ClampPlacement({stored[0], stored[1], stored[2], stored[3]}, 1024, 768);
+        const auto result = ClampPlacement({stored[0], stored[1], stored[2], stored[3]}, 1024, 768);
         QCOMPARE(result.has_value(), !expected.isEmpty());
         if (result)
             QCOMPARE((QList<int>{result->left, result->top, result->right, result->bottom}), expected);
+    }
+
+    void restoredGeometryFitsTheDesktop_data()
+    {
+        QTest::addColumn<QList<int>>("stored"); // left, top, right, bottom
+        QTest::addColumn<QRect>("desktop");
+        QTest::addColumn<QRect>("expected");
+        const QRect desktop(0, 0, 1024, 768);
+        QTest::newRow("moved back") << QList<int>{900, 10, 1300, 300} << desktop << QRect(624, 10, 400, 290);
+        QTest::newRow("far left edge keeps the right one")
+            << QList<int>{-5000, 0, 560, 400} << desktop << QRect(-464, 0, 1024, 400);
+        QTest::newRow("far top edge keeps the bottom one")
+            << QList<int>{0, -9000, 300, 500} << desktop << QRect(0, -268, 300, 768);
+        QTest::newRow("screen left of the primary")
+            << QList<int>{-1200, 100, -200, 600} << QRect(-1280, 0, 2304, 1024)
+            << QRect(-1200, 100, 1000, 500);
+        QTest::newRow("nothing stored") << QList<int>{0, 0, 0, 0} << desktop << QRect();
+    }
+
+    void restoredGeometryFitsTheDesktop()
+    {
+        QFETCH(QList<int>, stored);
+        QFETCH(QRect, desktop);
+        QFETCH(QRect, expected);
+        const std::optional<QRect> geometry =
+            RestoredGeometry({stored[0], stored[1], stored[2], stored[3]}, desktop);
+        QCOMPARE(geometry.has_value(), !expected.isNull());
+        QCOMPARE(geometry.value_or(QRect()), expected);
     }
 
     void placementIsRestoredAndSaved()
