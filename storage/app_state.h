@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/conversion.h"
+#include "core/group_ids.h"
 #include "platform/services.h"
 
 #include <array>
@@ -25,8 +26,8 @@ struct AppState {
     std::string m_factorPath; // ends with the separator
     std::string m_dataDir;    // the user's data folder for this program, ends with the separator
     CConversion m_current;
-    std::array<std::string, 60> m_groupNames;   // per group index, lower case
-    std::array<std::string, 60> m_groupPrompts; // per group index, the description
+    std::array<std::string, kGroupCount> m_groupNames;   // per group index, lower case
+    std::array<std::string, kGroupCount> m_groupPrompts; // per group index, the description
     int m_tempDigits = 6;
     int m_tempScientific = 0;
     int m_firstRun = 0;

@@ -16,7 +16,6 @@ constexpr int kTagOffset = 4088;
 constexpr int kNameOffset = 4040;
 constexpr int kOrderOffset = 10000;
 constexpr int kMoneyDateEntry = 11000;
-constexpr int kMoneyId = 4116;
 constexpr std::size_t kMaxFactorLines = 29;
 // Groups of 15 units or more list their first 15 when no default order is given.
 constexpr int kDefaultShownLimit = 15;

@@ -20,7 +20,6 @@ namespace kalvex {
 namespace {
 
 constexpr std::string_view kCurrentVersion = "3.5.2";
-constexpr int kMaxEnabledStandard = 15;
 
 class InventoryCheck {
 public:
@@ -183,8 +182,8 @@ private:
     void UpdateCounts()
     {
         int numStd = ReadSetting(m_settings, profile::kNumStd);
-        if (numStd < 0 || numStd + m_created > kMaxEnabledStandard) {
-            numStd = kMaxEnabledStandard;
+        if (numStd < 0 || numStd + m_created > kStandardGroupCount) {
+            numStd = kStandardGroupCount;
             WriteSetting(m_settings, profile::kNumStd, numStd);
         } else if (m_created > 0) {
             numStd += m_created;

@@ -14,7 +14,6 @@
 namespace kalvex {
 namespace {
 
-constexpr int kMoneyId = 4116;
 // Imported standard groups without an order list show at most this many units when they have
 // the full 30.
 constexpr int kShownLimit = 15;
@@ -83,7 +82,7 @@ void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress, Un
     group.m_updateDate = groupId == kMoneyId ? groups.Text("MonyUpdateDate", legacy::kDateBuffer) : "Unknown";
     ReadUnitsAndRows(group, tag, count, groups, factors);
 
-    const int number = groupId - 4102;
+    const int number = StandardGroupNumber(groupId);
     const std::string name = groups.Text(Numbered("Conv%.2dName", number));
     const std::string description = groups.Text(Numbered("Conv%.2dDesc", number));
     group.m_name = name.empty() ? builtinName : name;

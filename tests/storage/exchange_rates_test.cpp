@@ -1,3 +1,4 @@
+#include "core/group_ids.h"
 #include "storage/builtin_groups.h"
 #include "storage/currencies.h"
 #include "storage/rates_update.h"
@@ -109,7 +110,7 @@ class MoneyUpdateTest : public StorageTest {
 protected:
     MoneyUpdateTest()
     {
-        CreateBuiltinGroup(app, kMoneyGroupId, false, progress, unsaved);
+        CreateBuiltinGroup(app, kMoneyId, false, progress, unsaved);
         original = ReadBytes(MoneyFile());
     }
     std::string MoneyFile() const { return FactorFile("Mony"); }

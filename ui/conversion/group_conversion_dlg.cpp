@@ -31,8 +31,6 @@ using namespace conversion_ids;
 namespace {
 
 constexpr int kLongestName = 29;
-constexpr int kMoneyId = 4116;
-constexpr int kFirstCustomId = 4118;
 
 const char* const kSaveQuestion = "You made changes to the conversion factors.  Do you wish to save them?";
 
@@ -302,12 +300,12 @@ void CGroupConversionDlg::SaveDisplaySettings()
         return;
     // Reloading drops the factor changes the user chose not to keep. A file that can no longer
     // be read is left alone rather than replaced by a half-filled record.
-    const std::filesystem::path file = m_app.m_factorPath + m_groupTag.toStdString() + ".fsf";
+    const std::string file = FactorFileName(m_app.m_factorPath, m_groupId);
     if (!group.Load(file))
         return;
     group.m_scientific = std::uint16_t(m_sci);
     group.m_digits = std::uint16_t(m_numDigits);
-    ReportUnsaved(*m_app.services.messages, file.string(), group.Write(file));
+    ReportUnsaved(*m_app.services.messages, file, group.Write(file));
 }
 
 } // namespace kalvex

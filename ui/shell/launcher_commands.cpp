@@ -224,7 +224,7 @@ void LauncherCommands::Disable(int groupId)
 
 void LauncherCommands::UpdateExchangeRates()
 {
-    if (LoadGroup(kMoneyGroupId))
+    if (LoadGroup(kMoneyId))
         kalvex::UpdateExchangeRates(m_app, m_app.m_current, &m_owner);
 }
 
