@@ -1,5 +1,6 @@
 #include "storage/legacy_import.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "core/text_encoding.h"
 #include "storage/app_state.h"
@@ -63,7 +64,7 @@ void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress, Un
 {
     const LegacyFile groups(*app.services.legacy, legacy::kGroupsFile);
     const LegacyFile factors(*app.services.legacy, app.m_legacyFileNames[1]);
-    CConversion& group = app.m_current;
+    CConversion group;
     const std::string tag = GroupTag(groupId);
 
     StartNewGroup(group);
@@ -96,7 +97,7 @@ void ImportCustomGroups(AppState& app, int count, IProgressSink& progress, Unsav
 {
     const LegacyFile units(*app.services.legacy, app.m_legacyFileNames[0]);
     const LegacyFile factors(*app.services.legacy, app.m_legacyFileNames[2]);
-    CConversion& group = app.m_current;
+    CConversion group;
 
     StartNewGroup(group);
     group.m_updateDate = "Unknown";

@@ -54,7 +54,7 @@ private:
     void Store(const CConversion& group, int groupId)
     {
         QVERIFY(group.Save(File(groupId)));
-        QVERIFY(m_t->state.m_current.Load(File(groupId)));
+        QVERIFY(m_t->current.Record().Load(File(groupId)));
     }
     void Show()
     {
@@ -64,7 +64,7 @@ private:
     }
     void OpenChosen(int groupId)
     {
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, groupId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, groupId);
         Show();
     }
     void OpenDistance()
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(m_dlg->m_focusId, kInput);
         QCOMPARE(Slider()->value(), 1);
         // The table is completed from its lower triangle when the dialog opens.
-        QCOMPARE(m_t->state.m_current.m_factors[0][2], 1000.0);
+        QCOMPARE(m_t->current.Record().m_factors[0][2], 1000.0);
     }
 
     void controlsHaveSpokenNames()
@@ -400,7 +400,7 @@ private slots:
         Store(group, kDistanceId);
         OpenChosen(kDistanceId);
         QCOMPARE(Text(160), caption);
-        QCOMPARE(int(m_t->state.m_current.m_digits), kept);
+        QCOMPARE(int(m_t->current.Record().m_digits), kept);
     }
 
     void copyAndPasteGoThroughTheClipboard()
@@ -596,8 +596,8 @@ private slots:
         // No file of fewer than two units loads any more; the record can still hold none.
         CConversion group = DistanceGroup();
         group.m_unitCount = 0;
-        m_t->state.m_current = group;
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        m_t->current.Record() = group;
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId);
         QCOMPARE(m_t->messages.Last()->text, std::string("Distance conversions not defined!"));
         QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});
         QCOMPARE(m_dlg->exec(), 0);
@@ -620,10 +620,10 @@ private slots:
     void allUnitsLayoutShowsEveryUnit()
     {
         Store(CountedGroup(17), kDistanceId);
-        auto& order = m_t->state.m_current.m_unitOrder;
+        auto& order = m_t->current.Record().m_unitOrder;
         for (std::size_t k = 0; k < order.size(); ++k)
             order[k] = std::uint16_t(k + 1);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId);
         Show();
         QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_16"));
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Counted Conversions"));
@@ -702,7 +702,7 @@ private slots:
         m_dlg.reset();
         group.m_showAll = 1;
         Store(group, kCustom1Id);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kCustom1Id);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kCustom1Id);
         Show();
         CheckShown(211, QStringLiteral("Initial rock & <b>roll</b> in:"));
         QCOMPARE(Shown(Control<QGroupBox>(212)->title()), QStringLiteral("Equivalent rock & <b>roll</b>:"));
@@ -716,7 +716,7 @@ private slots:
         group.m_units[0] = "US gallon,gal";
         group.m_units[1] = "<b>imperial</b> gallon,gal";
         Store(group, kDistanceId);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId);
         Show();
         QTextDocument tip;
         tip.setHtml(Control(8102)->toolTip());
@@ -735,7 +735,7 @@ private slots:
     void darkPaletteReachesButtonsAndSliderEnds()
     {
         Store(DistanceGroup(), kDistanceId);
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId);
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
         dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));

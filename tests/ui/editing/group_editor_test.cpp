@@ -48,7 +48,7 @@ private:
 
     void Open(int groupId, int signedCount)
     {
-        m_dlg = std::make_unique<CGroupDefDlg>(m_t->state, groupId, signedCount);
+        m_dlg = std::make_unique<CGroupDefDlg>(m_t->state, m_t->current, groupId, signedCount);
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     }
@@ -118,7 +118,7 @@ private slots:
             return dialog.result();
         });
         QCOMPARE(m_t->services.dialogs->Run(*m_dlg), 2);
-        const CConversion& group = m_t->state.m_current;
+        const CConversion& group = m_t->current.Record();
         QCOMPARE(group.m_unitCount, std::uint16_t(2));
         QCOMPARE(group.m_name, std::string("Lengths"));
         QCOMPARE(group.m_units[1], std::string("foot,ft"));
@@ -129,7 +129,7 @@ private slots:
 
     void factorsOnlyModeFromANegativeCount()
     {
-        MakeGroup(m_t->state.m_current, 5);
+        MakeGroup(m_t->current.Record(), 5);
         Open(kDistance, -5);
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Modify Distance Factors"));
         QCOMPARE(m_dlg->UnitCount(), 5);
@@ -157,7 +157,7 @@ private slots:
 
     void theUnitLimitRefusesA31stUnitButAllowsChanges()
     {
-        MakeGroup(m_t->state.m_current, 30);
+        MakeGroup(m_t->current.Record(), 30);
         Open(kDistance, 30);
         AddUnit(QStringLiteral("extra"), QStringLiteral("x"), QStringLiteral("2"));
         QCOMPARE(LastText(),
@@ -179,7 +179,7 @@ private slots:
 
     void answeringNoKeepsTheStoredUnit()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         m_t->messages.Answer(MessageAnswer::No);
         AddUnit(QStringLiteral("u1"), QStringLiteral("zz"), QStringLiteral("9"));
@@ -191,7 +191,7 @@ private slots:
 
     void addingUnitZeroAgainstAnotherBaseMovesTheBase()
     {
-        MakeGroup(m_t->state.m_current, 4);
+        MakeGroup(m_t->current.Record(), 4);
         Open(kDistance, 4);
         Choose(Combo(101), 2);
         m_t->messages.Answer(MessageAnswer::Yes);
@@ -208,7 +208,7 @@ private slots:
 
     void addingTheBaseUnitOnlyChangesItsSymbol()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         m_t->messages.Answer(MessageAnswer::Yes);
         AddUnit(QStringLiteral("u0"), QStringLiteral("new"), QStringLiteral("8"));
@@ -220,7 +220,7 @@ private slots:
 
     void longUnitsAreCutTo51Characters()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         const QString name(41, QLatin1Char('n'));
         const QString symbol(10, QLatin1Char('s'));
@@ -231,7 +231,7 @@ private slots:
 
     void deletingUnit2Of4KeepsTheOthersFactors()
     {
-        MakeGroup(m_t->state.m_current, 4);
+        MakeGroup(m_t->current.Record(), 4);
         Open(kDistance, 4);
         Choose(Combo(101), 3);
         Type(UnitField(), QStringLiteral("U2"));
@@ -270,7 +270,7 @@ private slots:
 
     void calculateAcceptsNegativeFactorsAndDerivesTheRest()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         Choose(Combo(104), 1);
         Type(Edit(102), QStringLiteral("-2"));
@@ -286,7 +286,7 @@ private slots:
 
     void refusalsLeaveTheWorkingCopyAlone()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         const GroupWorkingCopy before = m_dlg->WorkingCopy();
         auto unchanged = [&] {
@@ -317,7 +317,7 @@ private slots:
 
     void aFactorThatIsNotANumberStopsEveryOperation()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         const GroupWorkingCopy before = m_dlg->WorkingCopy();
         const QString texts[] = {QStringLiteral("3,28084"), QStringLiteral("abc"), QStringLiteral("1e999")};
@@ -350,7 +350,7 @@ private slots:
 
     void namesTheFileOrTheListsCannotHoldAreRefused()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(CustomGroupId(1), 3);
         const GroupWorkingCopy before = m_dlg->WorkingCopy();
         const QString comma = QStringLiteral("A unit name or symbol cannot contain a comma.");
@@ -377,14 +377,14 @@ private slots:
         QCOMPARE(LastText(), std::string("You must enter a group name."));
         QCOMPARE(QApplication::focusWidget(), Edit(100));
         QVERIFY(m_dlg->isVisible());
-        QCOMPARE(m_t->state.m_current.m_units[1], std::string("u1,s1"));
+        QCOMPARE(m_t->current.Record().m_units[1], std::string("u1,s1"));
     }
 
     void deleteRemovesTheSelectedUnitEvenWhenAnotherHasItsName()
     {
         // Files written before names were checked can hold two units of one name.
-        MakeGroup(m_t->state.m_current, 3);
-        m_t->state.m_current.m_units[2] = "u0,second";
+        MakeGroup(m_t->current.Record(), 3);
+        m_t->current.Record().m_units[2] = "u0,second";
         Open(kDistance, 3);
         Choose(Combo(104), 2);
         Click(117);
@@ -396,7 +396,7 @@ private slots:
 
     void longNamesNeitherWidenTheEditorNorSqueezeTheFactor()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         const int width = m_dlg->sizeHint().width();
         const QString longName(41, QLatin1Char('W'));
@@ -410,7 +410,7 @@ private slots:
 
     void changeRenamesTheSelectedOrLastChosenUnit()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         Choose(Combo(104), 1);
         Type(UnitField(), QStringLiteral("renamed"));
@@ -433,12 +433,12 @@ private slots:
         QCOMPARE(LastText(), std::string("You must have at least two units defined."));
         QVERIFY(m_dlg->isVisible());
 
-        MakeGroup(m_t->state.m_current, 5);
-        m_t->state.m_current.m_factors[29][29] = 42.0;
+        MakeGroup(m_t->current.Record(), 5);
+        m_t->current.Record().m_factors[29][29] = 42.0;
         Open(kDistance, 3);
         Click(699);
         QCOMPARE(m_dlg->result(), 3);
-        const CConversion& group = m_t->state.m_current;
+        const CConversion& group = m_t->current.Record();
         QCOMPARE(group.m_unitCount, std::uint16_t(3));
         QCOMPARE(group.m_factors[2][1], 0.5);
         for (int r = 0; r < 30; ++r)
@@ -449,7 +449,7 @@ private slots:
 
     void enterInAnyFieldAddsTheUnit()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         int expected = 2;
         for (int id : {100, 108, 102, 105, 104, 101}) {
@@ -465,7 +465,7 @@ private slots:
 
     void helpButtonAndHelpKey()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         Click(710);
         Edit(102)->setFocus();
@@ -480,7 +480,7 @@ private slots:
 
     void leavingWithChangesAsksFirst()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
         QVERIFY(!m_dlg->isVisible());
@@ -500,15 +500,15 @@ private slots:
 
     void cancelReturnsZeroAndLeavesTheGroup()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         AddUnit(QStringLiteral("more"), QString(), QStringLiteral("2"));
         m_t->messages.Answer(MessageAnswer::Discard);
         Click(700);
         QCOMPARE(m_t->messages.Last()->buttons, MessageButtons::DiscardKeepEditing);
         QCOMPARE(m_dlg->result(), 0);
-        QCOMPARE(m_t->state.m_current.m_unitCount, std::uint16_t(3));
-        QCOMPARE(m_t->state.m_current.m_units[3], std::string());
+        QCOMPARE(m_t->current.Record().m_unitCount, std::uint16_t(3));
+        QCOMPARE(m_t->current.Record().m_units[3], std::string());
     }
 };
 
