@@ -32,7 +32,7 @@ int UpdateRates(const std::string& urlArgument)
     const std::string url = urlArgument.empty() ? ReadSetting(settings, profile::kRatesUrl) : urlArgument;
 
     CConversion money;
-    const std::filesystem::path file = FactorFileName(factorPath, kMoneyGroupId);
+    const std::filesystem::path file = FactorFileName(factorPath, kMoneyId);
     if (!money.Load(file))
         return Fail("Can't find conversion group file! (" + file.string() + ")");
 

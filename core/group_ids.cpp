@@ -32,7 +32,7 @@ std::string EnabledFlagKey(int id)
 {
     if (IsCustomGroup(id))
         return GroupTag(id);
-    return Numbered("Conv%.2d", id - 4102);
+    return Numbered("Conv%.2d", StandardGroupNumber(id));
 }
 
 std::string FactorFileName(const std::string& factorPath, int id)

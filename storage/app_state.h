@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/conversion.h"
+#include "core/group_ids.h"
 #include "platform/services.h"
 
 #include <array>
@@ -9,7 +9,8 @@
 namespace kalvex {
 
 // State shared by the windows of one running program, owned by the application object
-// and passed by reference. Field order follows the application object's record.
+// and passed by reference. Field order follows the application object's record. The group the
+// windows work on is not here: it is the CurrentGroup the application object hands them.
 struct AppState {
     int m_gridColumns = 0;
     int m_gridRows = 0;
@@ -24,9 +25,8 @@ struct AppState {
     std::string m_programDir; // ends with the separator
     std::string m_factorPath; // ends with the separator
     std::string m_dataDir;    // the user's data folder for this program, ends with the separator
-    CConversion m_current;
-    std::array<std::string, 60> m_groupNames;   // per group index, lower case
-    std::array<std::string, 60> m_groupPrompts; // per group index, the description
+    std::array<std::string, kGroupCount> m_groupNames;   // per group index, lower case
+    std::array<std::string, kGroupCount> m_groupPrompts; // per group index, the description
     int m_tempDigits = 6;
     int m_tempScientific = 0;
     int m_firstRun = 0;

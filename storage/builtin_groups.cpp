@@ -1,5 +1,6 @@
 #include "storage/builtin_groups.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "storage/app_state.h"
 #include "storage/group_building.h"
@@ -16,7 +17,6 @@ constexpr int kTagOffset = 4088;
 constexpr int kNameOffset = 4040;
 constexpr int kOrderOffset = 10000;
 constexpr int kMoneyDateEntry = 11000;
-constexpr int kMoneyId = 4116;
 constexpr std::size_t kMaxFactorLines = 29;
 // Groups of 15 units or more list their first 15 when no default order is given.
 constexpr int kDefaultShownLimit = 15;
@@ -113,7 +113,7 @@ void BuildEarlierBuiltinGroup(CConversion& group, int groupId)
 void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress,
                         UnsavedFiles& unsaved)
 {
-    CConversion& group = app.m_current;
+    CConversion group;
     BuildBuiltinGroup(group, groupId);
     progress.Report(group.m_name + " conversions being added.");
     // A crash that damages the file only makes the next start build it again: the flush to the

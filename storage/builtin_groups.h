@@ -23,7 +23,7 @@ void BuildEarlierBuiltinGroup(CConversion& group, int groupId);
 // Whether the group's factor table differs from the one an earlier build carried.
 bool BuiltinFactorsChanged(int groupId);
 
-// Builds the current group from the built-in definition of groupId (4104..4117), saves it to
+// Builds a group from the built-in definition of groupId (4104..4117), saves it to
 // its factor file in the factor path and enables it when its flag is missing or force is set.
 // Reports "<name> conversions being added." to progress; a file it cannot save is noted in unsaved.
 void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& progress,

@@ -6,8 +6,6 @@
 
 namespace kalvex {
 
-inline constexpr int kMoneyGroupId = 4116;
-
 inline constexpr const char* kEuroCode = "EUR";
 inline constexpr const char* kEuroUnitEntry = "euro,€";
 

@@ -1,5 +1,6 @@
 #include "storage/inventory_check.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "core/text_encoding.h"
 #include "platform/regular_file.h"
@@ -20,7 +21,6 @@ namespace kalvex {
 namespace {
 
 constexpr std::string_view kCurrentVersion = "3.5.2";
-constexpr int kMaxEnabledStandard = 15;
 
 class InventoryCheck {
 public:
@@ -86,9 +86,10 @@ private:
         // Whether a factor file was read: only a file that exists can be kept as it is.
         bool fileRead = false;
         int units = 0;
+        CConversion group;
         if (m_freshProfile) {
-            if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id))) {
-                UpgradeEarlierFactors(id);
+            if (group.Load(FactorFileName(m_app.m_factorPath, id))) {
+                UpgradeEarlierFactors(group, id);
                 EnableFoundGroup(id);
             } else {
                 Create(id, true);
@@ -97,8 +98,8 @@ private:
         }
         if (m_legacyFlag) {
             units = LegacyInt(GroupTag(id) + "Count");
-        } else if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id))) {
-            units = m_app.m_current.m_unitCount;
+        } else if (group.Load(FactorFileName(m_app.m_factorPath, id))) {
+            units = group.m_unitCount;
             fileRead = true;
         } else {
             older = true;
@@ -113,7 +114,7 @@ private:
                 ImportStandardGroup(m_app, id, m_progress, m_unsaved);
                 ++m_created;
             } else {
-                UpgradeEarlierFactors(id);
+                UpgradeEarlierFactors(group, id);
             }
         } else {
             Create(id, older);
@@ -123,10 +124,10 @@ private:
     // A kept group file whose factors are still those an earlier build wrote takes today's. When
     // it cannot be written (a read-only file or folder) it stays a complete group as it was, and
     // the next start tries again: nothing the user did is lost, so nothing is reported.
-    void UpgradeEarlierFactors(int id)
+    void UpgradeEarlierFactors(CConversion& group, int id)
     {
-        if (UpgradeEarlierBuiltinFactors(m_app.m_current, id))
-            m_app.m_current.Write(FactorFileName(m_app.m_factorPath, id));
+        if (UpgradeEarlierBuiltinFactors(group, id))
+            group.Write(FactorFileName(m_app.m_factorPath, id));
     }
 
     void Create(int id, bool force)
@@ -147,8 +148,9 @@ private:
     void AdoptCustomGroups()
     {
         int count = 0;
+        CConversion group;
         while (count < profile::kMaxCustomGroups &&
-               m_app.m_current.Load(FactorFileName(m_app.m_factorPath, CustomGroupId(count + 1)))) {
+               group.Load(FactorFileName(m_app.m_factorPath, CustomGroupId(count + 1)))) {
             ++count;
             WriteSetting(m_settings, profile::GroupEnabledOrMissingSetting(CustomGroupId(count)), 1);
         }
@@ -183,8 +185,8 @@ private:
     void UpdateCounts()
     {
         int numStd = ReadSetting(m_settings, profile::kNumStd);
-        if (numStd < 0 || numStd + m_created > kMaxEnabledStandard) {
-            numStd = kMaxEnabledStandard;
+        if (numStd < 0 || numStd + m_created > kStandardGroupCount) {
+            numStd = kStandardGroupCount;
             WriteSetting(m_settings, profile::kNumStd, numStd);
         } else if (m_created > 0) {
             numStd += m_created;

@@ -1,5 +1,6 @@
 #include "storage/legacy_import.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "core/text_encoding.h"
 #include "storage/app_state.h"
@@ -14,7 +15,6 @@
 namespace kalvex {
 namespace {
 
-constexpr int kMoneyId = 4116;
 // Imported standard groups without an order list show at most this many units when they have
 // the full 30.
 constexpr int kShownLimit = 15;
@@ -64,7 +64,7 @@ void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress, Un
 {
     const LegacyFile groups(*app.services.legacy, legacy::kGroupsFile);
     const LegacyFile factors(*app.services.legacy, app.m_legacyFileNames[1]);
-    CConversion& group = app.m_current;
+    CConversion group;
     const std::string tag = GroupTag(groupId);
 
     StartNewGroup(group);
@@ -83,7 +83,7 @@ void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress, Un
     group.m_updateDate = groupId == kMoneyId ? groups.Text("MonyUpdateDate", legacy::kDateBuffer) : "Unknown";
     ReadUnitsAndRows(group, tag, count, groups, factors);
 
-    const int number = groupId - 4102;
+    const int number = StandardGroupNumber(groupId);
     const std::string name = groups.Text(Numbered("Conv%.2dName", number));
     const std::string description = groups.Text(Numbered("Conv%.2dDesc", number));
     group.m_name = name.empty() ? builtinName : name;
@@ -97,7 +97,7 @@ void ImportCustomGroups(AppState& app, int count, IProgressSink& progress, Unsav
 {
     const LegacyFile units(*app.services.legacy, app.m_legacyFileNames[0]);
     const LegacyFile factors(*app.services.legacy, app.m_legacyFileNames[2]);
-    CConversion& group = app.m_current;
+    CConversion group;
 
     StartNewGroup(group);
     group.m_updateDate = "Unknown";

@@ -7,8 +7,8 @@ class IProgressSink;
 class UnsavedFiles;
 
 // Older versions kept their groups in private profile files (section "Kalvexon" of kalvo.ini,
-// convfac.ini, convcust.ini and convcusf.ini). These rebuild groups from them into the current
-// group and save its factor file, noting in unsaved a file they cannot save; neither writes to
+// convfac.ini, convcust.ini and convcusf.ini). These rebuild groups from them and save their
+// factor files, noting in unsaved a file they cannot save; neither writes to
 // the settings profile.
 
 // Imports standard group groupId (4104..4117) from kalvo.ini and convfac.ini.

@@ -1,6 +1,7 @@
 #include "storage/rates_update.h"
 
 #include "core/conversion.h"
+#include "core/group_ids.h"
 #include "storage/currencies.h"
 #include "storage/factor_soundness.h"
 
@@ -153,7 +154,7 @@ RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document
     if (!result.error.empty())
         return result;
     // A unit count of 0 keeps the rates' date rather than stamping today's.
-    updated.Commit(kMoneyGroupId, 0, factorPath, settings, clock);
+    updated.Commit(kMoneyId, 0, factorPath, settings, clock);
     group = std::move(updated);
     return result;
 }

@@ -46,7 +46,7 @@ inline const StringSetting kConvVersion{kSettings, "ConvVersion", "1.0"};
 inline const StringSetting kConvLevel{kSettings, "ConvLevel", ""};
 // Counts are read as at most what can exist: fifteen standard groups and the custom groups
 // the program can hold; a stored count above that is damage.
-inline constexpr int kStandardGroupCount = 15;
+inline constexpr int kStandardGroupCount = ::kalvex::kStandardGroupCount;
 inline constexpr int kMaxCustomGroups = ::kalvex::kMaxCustomGroups;
 inline constexpr int kMaxEnabledCustomGroups = kMaxCustomGroups;
 

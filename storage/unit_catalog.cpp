@@ -90,7 +90,7 @@ std::vector<QueryGroup> QueryGroups(const std::vector<CatalogGroup>& groups)
             const std::string& entry = conversion.m_units[std::size_t(u)];
             // Currencies are also known by their ISO codes, whatever sign the group gives them.
             const std::optional<std::string> code =
-                group.groupId == kMoneyGroupId ? CurrencyCode(entry) : std::nullopt;
+                group.groupId == kMoneyId ? CurrencyCode(entry) : std::nullopt;
             group.units.push_back({UnitName(entry), UnitSymbol(entry), u, code.value_or("")});
         }
     }

@@ -1,4 +1,5 @@
 #include "core/conversion.h"
+#include "core/group_ids.h"
 #include "platform/testing/memory_settings_store.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
@@ -67,7 +68,7 @@ private slots:
         app.m_factorPath = m_factors;
         NullProgressSink progress;
         UnsavedFiles unsaved;
-        CreateBuiltinGroup(app, kMoneyGroupId, false, progress, unsaved);
+        CreateBuiltinGroup(app, kMoneyId, false, progress, unsaved);
     }
 
     void updatesFromTheAddressGiven()

@@ -1,3 +1,4 @@
+#include "core/group_ids.h"
 #include "storage/builtin_groups.h"
 #include "storage/currencies.h"
 #include "storage/rates_update.h"
@@ -109,17 +110,18 @@ class MoneyUpdateTest : public StorageTest {
 protected:
     MoneyUpdateTest()
     {
-        CreateBuiltinGroup(app, kMoneyGroupId, false, progress, unsaved);
+        CreateBuiltinGroup(app, kMoneyId, false, progress, unsaved);
         original = ReadBytes(MoneyFile());
     }
     std::string MoneyFile() const { return FactorFile("Mony"); }
-    double Factor(int r, int c) const { return app.m_current.m_factors[std::size_t(r)][std::size_t(c)]; }
+    CConversion money;
+    double Factor(int r, int c) const { return money.m_factors[std::size_t(r)][std::size_t(c)]; }
 
     RatesUpdateResult Update(const std::string& document)
     {
-        EXPECT_TRUE(app.m_current.Load(MoneyFile()));
-        return UpdateMoneyGroup(app.m_current, document, "http://127.0.0.1/rates.xml", app.m_factorPath,
-                                settings, clock);
+        EXPECT_TRUE(money.Load(MoneyFile()));
+        return UpdateMoneyGroup(money, document, "http://127.0.0.1/rates.xml", app.m_factorPath, settings,
+                                clock);
     }
 
     std::string original;
@@ -181,12 +183,12 @@ TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheMissingOnesAndDatesTheGroup
 
 TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
 {
-    ASSERT_TRUE(app.m_current.Load(MoneyFile()));
-    app.m_current.m_units[8] = "gold ounce,oz";
-    app.m_current.m_units[9] = "Norwegian krone,NOK";
-    app.m_current.m_units[5] = "euro,EUR";
+    ASSERT_TRUE(money.Load(MoneyFile()));
+    money.m_units[8] = "gold ounce,oz";
+    money.m_units[9] = "Norwegian krone,NOK";
+    money.m_units[5] = "euro,EUR";
     const double ouncesPerDollar = Factor(8, 0);
-    app.m_current.Save(MoneyFile());
+    money.Save(MoneyFile());
 
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");
@@ -194,7 +196,7 @@ TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
     EXPECT_EQ(result.keptUnits, std::vector<std::string>{"gold ounce,oz"});
     // The peso and the franc that gave way come back as units of their own; the krone is held.
     EXPECT_EQ(result.addedUnits.size(), 10u);
-    EXPECT_EQ(app.m_current.m_units[18], "Mexican peso,MXN");
+    EXPECT_EQ(money.m_units[18], "Mexican peso,MXN");
     EXPECT_DOUBLE_EQ(Factor(8, 0), ouncesPerDollar);
     EXPECT_DOUBLE_EQ(Factor(9, 0), 11.7215 / 1.0523);
     EXPECT_DOUBLE_EQ(Factor(5, 0), 1 / 1.0523);
@@ -203,11 +205,11 @@ TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
 
 TEST_F(MoneyUpdateTest, ANearlyFullGroupTakesTheEuroAndWhatFitsAndNamesTheRest)
 {
-    ASSERT_TRUE(app.m_current.Load(MoneyFile()));
+    ASSERT_TRUE(money.Load(MoneyFile()));
     for (int u = 10; u < kMaxUnits - 3; ++u)
-        app.m_current.m_units[std::size_t(u)] = "token " + std::to_string(u) + ",tk";
-    app.m_current.m_unitCount = kMaxUnits - 3;
-    app.m_current.Save(MoneyFile());
+        money.m_units[std::size_t(u)] = "token " + std::to_string(u) + ",tk";
+    money.m_unitCount = kMaxUnits - 3;
+    money.Save(MoneyFile());
 
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");
@@ -215,7 +217,7 @@ TEST_F(MoneyUpdateTest, ANearlyFullGroupTakesTheEuroAndWhatFitsAndNamesTheRest)
     EXPECT_EQ(result.addedUnits, (std::vector<std::string>{"Czech koruna,CZK", "Danish krone,DKK"}));
     EXPECT_EQ(result.codesWithoutRoom,
               (std::vector<std::string>{"HUF", "PLN", "RON", "SEK", "NOK", "AUD", "ZAR"}));
-    EXPECT_EQ(app.m_current.m_unitCount, kMaxUnits);
+    EXPECT_EQ(money.m_unitCount, kMaxUnits);
 }
 
 TEST_F(MoneyUpdateTest, EveryFailureLeavesGroupFileAndDateAlone)
@@ -230,8 +232,8 @@ TEST_F(MoneyUpdateTest, EveryFailureLeavesGroupFileAndDateAlone)
         const RatesUpdateResult result = Update(document);
         EXPECT_NE(result.error.find(expected), std::string::npos) << result.error;
         EXPECT_EQ(ReadBytes(MoneyFile()), original);
-        EXPECT_EQ(app.m_current.Serialize(), original);
-        EXPECT_EQ(app.m_current.m_updateDate, "6/13/1994");
+        EXPECT_EQ(money.Serialize(), original);
+        EXPECT_EQ(money.m_updateDate, "6/13/1994");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/conversion/all_units_dlg.h"
 
 #include "storage/app_state.h"
+#include "storage/current_group.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/plain_text.h"
 #include "ui/conversion/conversion_help.h"
@@ -27,9 +28,9 @@ constexpr int kCellsPerRow = 2;
 
 } // namespace
 
-CAllUnitsDlg::CAllUnitsDlg(AppState& app, int groupId, QWidget* parent)
-    : CGroupConversionDlg(app, groupId, AllUnitsTemplate(),
-                          std::min<int>(app.m_current.m_unitCount, kMaxUnits), parent)
+CAllUnitsDlg::CAllUnitsDlg(AppState& app, CurrentGroup& current, int groupId, QWidget* parent)
+    : CGroupConversionDlg(app, current, groupId, AllUnitsTemplate(),
+                          std::min<int>(current.Record().m_unitCount, kMaxUnits), parent)
 {
     m_unitList = new QComboBox(this);
     SetControlId(*m_unitList, kUnitList, QStringLiteral("unitList"));

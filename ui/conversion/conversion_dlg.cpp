@@ -1,6 +1,7 @@
 #include "ui/conversion/conversion_dlg.h"
 
 #include "storage/app_state.h"
+#include "storage/current_group.h"
 #include "ui/controls/control_id.h"
 #include "ui/controls/focus_button.h"
 #include "ui/controls/plain_text.h"
@@ -24,9 +25,9 @@ constexpr int kCellsPerRow = 3;
 
 } // namespace
 
-CConversionDlg::CConversionDlg(AppState& app, int groupId, QWidget* parent)
-    : CGroupConversionDlg(app, groupId, ChosenUnitsTemplate(app.m_current.m_shownCount),
-                          ChosenUnitsTemplate(app.m_current.m_shownCount).rows, parent)
+CConversionDlg::CConversionDlg(AppState& app, CurrentGroup& current, int groupId, QWidget* parent)
+    : CGroupConversionDlg(app, current, groupId, ChosenUnitsTemplate(current.Record().m_shownCount),
+                          ChosenUnitsTemplate(current.Record().m_shownCount).rows, parent)
 {
     m_equivCaption = new QLabel(this);
     m_equivCaption->setTextFormat(Qt::PlainText);

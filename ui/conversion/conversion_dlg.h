@@ -12,7 +12,7 @@ namespace kalvex {
 class CConversionDlg final : public CGroupConversionDlg {
     Q_OBJECT
 public:
-    CConversionDlg(AppState& app, int groupId, QWidget* parent = nullptr);
+    CConversionDlg(AppState& app, CurrentGroup& current, int groupId, QWidget* parent = nullptr);
 
 private:
     void AddUnitChoice(int row, const QString& unitName) override;

@@ -1,5 +1,6 @@
 #include "ui/conversion/exchange_rates_update.h"
 
+#include "core/conversion.h"
 #include "platform/qt/network_download.h"
 #include "storage/app_state.h"
 #include "storage/rates_update.h"

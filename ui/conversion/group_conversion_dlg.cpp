@@ -7,6 +7,7 @@
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/current_group.h"
 #include "storage/unsaved_files.h"
 #include "ui/controls/context_help.h"
 #include "ui/controls/control_id.h"
@@ -31,21 +32,20 @@ using namespace conversion_ids;
 namespace {
 
 constexpr int kLongestName = 29;
-constexpr int kMoneyId = 4116;
-constexpr int kFirstCustomId = 4118;
 
 const char* const kSaveQuestion = "You made changes to the conversion factors.  Do you wish to save them?";
 
 } // namespace
 
-CGroupConversionDlg::CGroupConversionDlg(AppState& app, int groupId, const ConversionTemplate& layoutTemplate,
-                                         int rowsShown, QWidget* parent)
-    : CValueDlgBase(app, parent), m_layoutTemplate(layoutTemplate)
+CGroupConversionDlg::CGroupConversionDlg(AppState& app, CurrentGroup& current, int groupId,
+                                         const ConversionTemplate& layoutTemplate, int rowsShown,
+                                         QWidget* parent)
+    : CValueDlgBase(app, parent), m_current(current), m_layoutTemplate(layoutTemplate)
 {
     setObjectName(QLatin1String(layoutTemplate.name));
     setProperty("resourceId", layoutTemplate.resourceId);
     m_groupId = groupId;
-    m_unitTotal = std::min<int>(app.m_current.m_unitCount, kMaxUnits);
+    m_unitTotal = std::min<int>(current.Record().m_unitCount, kMaxUnits);
     m_unitsShown = rowsShown;
 
     m_initialCaption = new QLabel(this);
@@ -86,7 +86,7 @@ void CGroupConversionDlg::Open()
     if (RefuseEmptyGroup())
         return;
 
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     group.m_digits = std::uint16_t(ShownDigits(group.m_digits));
     m_numDigits = group.m_digits;
     SetDigitsCaption();
@@ -117,7 +117,7 @@ void CGroupConversionDlg::Open()
 
 void CGroupConversionDlg::ResolveTagAndName()
 {
-    const CConversion& group = m_app.m_current;
+    const CConversion& group = m_current.Record();
     m_groupTag = QString::fromStdString(GroupTag(m_groupId));
     if (m_groupId < kFirstCustomId) {
         m_groupName =
@@ -134,7 +134,7 @@ void CGroupConversionDlg::ShowTitle()
 {
     if (m_groupId == kMoneyId)
         setWindowTitle(tr("%1 Conversions - Updated (%2)")
-                           .arg(m_groupName, WithVisibleBidiControls(m_app.m_current.m_updateDate)));
+                           .arg(m_groupName, WithVisibleBidiControls(m_current.Record().m_updateDate)));
     else
         setWindowTitle(tr("%1 Conversions").arg(m_groupName));
 }
@@ -165,13 +165,13 @@ void CGroupConversionDlg::SetCaptions()
 
 int CGroupConversionDlg::UnitAt(int row) const
 {
-    const int number = m_app.m_current.m_unitOrder[std::size_t(row)];
+    const int number = m_current.Record().m_unitOrder[std::size_t(row)];
     return number >= 1 && number <= m_unitTotal ? number - 1 : -1;
 }
 
 void CGroupConversionDlg::FillRows()
 {
-    const CConversion& group = m_app.m_current;
+    const CConversion& group = m_current.Record();
     for (int row = 0; row < RowCount(); ++row) {
         if (row < m_unitsShown) {
             const int unit = UnitAt(row);
@@ -192,7 +192,7 @@ ConversionRows CGroupConversionDlg::Rows(double value)
     std::vector<int> rowUnits;
     for (int row = 0; row < m_unitsShown; ++row)
         rowUnits.push_back(UnitAt(row));
-    return GroupRows(m_app.m_current, m_groupName.toStdString(), rowUnits,
+    return GroupRows(m_current.Record(), m_groupName.toStdString(), rowUnits,
                      UnitAt(m_selectedId - kFirstUnitRadio), value, {m_numDigits, m_sci != 0});
 }
 
@@ -228,7 +228,7 @@ void CGroupConversionDlg::OnInitialUnitChosen(int row)
 
 void CGroupConversionDlg::OnFactors()
 {
-    CGroupDefDlg editor(m_app, m_groupId, -m_unitTotal, this);
+    CGroupDefDlg editor(m_app, m_current, m_groupId, -m_unitTotal, this);
     if (m_app.services.dialogs->Run(editor) == 0)
         return;
     m_factorsChanged = 1;
@@ -248,7 +248,7 @@ QAction* CGroupConversionDlg::UpdateRatesAction()
 
 void CGroupConversionDlg::OnUpdateRates()
 {
-    if (!UpdateExchangeRates(m_app, m_app.m_current, this))
+    if (!UpdateExchangeRates(m_app, m_current.Record(), this))
         return;
     // The update committed the group, edited factors included: nothing is left to ask about.
     m_factorsChanged = 0;
@@ -285,29 +285,28 @@ void CGroupConversionDlg::reject()
 void CGroupConversionDlg::SaveChangedFactors()
 {
     const Services& services = m_app.services;
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     BusyScope busy(*services.busy);
     DeriveFactorsReporting(m_unitTotal, group.m_factors, group.m_units, services);
     group.m_scientific = std::uint16_t(m_sci);
     group.m_digits = std::uint16_t(m_numDigits);
-    ReportUnsaved(
-        *services.messages, FactorFileName(m_app.m_factorPath, m_groupId),
-        group.Commit(m_groupId, m_unitTotal, m_app.m_factorPath, *services.settings, *services.clock));
+    ReportUnsaved(*services.messages, FactorFileName(m_app.m_factorPath, m_groupId),
+                  m_current.Commit(m_groupId, m_unitTotal));
 }
 
 void CGroupConversionDlg::SaveDisplaySettings()
 {
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     if (m_sci == group.m_scientific && m_numDigits == group.m_digits)
         return;
     // Reloading drops the factor changes the user chose not to keep. A file that can no longer
     // be read is left alone rather than replaced by a half-filled record.
-    const std::filesystem::path file = m_app.m_factorPath + m_groupTag.toStdString() + ".fsf";
-    if (!group.Load(file))
+    if (!m_current.Load(m_groupId))
         return;
     group.m_scientific = std::uint16_t(m_sci);
     group.m_digits = std::uint16_t(m_numDigits);
-    ReportUnsaved(*m_app.services.messages, file.string(), group.Write(file));
+    const std::string file = FactorFileName(m_app.m_factorPath, m_groupId);
+    ReportUnsaved(*m_app.services.messages, file, group.Write(file));
 }
 
 } // namespace kalvex

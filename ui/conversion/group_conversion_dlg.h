@@ -8,6 +8,8 @@ class QLabel;
 
 namespace kalvex {
 
+class CurrentGroup;
+
 // The behaviour both group conversion layouts share: converting one value of the current group
 // into every shown unit, the Factors button, and the close procedure that saves changed factors
 // and display settings into the group's factor file. The layouts differ only in how the initial
@@ -35,8 +37,8 @@ public:
     void OnInitialUnitChosen(int row);
 
 protected:
-    CGroupConversionDlg(AppState& app, int groupId, const ConversionTemplate& layoutTemplate, int rowsShown,
-                        QWidget* parent);
+    CGroupConversionDlg(AppState& app, CurrentGroup& current, int groupId,
+                        const ConversionTemplate& layoutTemplate, int rowsShown, QWidget* parent);
 
     // The layouts add the initial-unit choice of a row and show which row is chosen.
     virtual void AddUnitChoice(int row, const QString& unitName) = 0;
@@ -73,6 +75,7 @@ private:
     void SaveChangedFactors();
     void SaveDisplaySettings();
 
+    CurrentGroup& m_current;
     const ConversionTemplate& m_layoutTemplate;
     QLabel* m_initialCaption = nullptr;
     QLabel* m_initialInCaption = nullptr;

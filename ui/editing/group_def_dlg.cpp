@@ -4,6 +4,7 @@
 #include "core/group_ids.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
+#include "storage/current_group.h"
 #include "ui/controls/context_help.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/unit_combo_box.h"
@@ -58,8 +59,9 @@ const char* const kCommaInUnitText = "A unit name or symbol cannot contain a com
 
 } // namespace
 
-CGroupDefDlg::CGroupDefDlg(AppState& app, int groupId, int signedUnitCount, QWidget* parent)
-    : QDialog(parent), m_app(app), m_groupId(groupId)
+CGroupDefDlg::CGroupDefDlg(AppState& app, CurrentGroup& current, int groupId, int signedUnitCount,
+                           QWidget* parent)
+    : QDialog(parent), m_app(app), m_current(current), m_groupId(groupId)
 {
     BuildControls();
     Open(signedUnitCount);
@@ -87,7 +89,7 @@ void CGroupDefDlg::Open(int signedUnitCount)
 {
     m_mayChangeUnits = signedUnitCount >= 0;
     const int n = std::min(std::abs(signedUnitCount), kMaxUnits);
-    const CConversion& group = m_app.m_current;
+    const CConversion& group = m_current.Record();
     m_copy.LoadFrom(group, n);
     m_hint = QString::fromUtf8(kUnitsHint);
     if (n == 0) {
@@ -475,7 +477,7 @@ void CGroupDefDlg::OnAccept()
     if (!AllPairsFit(UnstorableFactor(m_copy)))
         return;
     DeriveFactorsReporting(count, m_copy.Factors(), m_copy.Units(), m_app.services);
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     if (m_creating)
         m_copy.CopyToNewGroup(group);
     else

@@ -11,18 +11,20 @@ class QWidget;
 namespace kalvex {
 
 struct AppState;
+class CurrentGroup;
 struct UnstorablePair;
 
 // The group definition editor. A unit count of 0 creates the next custom group, a positive
 // count edits the units and factors of the current group, a negative one (its magnitude being
 // the unit count) edits factors only. Works on a copy; Accept hands the units, factors, name
-// and description to app.m_current and ends with the new unit count N, every other exit
+// and description to the current group and ends with the new unit count N, every other exit
 // with 0. Deriving the rest and committing the group is the caller's work. Run it through
 // app.services.dialogs->Run(dialog).
 class CGroupDefDlg final : public QDialog {
     Q_OBJECT
 public:
-    CGroupDefDlg(AppState& app, int groupId, int signedUnitCount, QWidget* parent = nullptr);
+    CGroupDefDlg(AppState& app, CurrentGroup& current, int groupId, int signedUnitCount,
+                 QWidget* parent = nullptr);
     ~CGroupDefDlg() override;
 
     int UnitCount() const { return m_copy.Count(); }
@@ -70,6 +72,7 @@ private:
     void StoreUnitAndFactor(int unit, const char* verb);
 
     AppState& m_app;
+    CurrentGroup& m_current;
     int m_groupId;
     bool m_mayChangeUnits = true;
     bool m_creating = false;

@@ -1,5 +1,6 @@
 #include "ui/editing/groups_dlg.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
@@ -136,8 +137,8 @@ void CGroupsDlg::ListGroups()
         QString name;
         if (groupId == kTemperatureId)
             name = QStringLiteral("Temperature");
-        else if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, groupId)))
-            name = WithVisibleBidiControls(m_app.m_current.m_name);
+        else if (CConversion group; group.Load(FactorFileName(m_app.m_factorPath, groupId)))
+            name = WithVisibleBidiControls(group.m_name);
         else
             name = QStringLiteral("Not Found");
         const QString entry = GroupKey(groupId) + QLatin1Char(' ') + name;

@@ -5,6 +5,7 @@
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/current_group.h"
 #include "ui/controls/centring.h"
 #include "ui/controls/context_help.h"
 #include "ui/controls/control_id.h"
@@ -52,8 +53,10 @@ QString UnitListName(const std::string& entry)
 
 } // namespace
 
-CUnitOrderDlg::CUnitOrderDlg(AppState& app, int groupId, int unitCount, QWidget* parent)
-    : QDialog(parent), m_app(app), m_groupId(groupId), m_unitCount(std::clamp(unitCount, 0, kMaxUnits))
+CUnitOrderDlg::CUnitOrderDlg(AppState& app, CurrentGroup& current, int groupId, int unitCount,
+                             QWidget* parent)
+    : QDialog(parent), m_app(app), m_current(current), m_groupId(groupId),
+      m_unitCount(std::clamp(unitCount, 0, kMaxUnits))
 {
     BuildControls();
     Open();
@@ -116,7 +119,7 @@ void CUnitOrderDlg::BuildControls()
 
 void CUnitOrderDlg::Open()
 {
-    const CConversion& group = m_app.m_current;
+    const CConversion& group = m_current.Record();
     setWindowTitle(QStringLiteral("Specify %1 Unit Order").arg(GroupTitleName()));
     FillLists();
     m_order.fill(-1);
@@ -133,7 +136,7 @@ void CUnitOrderDlg::Open()
 
 QString CUnitOrderDlg::GroupTitleName() const
 {
-    const QString name = WithVisibleBidiControls(m_app.m_current.m_name);
+    const QString name = WithVisibleBidiControls(m_current.Record().m_name);
     if (IsCustomGroup(m_groupId))
         return name;
     if (name.isEmpty())
@@ -152,7 +155,7 @@ void CUnitOrderDlg::FillLists()
             continue;
         list->addItem(QStringLiteral("None"));
         for (int unit = 0; unit < m_unitCount; ++unit)
-            list->addItem(UnitListName(m_app.m_current.m_units[static_cast<std::size_t>(unit)]));
+            list->addItem(UnitListName(m_current.Record().m_units[static_cast<std::size_t>(unit)]));
         list->setCurrentIndex(-1);
     }
 }
@@ -183,7 +186,7 @@ void CUnitOrderDlg::ReadOrderValues()
 
 void CUnitOrderDlg::CompleteUpperTriangle()
 {
-    FactorMatrix& m = m_app.m_current.m_factors;
+    FactorMatrix& m = m_current.Record().m_factors;
     for (std::size_t k = 1; k < static_cast<std::size_t>(m_unitCount); ++k) {
         for (std::size_t j = 0; j < k; ++j)
             m[j][k] = m[k][j] != 0.0 ? 1.0 / m[k][j] : 0.0;
@@ -199,7 +202,7 @@ void CUnitOrderDlg::OnSelectUnit()
 
 void CUnitOrderDlg::OnToggleShowAll()
 {
-    if (m_showAll->isChecked() != (m_app.m_current.m_showAll != 0))
+    if (m_showAll->isChecked() != (m_current.Record().m_showAll != 0))
         m_unitsChanged = true;
     EnableLists();
 }
@@ -209,14 +212,14 @@ void CUnitOrderDlg::OnFactors()
     ReadOrderValues();
     // The editor renumbers the group's order when units are deleted: it gets the order shown here
     // and hands back the same units under their new numbers.
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     group.m_unitOrder.fill(0);
     std::size_t shown = 0;
     for (int value : m_order)
         if (value >= 1)
             group.m_unitOrder[shown++] = static_cast<std::uint16_t>(value);
     group.m_shownCount = static_cast<std::uint16_t>(shown);
-    CGroupDefDlg editor(m_app, m_groupId, m_unitCount, this);
+    CGroupDefDlg editor(m_app, m_current, m_groupId, m_unitCount, this);
     const int newCount = m_app.services.dialogs->Run(editor);
     if (newCount == 0)
         return;
@@ -239,7 +242,7 @@ void CUnitOrderDlg::OnOk()
     for (QComboBox* list : m_lists)
         if (list->currentIndex() >= 1)
             values[static_cast<std::size_t>(count++)] = list->currentIndex();
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     group.m_shownCount = static_cast<std::uint16_t>(count);
     IMessageService& messages = *m_app.services.messages;
     if (count < 2) {

@@ -10,6 +10,7 @@ class QLabel;
 namespace kalvex {
 
 struct AppState;
+class CurrentGroup;
 
 // Chooses which units a group's conversion dialog lists and in which order, or that it lists
 // them all. Works on the current group; ends with the group's unit count after OK, 0 otherwise.
@@ -19,7 +20,8 @@ class CUnitOrderDlg final : public QDialog {
 public:
     static constexpr int kListCount = 15;
 
-    CUnitOrderDlg(AppState& app, int groupId, int unitCount, QWidget* parent = nullptr);
+    CUnitOrderDlg(AppState& app, CurrentGroup& current, int groupId, int unitCount,
+                  QWidget* parent = nullptr);
 
     int UnitCount() const { return m_unitCount; }
     bool OrderChanged() const { return m_orderChanged; }
@@ -49,6 +51,7 @@ private:
     bool ConfirmAbandon(const char* question);
 
     AppState& m_app;
+    CurrentGroup& m_current;
     int m_groupId;
     int m_unitCount;
     std::array<int, kListCount> m_order{};

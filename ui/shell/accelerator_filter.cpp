@@ -1,5 +1,6 @@
 #include "ui/shell/accelerator_filter.h"
 
+#include "core/group_ids.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/main_frame.h"
 
@@ -17,36 +18,41 @@ struct Accelerator {
     int commandId;
 };
 
+constexpr int UnitsCommand(int groupId)
+{
+    return groupId + kUnitsCommandOffset;
+}
+
 // Alt with a letter opens a group's conversion window; the letter alone its unit order dialog.
 const Accelerator kAccelerators[] = {
-    {Qt::Key_T, Qt::AltModifier, 4103},
-    {Qt::Key_D, Qt::AltModifier, 4104},
-    {Qt::Key_M, Qt::AltModifier, 4105},
-    {Qt::Key_V, Qt::AltModifier, 4106},
-    {Qt::Key_A, Qt::AltModifier, 4107},
-    {Qt::Key_N, Qt::AltModifier, 4108},
-    {Qt::Key_P, Qt::AltModifier, 4109},
-    {Qt::Key_E, Qt::AltModifier, 4110},
-    {Qt::Key_R, Qt::AltModifier, 4111},
-    {Qt::Key_I, Qt::AltModifier, 4112},
-    {Qt::Key_F, Qt::AltModifier, 4113},
-    {Qt::Key_S, Qt::AltModifier, 4114},
-    {Qt::Key_L, Qt::AltModifier, 4115},
-    {Qt::Key_O, Qt::AltModifier, 4116},
-    {Qt::Key_C, Qt::AltModifier, 4117},
-    {Qt::Key_D, Qt::NoModifier, 4153},
-    {Qt::Key_M, Qt::NoModifier, 4154},
-    {Qt::Key_V, Qt::NoModifier, 4155},
-    {Qt::Key_N, Qt::NoModifier, 4157},
-    {Qt::Key_P, Qt::NoModifier, 4158},
-    {Qt::Key_E, Qt::NoModifier, 4159},
-    {Qt::Key_R, Qt::NoModifier, 4160},
-    {Qt::Key_I, Qt::NoModifier, 4161},
-    {Qt::Key_F, Qt::NoModifier, 4162},
-    {Qt::Key_S, Qt::NoModifier, 4163},
-    {Qt::Key_L, Qt::NoModifier, 4164},
-    {Qt::Key_O, Qt::NoModifier, 4165},
-    {Qt::Key_C, Qt::NoModifier, 4166},
+    {Qt::Key_T, Qt::AltModifier, kTemperatureId},
+    {Qt::Key_D, Qt::AltModifier, kDistanceId},
+    {Qt::Key_M, Qt::AltModifier, kMassId},
+    {Qt::Key_V, Qt::AltModifier, kVolumeId},
+    {Qt::Key_A, Qt::AltModifier, kAreaId},
+    {Qt::Key_N, Qt::AltModifier, kAngleId},
+    {Qt::Key_P, Qt::AltModifier, kPowerId},
+    {Qt::Key_E, Qt::AltModifier, kEnergyId},
+    {Qt::Key_R, Qt::AltModifier, kPressureId},
+    {Qt::Key_I, Qt::AltModifier, kTimeId},
+    {Qt::Key_F, Qt::AltModifier, kForceId},
+    {Qt::Key_S, Qt::AltModifier, kDensityId},
+    {Qt::Key_L, Qt::AltModifier, kVelocityId},
+    {Qt::Key_O, Qt::AltModifier, kMoneyId},
+    {Qt::Key_C, Qt::AltModifier, kAccelerationId},
+    {Qt::Key_D, Qt::NoModifier, UnitsCommand(kDistanceId)},
+    {Qt::Key_M, Qt::NoModifier, UnitsCommand(kMassId)},
+    {Qt::Key_V, Qt::NoModifier, UnitsCommand(kVolumeId)},
+    {Qt::Key_N, Qt::NoModifier, UnitsCommand(kAngleId)},
+    {Qt::Key_P, Qt::NoModifier, UnitsCommand(kPowerId)},
+    {Qt::Key_E, Qt::NoModifier, UnitsCommand(kEnergyId)},
+    {Qt::Key_R, Qt::NoModifier, UnitsCommand(kPressureId)},
+    {Qt::Key_I, Qt::NoModifier, UnitsCommand(kTimeId)},
+    {Qt::Key_F, Qt::NoModifier, UnitsCommand(kForceId)},
+    {Qt::Key_S, Qt::NoModifier, UnitsCommand(kDensityId)},
+    {Qt::Key_L, Qt::NoModifier, UnitsCommand(kVelocityId)},
+    {Qt::Key_O, Qt::NoModifier, UnitsCommand(kMoneyId)},
+    {Qt::Key_C, Qt::NoModifier, UnitsCommand(kAccelerationId)},
     {Qt::Key_F1, Qt::NoModifier, command::kHelp},
     {Qt::Key_F1, Qt::ShiftModifier, command::kContextHelp},
     {Qt::Key_F2, Qt::NoModifier, command::kNewCustom},

@@ -144,7 +144,7 @@ void CKalvexApp::CreateDocumentFrameAndView()
     m_frame->SetDocumentTitle(m_document.Title());
     m_frame->SetCommandTargets(&m_document, this);
     m_frame->SetSplashWindow(m_splash);
-    auto* pane = new CLauncherPane(m_state, *m_frame);
+    auto* pane = new CLauncherPane(m_state, m_current, *m_frame);
     m_frame->SetView(pane, pane);
     m_view = &pane->View();
     connect(m_frame.get(), &CMainFrame::frameClosed, this, &CKalvexApp::mainFrameClosed);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/app_state.h"
+#include "storage/current_group.h"
 #include "ui/shell/command_target.h"
 #include "ui/shell/kalvex_doc.h"
 
@@ -68,6 +69,7 @@ private:
 
     std::unique_ptr<ReportingSettingsStore> m_settings;
     AppState m_state;
+    CurrentGroup m_current{m_state};
     StartOptions m_options;
     CKalvexDoc m_document;
     std::unique_ptr<SingleInstance> m_instance;

@@ -10,19 +10,15 @@
 #include "ui/shell/main_frame.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 
 namespace kalvex {
 
 namespace {
-
-constexpr int kModalRetryMs = 300;
 
 bool InRange(int value, int first, int last)
 {
@@ -51,8 +47,8 @@ std::optional<LauncherKey> NavigationKey(int key)
 
 } // namespace
 
-CKalvexView::CKalvexView(AppState& app, CMainFrame& frame, QWidget* parent)
-    : QAbstractScrollArea(parent), m_app(app), m_frame(frame), m_commands(app, *this,
+CKalvexView::CKalvexView(AppState& app, CurrentGroup& current, CMainFrame& frame, QWidget* parent)
+    : QAbstractScrollArea(parent), m_app(app), m_frame(frame), m_commands(app, current, *this,
                                                                           [this] {
                                                                               Rebuild();
                                                                               viewport()->update();
@@ -168,12 +164,6 @@ void CKalvexView::Rebuild()
 
 void CKalvexView::ShowGroupsChangedElsewhere()
 {
-    // An open window works on the current group, which listing the groups would replace
-    // under it: the launcher catches up once that window has closed.
-    if (QApplication::activeModalWidget()) {
-        QTimer::singleShot(kModalRetryMs, this, &CKalvexView::ShowGroupsChangedElsewhere);
-        return;
-    }
     m_app.services.settings->Refresh();
     m_commands.CheckInventoryAndRebuild();
 }

@@ -17,13 +17,14 @@ class QMenu;
 namespace kalvex {
 
 class CMainFrame;
+class CurrentGroup;
 
 // The group launcher: the enabled groups as icons with their names in a scrolling grid, the
 // group lists of the Conversion, Units and Factors menus, and every group command.
 class CKalvexView : public QAbstractScrollArea, public ICommandTarget, public IContextHelpSource {
     Q_OBJECT
 public:
-    CKalvexView(AppState& app, CMainFrame& frame, QWidget* parent = nullptr);
+    CKalvexView(AppState& app, CurrentGroup& current, CMainFrame& frame, QWidget* parent = nullptr);
     // Saves the temperature digits and notation.
     ~CKalvexView() override;
     void SaveSettings();
@@ -34,7 +35,8 @@ public:
 
     // Lays out the grid, redraws the cached picture and refills the three group menus.
     void Rebuild();
-    // Groups were added by another process: the counts are read again and the grid rebuilt.
+    // Groups were added by another process: the counts are read again and the grid rebuilt at
+    // once, an open window keeping its own group.
     void ShowGroupsChangedElsewhere();
 
     // What the grid shows, for the accessibility layer and for tests.

@@ -6,6 +6,7 @@
 #include "platform/qt/dialog_runner.h"
 #include "platform/settings_store.h"
 #include "storage/app_state.h"
+#include "storage/current_group.h"
 #include "storage/custom_group_set.h"
 #include "storage/group_counts.h"
 #include "storage/inventory_check.h"
@@ -53,8 +54,9 @@ void KeepListedUnitsThatExist(CConversion& group)
 
 } // namespace
 
-LauncherCommands::LauncherCommands(AppState& app, QWidget& owner, std::function<void()> rebuild)
-    : m_app(app), m_owner(owner), m_rebuild(std::move(rebuild))
+LauncherCommands::LauncherCommands(AppState& app, CurrentGroup& current, QWidget& owner,
+                                   std::function<void()> rebuild)
+    : m_app(app), m_current(current), m_owner(owner), m_rebuild(std::move(rebuild))
 {
 }
 
@@ -72,7 +74,7 @@ void LauncherCommands::OpenGroup(int groupId, const std::optional<InitialEntry>&
 {
     if (!LoadGroup(groupId))
         return;
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     if (!group.m_showAll)
         KeepListedUnitsThatExist(group);
     if (group.m_unitCount < 2 || group.m_shownCount < 2) {
@@ -92,13 +94,13 @@ void LauncherCommands::OpenGroup(int groupId, const std::optional<InitialEntry>&
         const bool showsAll = group.m_showAll != 0;
         const auto storedOrder = group.m_unitOrder;
         std::iota(group.m_unitOrder.begin(), group.m_unitOrder.end(), std::uint16_t{1});
-        CAllUnitsDlg dialog(m_app, groupId, &m_owner);
+        CAllUnitsDlg dialog(m_app, m_current, groupId, &m_owner);
         enter(dialog, entry ? entry->unit : 0);
         m_app.services.dialogs->Run(dialog);
         if (!showsAll)
             KeepUnitOrder(groupId, storedOrder);
     } else {
-        CConversionDlg dialog(m_app, groupId, &m_owner);
+        CConversionDlg dialog(m_app, m_current, groupId, &m_owner);
         enter(dialog, int(shownRow - group.m_unitOrder.begin()));
         m_app.services.dialogs->Run(dialog);
     }
@@ -118,7 +120,7 @@ void LauncherCommands::EditUnits(int groupId)
 {
     if (!LoadGroup(groupId))
         return;
-    CUnitOrderDlg dialog(m_app, groupId, m_app.m_current.m_unitCount, &m_owner);
+    CUnitOrderDlg dialog(m_app, m_current, groupId, m_current.Record().m_unitCount, &m_owner);
     const int unitCount = m_app.services.dialogs->Run(dialog);
     if (unitCount != 0)
         CommitEdited(groupId, unitCount);
@@ -128,7 +130,7 @@ void LauncherCommands::EditFactors(int groupId)
 {
     if (!LoadGroup(groupId))
         return;
-    CGroupDefDlg dialog(m_app, groupId, m_app.m_current.m_unitCount, &m_owner);
+    CGroupDefDlg dialog(m_app, m_current, groupId, m_current.Record().m_unitCount, &m_owner);
     const int unitCount = m_app.services.dialogs->Run(dialog);
     if (unitCount != 0)
         CommitEdited(groupId, unitCount);
@@ -141,7 +143,7 @@ void LauncherCommands::NewCustom()
         return;
     }
     const int offered = m_app.m_numCust + 1;
-    CGroupDefDlg dialog(m_app, CustomGroupId(offered), 0, &m_owner);
+    CGroupDefDlg dialog(m_app, m_current, CustomGroupId(offered), 0, &m_owner);
     const int unitCount = m_app.services.dialogs->Run(dialog);
     if (unitCount == 0)
         return;
@@ -162,7 +164,7 @@ void LauncherCommands::NewCustom()
     CheckInventoryAndRebuild();
     if (number != offered)
         Warn(QString::fromLatin1(kCustomNumberChangedText)
-                 .arg(QString::fromStdString(m_app.m_current.m_name),
+                 .arg(QString::fromStdString(m_current.Record().m_name),
                       QString::fromStdString(GroupTag(CustomGroupId(number))))
                  .toStdString());
 }
@@ -177,13 +179,12 @@ bool LauncherCommands::CommitNewCustom(int number, int unitCount)
         Warn(QString::fromLatin1(kCustomFileExistsText).arg(QString::fromStdString(file)).toStdString());
         return false;
     }
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     ISettingsStore& settings = *m_app.services.settings;
     // The file first, then the settings in one replacement: stopped between the two, the file is
     // past the count and the next reconciliation takes it in as an enabled group.
     settings.BeginBatch();
-    const SaveStatus saved =
-        group.Commit(groupId, unitCount, m_app.m_factorPath, settings, *m_app.services.clock);
+    const SaveStatus saved = m_current.Commit(groupId, unitCount);
     if (saved == SaveStatus::Saved) {
         WriteSetting(settings, profile::kNumCust, number);
         RecountEnabledGroups(settings, number);
@@ -224,13 +225,13 @@ void LauncherCommands::Disable(int groupId)
 
 void LauncherCommands::UpdateExchangeRates()
 {
-    if (LoadGroup(kMoneyGroupId))
-        kalvex::UpdateExchangeRates(m_app, m_app.m_current, &m_owner);
+    if (LoadGroup(kMoneyId))
+        kalvex::UpdateExchangeRates(m_app, m_current.Record(), &m_owner);
 }
 
 bool LauncherCommands::LoadGroup(int groupId)
 {
-    if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, groupId)))
+    if (m_current.Load(groupId))
         return true;
     Warn(kMissingGroupFileText);
     return false;
@@ -245,12 +246,11 @@ void LauncherCommands::Warn(const std::string& text)
 void LauncherCommands::CommitEdited(int groupId, int unitCount)
 {
     BusyScope busy(*m_app.services.busy);
-    CConversion& group = m_app.m_current;
+    CConversion& group = m_current.Record();
     // The editor has derived and reported these factors on its OK already; one report is enough.
     DeriveFactors(unitCount, group.m_factors);
     ReportUnsaved(*m_app.services.messages, FactorFileName(m_app.m_factorPath, groupId),
-                  group.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings,
-                               *m_app.services.clock));
+                  m_current.Commit(groupId, unitCount));
     m_rebuild();
 }
 

@@ -14,6 +14,7 @@ class QWidget;
 namespace kalvex {
 
 struct AppState;
+class CurrentGroup;
 
 // A unit and a value to enter into a conversion window as it opens, as if the user chose and
 // typed them there.
@@ -26,7 +27,7 @@ struct InitialEntry {
 // matching window and, when groups changed, saves them and has the launcher rebuilt.
 class LauncherCommands {
 public:
-    LauncherCommands(AppState& app, QWidget& owner, std::function<void()> rebuild);
+    LauncherCommands(AppState& app, CurrentGroup& current, QWidget& owner, std::function<void()> rebuild);
 
     void OpenTemperature(const std::optional<InitialEntry>& entry = std::nullopt);
     void OpenGroup(int groupId, const std::optional<InitialEntry>& entry = std::nullopt);
@@ -55,6 +56,7 @@ private:
     void CommitEdited(int groupId, int unitCount);
 
     AppState& m_app;
+    CurrentGroup& m_current;
     QWidget& m_owner;
     std::function<void()> m_rebuild;
 };

@@ -1,5 +1,6 @@
 #include "ui/shell/launcher_group_list.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
@@ -41,44 +42,45 @@ QString EntryName(const std::string& stored)
     return name.left(kept) + kEllipsis;
 }
 
-// Loads a group into the current group; its name, or nothing when the file cannot be read.
-std::optional<QString> LoadName(AppState& app, int groupId)
+// Loads a group into the listing's record; its name, or nothing when the file cannot be read.
+std::optional<QString> LoadName(const AppState& app, CConversion& record, int groupId)
 {
-    if (!app.m_current.Load(FactorFileName(app.m_factorPath, groupId)))
+    if (!record.Load(FactorFileName(app.m_factorPath, groupId)))
         return std::nullopt;
-    return EntryName(app.m_current.m_name);
+    return EntryName(record.m_name);
 }
 
-LauncherGroup ListTemperature(AppState& app)
+LauncherGroup ListTemperature(CConversion& record)
 {
     LauncherGroup group;
     group.menuText = GroupMenuLabel(0);
     group.name = WithoutAmpersands(group.menuText);
-    app.m_current.m_name = group.name.toStdString();
-    app.m_current.m_description = BuiltinGroupDescription(kTemperatureId);
+    record.m_name = group.name.toStdString();
+    record.m_description = BuiltinGroupDescription(kTemperatureId);
     return group;
 }
 
-LauncherGroup ListStandardGroup(AppState& app, int groupIndex)
+LauncherGroup ListStandardGroup(const AppState& app, CConversion& record, int groupIndex)
 {
     const int groupId = kTemperatureId + groupIndex;
     LauncherGroup group;
     group.menuText = GroupMenuLabel(groupIndex);
-    const std::optional<QString> loaded = LoadName(app, groupId);
+    const std::optional<QString> loaded = LoadName(app, record, groupId);
     group.name = loaded.value_or(QString::fromLatin1(kNotFoundName));
     if (!group.name.isEmpty())
         group.menuText = MenuTextOf(group.name);
     group.editingText = group.menuText;
     if (!loaded)
-        app.m_current.m_description = BuiltinGroupDescription(groupId);
+        record.m_description = BuiltinGroupDescription(groupId);
     return group;
 }
 
-LauncherGroup ListCustomGroup(AppState& app, int groupIndex)
+LauncherGroup ListCustomGroup(const AppState& app, CConversion& record, int groupIndex)
 {
     const int customNumber = groupIndex - kCustomGroupIndex + 1;
     LauncherGroup group;
-    group.name = LoadName(app, CustomGroupId(customNumber)).value_or(QString::fromLatin1(kNotFoundName));
+    group.name =
+        LoadName(app, record, CustomGroupId(customNumber)).value_or(QString::fromLatin1(kNotFoundName));
     group.menuText = QStringLiteral("&%1 %2").arg(groupIndex - kCustomGroupIndex).arg(MenuTextOf(group.name));
     group.editingText = group.menuText;
     return group;
@@ -94,20 +96,22 @@ bool IsEnabled(const AppState& app, int groupId)
 std::vector<LauncherGroup> ListEnabledGroups(AppState& app)
 {
     std::vector<LauncherGroup> groups;
+    // One record for the whole listing: the group the windows work on is never read into.
+    CConversion record;
     const int wanted = std::max(app.m_enabledCount, 0);
     const int lastIndex = kCustomGroupIndex - 1 + std::clamp(app.m_numCust, 0, kMaxCustomGroups);
     for (int i = 0; i <= lastIndex && static_cast<int>(groups.size()) < wanted; ++i) {
         const int groupId = kTemperatureId + i;
         if (!IsEnabled(app, groupId))
             continue;
-        LauncherGroup group = i == 0                  ? ListTemperature(app)
-                              : i < kCustomGroupIndex ? ListStandardGroup(app, i)
-                                                      : ListCustomGroup(app, i);
+        LauncherGroup group = i == 0                  ? ListTemperature(record)
+                              : i < kCustomGroupIndex ? ListStandardGroup(app, record, i)
+                                                      : ListCustomGroup(app, record, i);
         group.groupIndex = i;
         group.groupId = groupId;
         const auto slot = static_cast<std::size_t>(i);
         app.m_groupNames[slot] = group.name.toLower().toStdString();
-        app.m_groupPrompts[slot] = app.m_current.m_description;
+        app.m_groupPrompts[slot] = record.m_description;
         groups.push_back(std::move(group));
     }
     return groups;

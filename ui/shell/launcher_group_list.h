@@ -17,7 +17,7 @@ struct LauncherGroup {
 };
 
 // The enabled groups in group order, at most app.m_enabledCount of them. Reads each group's
-// factor file into the current group for its name and description, and fills the group name
+// factor file into a record of its own for its name and description, and fills the group name
 // and prompt texts the status bar uses. A standard group whose file cannot be read is listed
 // as "Not Found" with its built-in description.
 std::vector<LauncherGroup> ListEnabledGroups(AppState& app);

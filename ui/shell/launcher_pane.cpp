@@ -9,9 +9,9 @@
 
 namespace kalvex {
 
-CLauncherPane::CLauncherPane(AppState& app, CMainFrame& frame, QWidget* parent)
-    : QWidget(parent), m_findBar(new CFindUnitBar(app, this)), m_view(new CKalvexView(app, frame, this)),
-      m_commands(app, *this, [this] {
+CLauncherPane::CLauncherPane(AppState& app, CurrentGroup& current, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent), m_findBar(new CFindUnitBar(app, this)),
+      m_view(new CKalvexView(app, current, frame, this)), m_commands(app, current, *this, [this] {
           m_view->Rebuild();
           m_view->viewport()->update();
       })

@@ -11,13 +11,14 @@ struct AppState;
 class CFindUnitBar;
 class CKalvexView;
 class CMainFrame;
+class CurrentGroup;
 
 // The main window's client: the find field above the group launcher. Find Unit opens the field;
 // every other command goes to the launcher.
 class CLauncherPane final : public QWidget, public ICommandTarget {
     Q_OBJECT
 public:
-    CLauncherPane(AppState& app, CMainFrame& frame, QWidget* parent = nullptr);
+    CLauncherPane(AppState& app, CurrentGroup& current, CMainFrame& frame, QWidget* parent = nullptr);
 
     CKalvexView& View() const { return *m_view; }
     CFindUnitBar& FindBar() const { return *m_findBar; }

@@ -1,5 +1,6 @@
 #include "ui/shell/main_frame.h"
 
+#include "core/group_ids.h"
 #include "platform/qt/application_title.h"
 #include "storage/app_state.h"
 #include "storage/settings_profile.h"
@@ -106,11 +107,12 @@ void CMainFrame::BuildMenus()
     m_conversionMenu = AddMenu(QStringLiteral("&Conversion"));
     m_conversionMenu->setObjectName(QStringLiteral("conversionMenu"));
     // Every group until the launcher lists the enabled ones.
-    for (int index = 0; index <= 15; ++index) {
-        AddCommandAction(m_conversionMenu, GroupMenuLabel(index), 4103 + index);
-        if (index >= 1) {
-            AddCommandAction(m_unitsMenu, GroupMenuLabel(index), 4152 + index);
-            AddCommandAction(m_factorsMenu, GroupMenuLabel(index), 4252 + index);
+    for (int index = 0; index <= kCustomGroupIndex; ++index) {
+        const int groupId = kTemperatureId + index;
+        AddCommandAction(m_conversionMenu, GroupMenuLabel(index), groupId);
+        if (groupId != kTemperatureId) {
+            AddCommandAction(m_unitsMenu, GroupMenuLabel(index), groupId + kUnitsCommandOffset);
+            AddCommandAction(m_factorsMenu, GroupMenuLabel(index), groupId + kFactorsCommandOffset);
         }
     }
 

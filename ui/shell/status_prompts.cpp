@@ -28,7 +28,7 @@ QString FixedPrompt(int commandId)
         {command::kImportGroup, "Add a group from a factor file as a new custom group"},
         {command::kExportGroup, "Save the selected group to a factor file"},
         {command::kDeleteGroup, "Delete the selected custom group"},
-        {4103, "fahrenheit, celsius, kelvin..."},
+        {kTemperatureId, "fahrenheit, celsius, kelvin..."},
         {command::kHelpTables, "Tables of conversion units"},
         {command::kHelpKeyboard, "Help for keyboard functions"},
         {command::kHelpCommands, "Help for Kalvex! commands"},

@@ -51,7 +51,7 @@ protected:
     void Store(const CConversion& group, int groupId)
     {
         QVERIFY(group.Save(File(groupId)));
-        QVERIFY(m_t->state.m_current.Load(File(groupId)));
+        QVERIFY(m_t->current.Record().Load(File(groupId)));
     }
     void Show()
     {
@@ -61,7 +61,7 @@ protected:
     }
     void OpenChosen(int groupId)
     {
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, groupId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, groupId);
         Show();
     }
     void OpenDistance()

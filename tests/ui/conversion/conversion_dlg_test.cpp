@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(m_dlg->SelectedFieldId(), kInput);
         QCOMPARE(Slider()->value(), 1);
         // The table is completed from its lower triangle when the dialog opens.
-        QCOMPARE(m_t->state.m_current.m_factors[0][2], 1000.0);
+        QCOMPARE(m_t->current.Record().m_factors[0][2], 1000.0);
     }
 
     void controlsHaveSpokenNames()
@@ -247,7 +247,7 @@ private slots:
         Store(group, kDistanceId);
         OpenChosen(kDistanceId);
         QCOMPARE(Text(160), caption);
-        QCOMPARE(int(m_t->state.m_current.m_digits), kept);
+        QCOMPARE(int(m_t->current.Record().m_digits), kept);
     }
 
     void copyAndPasteGoThroughTheClipboard()

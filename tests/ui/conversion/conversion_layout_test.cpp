@@ -28,8 +28,8 @@ private slots:
         // No file of fewer than two units loads any more; the record can still hold none.
         CConversion group = DistanceGroup();
         group.m_unitCount = 0;
-        m_t->state.m_current = group;
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        m_t->current.Record() = group;
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId);
         QCOMPARE(m_t->messages.Last()->text, std::string("Distance conversions not defined!"));
         QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});
         QCOMPARE(m_dlg->exec(), 0);
@@ -52,10 +52,10 @@ private slots:
     void allUnitsLayoutShowsEveryUnit()
     {
         Store(CountedGroup(17), kDistanceId);
-        auto& order = m_t->state.m_current.m_unitOrder;
+        auto& order = m_t->current.Record().m_unitOrder;
         for (std::size_t k = 0; k < order.size(); ++k)
             order[k] = std::uint16_t(k + 1);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId);
         Show();
         QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_16"));
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Counted Conversions"));
@@ -134,7 +134,7 @@ private slots:
         m_dlg.reset();
         group.m_showAll = 1;
         Store(group, kCustom1Id);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kCustom1Id);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kCustom1Id);
         Show();
         CheckShown(211, QStringLiteral("Initial rock & <b>roll</b> in:"));
         QCOMPARE(Shown(Control<QGroupBox>(212)->title()), QStringLiteral("Equivalent rock & <b>roll</b>:"));
@@ -148,7 +148,7 @@ private slots:
         group.m_units[0] = "US gallon,gal";
         group.m_units[1] = "<b>imperial</b> gallon,gal";
         Store(group, kDistanceId);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId);
         Show();
         QTextDocument tip;
         tip.setHtml(Control(8102)->toolTip());
@@ -167,7 +167,7 @@ private slots:
     void darkPaletteReachesButtonsAndSliderEnds()
     {
         Store(DistanceGroup(), kDistanceId);
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId);
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
         dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));

@@ -30,7 +30,7 @@ private slots:
         QtHelpService help;
         t.state.services.help = &help;
         QVERIFY(CConversion(DistanceGroup()).Save(FactorFileName(t.state.m_factorPath, kDistanceId)));
-        QVERIFY(t.state.m_current.Load(FactorFileName(t.state.m_factorPath, kDistanceId)));
+        QVERIFY(t.current.Record().Load(FactorFileName(t.state.m_factorPath, kDistanceId)));
 
         QWidget owner;
         owner.resize(400, 300);
@@ -39,7 +39,7 @@ private slots:
         connect(ownerButton, &QPushButton::clicked, &owner, [&] { ++ownerClicks; });
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        CConversionDlg dialog(t.state, kDistanceId, &owner);
+        CConversionDlg dialog(t.state, t.current, kDistanceId, &owner);
         ExecDialogRunner runner;
 
         bool helpOpened = false;

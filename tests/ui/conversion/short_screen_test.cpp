@@ -50,7 +50,7 @@ private:
     {
         const std::string file = FactorFileName(m_t->state.m_factorPath, groupId);
         QVERIFY(group.Save(file));
-        QVERIFY(m_t->state.m_current.Load(file));
+        QVERIFY(m_t->current.Record().Load(file));
     }
     void CheckFits(QDialog& dialog, int lastResultId)
     {
@@ -76,7 +76,7 @@ private slots:
     void allUnitsWindowScrollsItsRows()
     {
         Load(CountedGroup(30), kCustom1Id);
-        CAllUnitsDlg dialog(m_t->state, kCustom1Id);
+        CAllUnitsDlg dialog(m_t->state, m_t->current, kCustom1Id);
         CheckFits(dialog, 8230);
         QVERIFY(FullyShown(*FindControl(dialog, 1001)));
     }
@@ -86,7 +86,7 @@ private slots:
         CConversion group = CountedGroup(15);
         group.m_showAll = 0;
         Load(group, kCustom1Id);
-        CConversionDlg dialog(m_t->state, kCustom1Id);
+        CConversionDlg dialog(m_t->state, m_t->current, kCustom1Id);
         CheckFits(dialog, 8215);
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/conversion.h"
+#include "core/group_ids.h"
 
 #include <array>
 #include <cstdint>
@@ -8,8 +9,6 @@
 
 namespace kalvex::testing {
 
-inline constexpr int kDistanceId = 4104;
-inline constexpr int kMoneyId = 4116;
 inline constexpr int kCustom1Id = 4118;
 
 // A distance group as a factor file holds it: only the lower triangle is known, and the yard

@@ -16,7 +16,7 @@ private slots:
 
     void refusalsLeaveTheWorkingCopyAlone()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         const GroupWorkingCopy before = m_dlg->WorkingCopy();
         auto unchanged = [&] {
@@ -47,7 +47,7 @@ private slots:
 
     void aFactorThatIsNotANumberStopsEveryOperation()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         const GroupWorkingCopy before = m_dlg->WorkingCopy();
         const QString texts[] = {QStringLiteral("3,28084"), QStringLiteral("abc"), QStringLiteral("1e999")};
@@ -80,7 +80,7 @@ private slots:
 
     void namesTheFileOrTheListsCannotHoldAreRefused()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(CustomGroupId(1), 3);
         const GroupWorkingCopy before = m_dlg->WorkingCopy();
         const QString comma = QStringLiteral("A unit name or symbol cannot contain a comma.");
@@ -107,12 +107,12 @@ private slots:
         QCOMPARE(LastText(), std::string("You must enter a group name."));
         QCOMPARE(QApplication::focusWidget(), Edit(100));
         QVERIFY(m_dlg->isVisible());
-        QCOMPARE(m_t->state.m_current.m_units[1], std::string("u1,s1"));
+        QCOMPARE(m_t->current.Record().m_units[1], std::string("u1,s1"));
     }
 
     void longNamesNeitherWidenTheEditorNorSqueezeTheFactor()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         const int width = m_dlg->sizeHint().width();
         const QString longName(41, QLatin1Char('W'));
@@ -133,12 +133,12 @@ private slots:
         QCOMPARE(LastText(), std::string("You must have at least two units defined."));
         QVERIFY(m_dlg->isVisible());
 
-        MakeGroup(m_t->state.m_current, 5);
-        m_t->state.m_current.m_factors[29][29] = 42.0;
+        MakeGroup(m_t->current.Record(), 5);
+        m_t->current.Record().m_factors[29][29] = 42.0;
         Open(kDistance, 3);
         Click(699);
         QCOMPARE(m_dlg->result(), 3);
-        const CConversion& group = m_t->state.m_current;
+        const CConversion& group = m_t->current.Record();
         QCOMPARE(group.m_unitCount, std::uint16_t(3));
         QCOMPARE(group.m_factors[2][1], 0.5);
         for (int r = 0; r < 30; ++r)
@@ -149,7 +149,7 @@ private slots:
 
     void enterInAnyFieldAddsTheUnit()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         int expected = 2;
         for (int id : {100, 108, 102, 105, 104, 101}) {
@@ -165,7 +165,7 @@ private slots:
 
     void helpButtonAndHelpKey()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         Click(710);
         Edit(102)->setFocus();
@@ -180,7 +180,7 @@ private slots:
 
     void leavingWithChangesAsksFirst()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
         QVERIFY(!m_dlg->isVisible());
@@ -200,15 +200,15 @@ private slots:
 
     void cancelReturnsZeroAndLeavesTheGroup()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         AddUnit(QStringLiteral("more"), QString(), QStringLiteral("2"));
         m_t->messages.Answer(MessageAnswer::Discard);
         Click(700);
         QCOMPARE(m_t->messages.Last()->buttons, MessageButtons::DiscardKeepEditing);
         QCOMPARE(m_dlg->result(), 0);
-        QCOMPARE(m_t->state.m_current.m_unitCount, std::uint16_t(3));
-        QCOMPARE(m_t->state.m_current.m_units[3], std::string());
+        QCOMPARE(m_t->current.Record().m_unitCount, std::uint16_t(3));
+        QCOMPARE(m_t->current.Record().m_units[3], std::string());
     }
 };
 

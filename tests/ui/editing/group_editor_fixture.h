@@ -51,7 +51,7 @@ protected:
 
     void Open(int groupId, int signedCount)
     {
-        m_dlg = std::make_unique<CGroupDefDlg>(m_t->state, groupId, signedCount);
+        m_dlg = std::make_unique<CGroupDefDlg>(m_t->state, m_t->current, groupId, signedCount);
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     }

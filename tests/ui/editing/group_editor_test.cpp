@@ -53,7 +53,7 @@ private slots:
             return dialog.result();
         });
         QCOMPARE(m_t->services.dialogs->Run(*m_dlg), 2);
-        const CConversion& group = m_t->state.m_current;
+        const CConversion& group = m_t->current.Record();
         QCOMPARE(group.m_unitCount, std::uint16_t(2));
         QCOMPARE(group.m_name, std::string("Lengths"));
         QCOMPARE(group.m_units[1], std::string("foot,ft"));
@@ -64,7 +64,7 @@ private slots:
 
     void factorsOnlyModeFromANegativeCount()
     {
-        MakeGroup(m_t->state.m_current, 5);
+        MakeGroup(m_t->current.Record(), 5);
         Open(kDistance, -5);
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Modify Distance Factors"));
         QCOMPARE(m_dlg->UnitCount(), 5);
@@ -92,7 +92,7 @@ private slots:
 
     void theUnitLimitRefusesA31stUnitButAllowsChanges()
     {
-        MakeGroup(m_t->state.m_current, 30);
+        MakeGroup(m_t->current.Record(), 30);
         Open(kDistance, 30);
         AddUnit(QStringLiteral("extra"), QStringLiteral("x"), QStringLiteral("2"));
         QCOMPARE(LastText(),
@@ -114,7 +114,7 @@ private slots:
 
     void answeringNoKeepsTheStoredUnit()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         m_t->messages.Answer(MessageAnswer::No);
         AddUnit(QStringLiteral("u1"), QStringLiteral("zz"), QStringLiteral("9"));
@@ -126,7 +126,7 @@ private slots:
 
     void addingUnitZeroAgainstAnotherBaseMovesTheBase()
     {
-        MakeGroup(m_t->state.m_current, 4);
+        MakeGroup(m_t->current.Record(), 4);
         Open(kDistance, 4);
         Choose(Combo(101), 2);
         m_t->messages.Answer(MessageAnswer::Yes);
@@ -143,7 +143,7 @@ private slots:
 
     void addingTheBaseUnitOnlyChangesItsSymbol()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         m_t->messages.Answer(MessageAnswer::Yes);
         AddUnit(QStringLiteral("u0"), QStringLiteral("new"), QStringLiteral("8"));
@@ -155,7 +155,7 @@ private slots:
 
     void longUnitsAreCutTo51Characters()
     {
-        MakeGroup(m_t->state.m_current, 2);
+        MakeGroup(m_t->current.Record(), 2);
         Open(kDistance, 2);
         const QString name(41, QLatin1Char('n'));
         const QString symbol(10, QLatin1Char('s'));
@@ -166,7 +166,7 @@ private slots:
 
     void deletingUnit2Of4KeepsTheOthersFactors()
     {
-        MakeGroup(m_t->state.m_current, 4);
+        MakeGroup(m_t->current.Record(), 4);
         Open(kDistance, 4);
         Choose(Combo(101), 3);
         Type(UnitField(), QStringLiteral("U2"));
@@ -205,7 +205,7 @@ private slots:
 
     void calculateAcceptsNegativeFactorsAndDerivesTheRest()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         Choose(Combo(104), 1);
         Type(Edit(102), QStringLiteral("-2"));
@@ -222,8 +222,8 @@ private slots:
     void deleteRemovesTheSelectedUnitEvenWhenAnotherHasItsName()
     {
         // Files written before names were checked can hold two units of one name.
-        MakeGroup(m_t->state.m_current, 3);
-        m_t->state.m_current.m_units[2] = "u0,second";
+        MakeGroup(m_t->current.Record(), 3);
+        m_t->current.Record().m_units[2] = "u0,second";
         Open(kDistance, 3);
         Choose(Combo(104), 2);
         Click(117);
@@ -235,7 +235,7 @@ private slots:
 
     void changeRenamesTheSelectedOrLastChosenUnit()
     {
-        MakeGroup(m_t->state.m_current, 3);
+        MakeGroup(m_t->current.Record(), 3);
         Open(kDistance, 3);
         Choose(Combo(104), 1);
         Type(UnitField(), QStringLiteral("renamed"));

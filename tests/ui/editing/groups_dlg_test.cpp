@@ -31,8 +31,7 @@ struct GroupsFixture {
 
     void AddCustomGroup()
     {
-        CConversion& group = app.state.m_current;
-        group = CConversion{};
+        CConversion group;
         group.m_name = "Lengths";
         group.m_units[0] = "span,sp";
         group.m_units[1] = "cubit,cu";

@@ -26,9 +26,9 @@ const std::string kOrderQuestion =
     "You are about to abort the changes you made to the conversion unit order.  Is this correct?";
 
 // A Distance group of n units "unit1,u1" .. with every factor against the first unit known.
-void MakeGroup(AppState& state, int n, std::initializer_list<int> order)
+void MakeGroup(CurrentGroup& current, int n, std::initializer_list<int> order)
 {
-    CConversion& group = state.m_current;
+    CConversion& group = current.Record();
     group = CConversion{};
     group.m_name = "Distance";
     for (int k = 0; k < n; ++k) {
@@ -57,8 +57,8 @@ private slots:
     void opensWithTheStoredOrder()
     {
         TestApp app;
-        MakeGroup(app.state, 25, {2, 14, 18});
-        CUnitOrderDlg dialog(app.state, kDistance, 25);
+        MakeGroup(app.current, 25, {2, 14, 18});
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 25);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Specify Distance Unit Order"));
         QCOMPARE(List(dialog, 1)->currentText(), QStringLiteral("unit2"));
         QCOMPARE(List(dialog, 2)->currentText(), QStringLiteral("unit14"));
@@ -70,14 +70,14 @@ private slots:
                 QCOMPARE(List(dialog, k)->currentIndex(), -1);
         }
         // The upper triangle is completed from the lower one.
-        QCOMPARE(app.state.m_current.m_factors[0][3], 0.25);
+        QCOMPARE(app.current.Record().m_factors[0][3], 0.25);
     }
 
     void smallGroupFillsOnlyItsLists()
     {
         TestApp app;
-        MakeGroup(app.state, 6, {1, 2});
-        CUnitOrderDlg dialog(app.state, kDistance, 6);
+        MakeGroup(app.current, 6, {1, 2});
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 6);
         for (int k = 1; k <= 15; ++k) {
             QCOMPARE(List(dialog, k)->isEnabled(), k <= 6);
             QCOMPARE(List(dialog, k)->count(), k <= 6 ? 7 : 0);
@@ -87,8 +87,8 @@ private slots:
     void okPacksTheChosenUnits()
     {
         TestApp app;
-        MakeGroup(app.state, 8, {1, 2, 3, 4});
-        CUnitOrderDlg dialog(app.state, kDistance, 8);
+        MakeGroup(app.current, 8, {1, 2, 3, 4});
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 8);
         dialog.show();
         List(dialog, 1)->setCurrentIndex(0);
         List(dialog, 2)->setCurrentIndex(5);
@@ -98,7 +98,7 @@ private slots:
                  QStringLiteral("You have made changes to the unit order."));
         SendCommand(dialog, 699);
         QCOMPARE(dialog.result(), 8);
-        const CConversion& group = app.state.m_current;
+        const CConversion& group = app.current.Record();
         QCOMPARE(group.m_shownCount, 2);
         QCOMPARE(group.m_unitOrder[0], 5);
         QCOMPARE(group.m_unitOrder[1], 3);
@@ -109,8 +109,8 @@ private slots:
     void okWithOneUnitIsRefused()
     {
         TestApp app;
-        MakeGroup(app.state, 4, {1, 2});
-        CUnitOrderDlg dialog(app.state, kDistance, 4);
+        MakeGroup(app.current, 4, {1, 2});
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 4);
         dialog.show();
         List(dialog, 2)->setCurrentIndex(0);
         SendCommand(dialog, 699);
@@ -122,8 +122,8 @@ private slots:
     void enterNeverEndsTheDialog()
     {
         TestApp app;
-        MakeGroup(app.state, 4, {1, 2});
-        CUnitOrderDlg dialog(app.state, kDistance, 4);
+        MakeGroup(app.current, 4, {1, 2});
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 4);
         dialog.show();
         List(dialog, 1)->setFocus();
         QTest::keyClick(List(dialog, 1), Qt::Key_Return);
@@ -135,8 +135,8 @@ private slots:
     void deletingUnitsInTheEditorKeepsTheOtherListedUnits()
     {
         TestApp app;
-        MakeGroup(app.state, 10, {9, 10, 2});
-        CUnitOrderDlg dialog(app.state, kDistance, 10);
+        MakeGroup(app.current, 10, {9, 10, 2});
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 10);
         dialog.show();
         List(dialog, 4)->setCurrentIndex(5); // chosen here, not yet in the group
         app.dialogs.steps.push_back([&](QDialog& editor) {
@@ -163,9 +163,9 @@ private slots:
     void cancelAsksAboutEachKindOfChange()
     {
         TestApp app;
-        MakeGroup(app.state, 4, {1, 2});
+        MakeGroup(app.current, 4, {1, 2});
         {
-            CUnitOrderDlg dialog(app.state, kDistance, 4);
+            CUnitOrderDlg dialog(app.state, app.current, kDistance, 4);
             dialog.show();
             List(dialog, 1)->setCurrentIndex(3);
             app.messages.Answer(MessageAnswer::Yes);
@@ -176,7 +176,7 @@ private slots:
             QCOMPARE(dialog.result(), 0);
         }
         app.messages.shown.clear();
-        CUnitOrderDlg dialog(app.state, kDistance, 4);
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 4);
         dialog.show();
         app.dialogs.steps.push_back([](QDialog&) { return 4; });
         SendCommand(dialog, 712);
@@ -193,9 +193,9 @@ private slots:
     void showAllDisablesTheListsAndAsksOnOk()
     {
         TestApp app;
-        MakeGroup(app.state, 6, {3, 1});
-        app.state.m_current.m_showAll = 1;
-        CUnitOrderDlg dialog(app.state, kDistance, 6);
+        MakeGroup(app.current, 6, {3, 1});
+        app.current.Record().m_showAll = 1;
+        CUnitOrderDlg dialog(app.state, app.current, kDistance, 6);
         dialog.show();
         for (int k = 1; k <= 15; ++k)
             QVERIFY(!List(dialog, k)->isEnabled());
@@ -204,9 +204,9 @@ private slots:
         app.messages.Answer(MessageAnswer::Yes);
         SendCommand(dialog, 699);
         QCOMPARE(dialog.result(), 6);
-        QCOMPARE(app.state.m_current.m_showAll, 0);
-        QCOMPARE(app.state.m_current.m_unitOrder[0], 3);
-        QCOMPARE(app.state.m_current.m_unitOrder[1], 1);
+        QCOMPARE(app.current.Record().m_showAll, 0);
+        QCOMPARE(app.current.Record().m_unitOrder[0], 3);
+        QCOMPARE(app.current.Record().m_unitOrder[1], 1);
     }
 };
 

@@ -304,23 +304,6 @@ private slots:
         QCOMPARE(m_f->app.dialogs.runs, 0);
     }
 
-    void aGroupImportedByAnotherProcessShowsAtOnce()
-    {
-        QVERIFY(TwoUnitGroup("Outside").Save(File("Cust01.fsf")));
-        m_f->app.settings.WriteInt("Settings", "NumCust", 1);
-        m_f->app.settings.WriteInt("Settings", "NumActCust", 1);
-        // Not while a window works on the current group.
-        QDialog open;
-        open.setModal(true);
-        open.show();
-        m_f->view->ShowGroupsChangedElsewhere();
-        QCOMPARE(m_f->view->EntryCount(), 15);
-        open.close();
-        QTRY_COMPARE(m_f->view->EntryCount(), 16);
-        QCOMPARE(m_f->view->EntryName(15), QStringLiteral("Outside"));
-        QCOMPARE(m_f->frame->CommandAction(4118)->text(), QStringLiteral("&0 Outside"));
-    }
-
     void twentyGroupsEachHaveTheirOwnIconMenusPromptsAndFlag()
     {
         for (int k = 1; k <= kMaxCustomGroups; ++k)

@@ -102,7 +102,7 @@ private slots:
         NullProgressSink progress;
         CheckGroupInventory(m_app->state, progress);
         m_frame = std::make_unique<CMainFrame>(m_app->state);
-        auto* view = new CKalvexView(m_app->state, *m_frame);
+        auto* view = new CKalvexView(m_app->state, m_app->current, *m_frame);
         m_frame->SetView(view, view);
         m_original = ReadBytes(MoneyFile());
         QVERIFY(!m_original.empty());
@@ -182,7 +182,7 @@ private slots:
     void aSlowServerTimesOut()
     {
         UseRates("/slow.xml");
-        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->state.m_current, m_frame.get(), 200));
+        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->current.Record(), m_frame.get(), 200));
         QVERIFY(QString::fromStdString(LastMessage().text).contains("no answer from the server within"));
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
     }
@@ -194,7 +194,7 @@ private slots:
             if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
                 progress->cancel();
         });
-        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->state.m_current, m_frame.get(), 10000));
+        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->current.Record(), m_frame.get(), 10000));
         QVERIFY(m_app->messages.shown.empty());
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
     }
@@ -216,7 +216,7 @@ private slots:
             });
         });
         watch.start(0);
-        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->state.m_current, m_frame.get(), 10000));
+        QVERIFY(!UpdateExchangeRates(m_app->state, m_app->current.Record(), m_frame.get(), 10000));
         QVERIFY(m_app->messages.shown.empty());
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
     }

@@ -36,7 +36,7 @@ struct FindFixture : FirstStartApp {
     FindFixture()
     {
         frame = std::make_unique<CMainFrame>(app.state);
-        pane = new CLauncherPane(app.state, *frame);
+        pane = new CLauncherPane(app.state, app.current, *frame);
         frame->SetView(pane, pane);
         frame->resize(420, 600);
         frame->show();
@@ -141,7 +141,7 @@ private slots:
         QString group;
         QString value;
         f.app.dialogs.steps.push_back([&](QDialog& dialog) {
-            group = QString::fromStdString(f.app.state.m_current.m_name);
+            group = QString::fromStdString(f.app.current.Record().m_name);
             // The US fluid ounce is the eighth unit Volume shows; no value typed reads as 1.
             value = f.Result(dialog, 8208);
             return 0;

@@ -1,10 +1,19 @@
+#include "core/group_ids.h"
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/posix/lz_file_copier.h"
+#include "platform/qt/application_title.h"
 #include "platform/qt/qsettings_store.h"
+#include "platform/qt/single_instance.h"
 #include "platform/qt/termination_signals.h"
+#include "storage/group_import.h"
+#include "tests/support/two_unit_group.h"
+#include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
+#include "ui/controls/control_id.h"
+#include "ui/conversion/conversion_dlg.h"
+#include "ui/editing/group_def_dlg.h"
 #include "ui/shell/kalvex_app.h"
 #include "ui/shell/kalvex_view.h"
 #include "ui/shell/main_frame.h"
@@ -22,9 +31,37 @@
 #include <sys/stat.h>
 
 using namespace kalvex;
+using kalvex::testing::GroupEditorDriver;
 using kalvex::testing::TestApp;
 
 namespace {
+
+// Types a value into a conversion window and reads the result of every row it shows.
+QStringList Results(QDialog& window, const QString& value)
+{
+    auto* input = FindControl<QLineEdit>(window, 306);
+    GroupEditorDriver::Type(input, value);
+    QTest::keyClick(input, Qt::Key_Return);
+    QStringList results;
+    for (int row = 0; FindControl(window, 8201 + row) && FindControl(window, 8201 + row)->isEnabled(); ++row)
+        results << FindControl<QLineEdit>(window, 8201 + row)->text();
+    return results;
+}
+
+// What "kalvex --import" does from another process: adds the group beside the running program's
+// back, then tells it.
+bool ImportAsAnotherProcess(const std::string& factorPath, ISettingsStore& settings)
+{
+    AppState other;
+    other.services.settings = &settings;
+    other.m_factorPath = factorPath;
+    const CConversion group =
+        kalvex::testing::TwoUnitGroup("Outside", "Roman foot,pes", "Roman half foot,semipes");
+    if (AddImportedGroup(other, group).groupId == 0)
+        return false;
+    SingleInstance(ApplicationTitle()).TellGroupsChanged();
+    return true;
+}
 
 // The scripted services plus the real legacy reader and file copier over the test's folder.
 struct StartupFixture {
@@ -179,6 +216,59 @@ private slots:
         QCOMPARE(app->State().m_selectedGroup, 0);
         QTest::keyClick(view, Qt::Key_Left);
         QCOMPARE(app->State().m_selectedGroup, 13);
+    }
+
+    // A group imported by another process while a conversion window is open, its factors changed
+    // and not yet saved: the launcher lists it at once, and the window keeps converting and then
+    // saves the group it was opened on.
+    void aGroupImportedElsewhereIsListedAtOnceWhileAWindowIsOpen()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitApplication());
+        QVERIFY(app->InitInstance());
+        auto* view = app->Frame()->findChild<CKalvexView*>();
+        QVERIFY(view);
+        const int listed = view->EntryCount();
+
+        QStringList edited, afterImport;
+        bool imported = false, listedWhileOpen = false;
+        fixture.test.dialogs.steps.push_back([&](QDialog& window) {
+            if (!qobject_cast<CConversionDlg*>(&window))
+                return 0;
+            QTest::mouseClick(FindControl<QAbstractButton>(window, 712), Qt::LeftButton);
+            edited = Results(window, QStringLiteral("3"));
+
+            imported = ImportAsAnotherProcess(fixture.Folder(), fixture.test.settings);
+            listedWhileOpen = QTest::qWaitFor([&] { return view->EntryCount() == listed + 1; });
+            afterImport = Results(window, QStringLiteral("3"));
+            fixture.test.messages.Answer(MessageAnswer::Yes); // save the changed factors
+            QTest::mouseClick(FindControl<QAbstractButton>(window, 2), Qt::LeftButton);
+            return 0;
+        });
+        fixture.test.dialogs.steps.push_back([](QDialog& editor) {
+            if (!qobject_cast<CGroupDefDlg*>(&editor))
+                return 0;
+            GroupEditorDriver driver(editor);
+            GroupEditorDriver::Choose(driver.List(104), 2);
+            GroupEditorDriver::Type(driver.Field(102), QStringLiteral("0.002"));
+            driver.Click(107);
+            driver.Click(699);
+            return editor.result();
+        });
+        QVERIFY(view->OnCommand(kDistanceId));
+        QCOMPARE(fixture.test.dialogs.runs, 2);
+        QVERIFY(imported);
+        QVERIFY(listedWhileOpen);
+        QCOMPARE(view->EntryName(listed), QStringLiteral("Outside"));
+        QCOMPARE(afterImport, edited);
+
+        CConversion saved;
+        QVERIFY(saved.Load(FactorFileName(fixture.Folder(), kDistanceId)));
+        QCOMPARE(saved.m_name, std::string("Distance"));
+        QVERIFY(saved.m_unitCount > 2);
+        QCOMPARE(saved.m_factors[2][0], 0.002);
     }
 
     void absurdPlacementGivesAFrameNoLargerThanTheDesktop()

@@ -124,7 +124,7 @@ private slots:
         bool openedDistance = false;
         f.app.dialogs.steps.push_back([&](QDialog& dialog) {
             openedDistance =
-                qobject_cast<CConversionDlg*>(&dialog) && f.State().m_current.m_name == "Distance";
+                qobject_cast<CConversionDlg*>(&dialog) && f.app.current.Record().m_name == "Distance";
             return 0;
         });
         QTest::keyClick(f.view, Qt::Key_Return);
@@ -138,7 +138,7 @@ private slots:
         QString opened;
         f.app.dialogs.steps.push_back([&](QDialog& dialog) {
             if (qobject_cast<CConversionDlg*>(&dialog))
-                opened = QString::fromStdString(f.State().m_current.m_name);
+                opened = QString::fromStdString(f.app.current.Record().m_name);
             return 0;
         });
         QTest::mouseDClick(f.view->viewport(), Qt::LeftButton, {}, f.IconCentre(2));
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(f.app.messages.Last()->icon, MessageIcon::Warning);
         QCOMPARE(f.app.messages.beeps.back(), MessageIcon::Warning);
 
-        CConversion& group = f.State().m_current;
+        CConversion group;
         QVERIFY(group.Load(f.FactorFile("Mass")));
         group.m_shownCount = 1;
         QVERIFY(group.Save(f.FactorFile("Mass")));

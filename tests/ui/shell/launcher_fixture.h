@@ -71,7 +71,7 @@ struct LauncherFixture : FirstStartApp {
     void OpenFrame()
     {
         frame = std::make_unique<CMainFrame>(app.state);
-        view = new CKalvexView(app.state, *frame);
+        view = new CKalvexView(app.state, app.current, *frame);
         frame->SetView(view, view);
         view->setFixedSize(200, 400);
     }

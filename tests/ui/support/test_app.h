@@ -6,12 +6,14 @@
 #include "platform/testing/scripted_messages.h"
 #include "platform/testing/simple_doubles.h"
 #include "storage/app_state.h"
+#include "storage/current_group.h"
 
 #include <QTemporaryDir>
 
 namespace kalvex::testing {
 
-// One application state wired to scripted platform services and a private factor folder.
+// One application state wired to scripted platform services and a private factor folder, with
+// the group its windows work on.
 struct TestApp {
     TestApp()
     {
@@ -41,6 +43,7 @@ struct TestApp {
     ScriptedDialogRunner dialogs;
     Services services;
     AppState state;
+    CurrentGroup current{state};
 };
 
 } // namespace kalvex::testing
