@@ -7,6 +7,7 @@
 #include "storage/builtin_groups.h"
 #include "storage/custom_group_set.h"
 #include "storage/earlier_builtin_factors.h"
+#include "storage/factor_file.h"
 #include "storage/legacy_files.h"
 #include "storage/legacy_import.h"
 #include "storage/settings_profile.h"
@@ -87,7 +88,7 @@ private:
         bool fileRead = false;
         int units = 0;
         if (m_freshProfile) {
-            if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id))) {
+            if (LoadFactorFile(FactorFileName(m_app.m_factorPath, id), m_app.m_current)) {
                 UpgradeEarlierFactors(id);
                 EnableFoundGroup(id);
             } else {
@@ -97,7 +98,7 @@ private:
         }
         if (m_legacyFlag) {
             units = LegacyInt(GroupTag(id) + "Count");
-        } else if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, id))) {
+        } else if (LoadFactorFile(FactorFileName(m_app.m_factorPath, id), m_app.m_current)) {
             units = m_app.m_current.m_unitCount;
             fileRead = true;
         } else {
@@ -126,7 +127,8 @@ private:
     void UpgradeEarlierFactors(int id)
     {
         if (UpgradeEarlierBuiltinFactors(m_app.m_current, id))
-            m_app.m_current.Write(FactorFileName(m_app.m_factorPath, id));
+            WriteFactorFile(m_app.m_current, FactorFileName(m_app.m_factorPath, id),
+                            *m_app.services.replacer);
     }
 
     void Create(int id, bool force)
@@ -147,8 +149,9 @@ private:
     void AdoptCustomGroups()
     {
         int count = 0;
-        while (count < profile::kMaxCustomGroups &&
-               m_app.m_current.Load(FactorFileName(m_app.m_factorPath, CustomGroupId(count + 1)))) {
+        while (
+            count < profile::kMaxCustomGroups &&
+            LoadFactorFile(FactorFileName(m_app.m_factorPath, CustomGroupId(count + 1)), m_app.m_current)) {
             ++count;
             WriteSetting(m_settings, profile::GroupEnabledOrMissingSetting(CustomGroupId(count)), 1);
         }

@@ -1,9 +1,7 @@
 #include "platform/regular_file.h"
 
 #include "platform/stop_after_step.h"
-#include "platform/testing/replace_fault.h"
 
-#include <atomic>
 #include <cerrno>
 #include <regex>
 #include <system_error>
@@ -26,8 +24,6 @@ constexpr int kSetAsideAttempts = 100;
 // earlier versions of the program named their temporary files.
 const std::regex
     kTemporaryName(R"(([A-Za-z0-9]+\.fsf\.[A-Za-z0-9]{1,10}\.tmp)|(\.[A-Za-z0-9]+\.fsf\.[A-Za-z0-9]{6}))");
-
-std::atomic<ReplaceFault> g_fault{ReplaceFault::None};
 
 class Descriptor {
 public:
@@ -108,18 +104,14 @@ bool SyncFolder(const fs::path& folder)
 // Writes (and flushes) the temporary file; false when the disk refused any of it.
 bool FillTemporary(int fd, mode_t mode, std::string_view bytes, Flush flush)
 {
-    if (g_fault == ReplaceFault::DiskFull) {
-        errno = ENOSPC;
-        return false;
-    }
     return ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && (flush == Flush::Lazily || ::fsync(fd) == 0);
 }
 
 } // namespace
 
-void InjectReplaceFault(ReplaceFault fault)
+std::string TemporaryNameTemplate(const fs::path& file)
 {
-    g_fault = fault;
+    return file.string() + ".XXXXXX.tmp";
 }
 
 FileBytes ReadRegularFile(const fs::path& file, std::uintmax_t maxBytes)
@@ -155,9 +147,7 @@ SaveStatus ReplaceFileAtomically(const fs::path& file, std::string_view bytes, L
             return SaveStatus::ReadOnly;
         mode = old.st_mode & 07777;
     }
-    if (g_fault == ReplaceFault::CannotCreate)
-        return SaveStatus::Failed;
-    std::string temporary = target.string() + ".XXXXXX.tmp";
+    std::string temporary = TemporaryNameTemplate(target);
     Descriptor fd(::mkostemps(temporary.data(), 4, O_CLOEXEC));
     if (fd.Get() < 0)
         return SaveStatus::Failed;
@@ -165,8 +155,6 @@ SaveStatus ReplaceFileAtomically(const fs::path& file, std::string_view bytes, L
     const bool closed = fd.Close();
     if (written && closed)
         StepTaken("temporary file written");
-    if (written && closed && g_fault == ReplaceFault::KilledBeforeRename)
-        return SaveStatus::Failed;
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return SaveStatus::Failed;

@@ -1,5 +1,5 @@
 #include "platform/regular_file.h"
-#include "platform/testing/replace_fault.h"
+#include "platform/testing/faulty_file_replacer.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +29,10 @@ std::vector<std::string> Names(const fs::path& folder)
 
 class RegularFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { InjectReplaceFault(ReplaceFault::None); }
-
     fs::path At(const std::string& name) const { return folder.Path() / name; }
 
     TempFolder folder;
+    FaultyFileReplacer replacer;
 };
 
 TEST_F(RegularFileTest, ReadsRegularFilesWithinTheCapAndTellsMissingFromUnusable)
@@ -108,12 +107,11 @@ TEST_F(RegularFileTest, FailedReplacementsKeepTheOldFileAndLeaveNoTemporaryFile)
 {
     folder.Write("Dist.fsf", "old");
     for (ReplaceFault fault : {ReplaceFault::CannotCreate, ReplaceFault::DiskFull}) {
-        InjectReplaceFault(fault);
-        EXPECT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Failed);
+        replacer.fault = fault;
+        EXPECT_EQ(replacer.Replace(At("Dist.fsf"), "new", Flush::ToDisk), SaveStatus::Failed);
         EXPECT_EQ(ReadBytes(At("Dist.fsf")), "old");
         EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"Dist.fsf"});
     }
-    InjectReplaceFault(ReplaceFault::None);
     EXPECT_EQ(ReplaceFileAtomically(At("no such folder/Dist.fsf"), "new"), SaveStatus::Failed);
 }
 
@@ -138,8 +136,8 @@ TEST_F(RegularFileTest, KillBeforeTheRenameLeavesTheOldFileAndAStaleTemporaryTha
     folder.Write("Vol.fsf.123456789.tmp", "stale");
     folder.Write(".Area.fsf.Ab12Cd", "stale");
 
-    InjectReplaceFault(ReplaceFault::KilledBeforeRename);
-    EXPECT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Failed);
+    replacer.fault = ReplaceFault::KilledBeforeRename;
+    EXPECT_EQ(replacer.Replace(At("Dist.fsf"), "new", Flush::ToDisk), SaveStatus::Failed);
     EXPECT_EQ(ReadBytes(At("Dist.fsf")), "old");
     EXPECT_EQ(Names(folder.Path()).size(), 7u);
 

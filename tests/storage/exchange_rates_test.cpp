@@ -1,9 +1,11 @@
 #include "storage/builtin_groups.h"
 #include "storage/currencies.h"
+#include "storage/factor_file.h"
 #include "storage/rates_update.h"
 #include "storage/reference_rates.h"
 #include "storage/unit_catalog.h"
 #include "tests/storage/storage_fixture.h"
+#include "tests/support/real_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -117,9 +119,9 @@ protected:
 
     RatesUpdateResult Update(const std::string& document)
     {
-        EXPECT_TRUE(app.m_current.Load(MoneyFile()));
+        EXPECT_TRUE(LoadFactorFile(MoneyFile(), app.m_current));
         return UpdateMoneyGroup(app.m_current, document, "http://127.0.0.1/rates.xml", app.m_factorPath,
-                                settings, clock);
+                                app.services);
     }
 
     std::string original;
@@ -139,7 +141,7 @@ TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheMissingOnesAndDatesTheGroup
                                   "Norwegian krone,NOK", "Australian dollar,AUD", "South African rand,ZAR"}));
 
     CConversion saved;
-    ASSERT_TRUE(saved.Load(MoneyFile()));
+    ASSERT_TRUE(LoadFactorFile(MoneyFile(), saved));
     EXPECT_EQ(saved.m_updateDate, "12/4/2026");
     EXPECT_NE(saved.m_remark.find("European Central Bank"), std::string::npos);
     ASSERT_EQ(saved.m_unitCount, 20);
@@ -181,12 +183,12 @@ TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheMissingOnesAndDatesTheGroup
 
 TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
 {
-    ASSERT_TRUE(app.m_current.Load(MoneyFile()));
+    ASSERT_TRUE(LoadFactorFile(MoneyFile(), app.m_current));
     app.m_current.m_units[8] = "gold ounce,oz";
     app.m_current.m_units[9] = "Norwegian krone,NOK";
     app.m_current.m_units[5] = "euro,EUR";
     const double ouncesPerDollar = Factor(8, 0);
-    app.m_current.Save(MoneyFile());
+    SaveFactorFile(app.m_current, MoneyFile(), RealDisk());
 
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");
@@ -203,11 +205,11 @@ TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
 
 TEST_F(MoneyUpdateTest, ANearlyFullGroupTakesTheEuroAndWhatFitsAndNamesTheRest)
 {
-    ASSERT_TRUE(app.m_current.Load(MoneyFile()));
+    ASSERT_TRUE(LoadFactorFile(MoneyFile(), app.m_current));
     for (int u = 10; u < kMaxUnits - 3; ++u)
         app.m_current.m_units[std::size_t(u)] = "token " + std::to_string(u) + ",tk";
     app.m_current.m_unitCount = kMaxUnits - 3;
-    app.m_current.Save(MoneyFile());
+    SaveFactorFile(app.m_current, MoneyFile(), RealDisk());
 
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");

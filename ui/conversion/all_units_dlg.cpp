@@ -27,8 +27,8 @@ constexpr int kCellsPerRow = 2;
 
 } // namespace
 
-CAllUnitsDlg::CAllUnitsDlg(AppState& app, int groupId, QWidget* parent)
-    : CGroupConversionDlg(app, groupId, AllUnitsTemplate(),
+CAllUnitsDlg::CAllUnitsDlg(AppState& app, int groupId, FactorEditor editFactors, QWidget* parent)
+    : CGroupConversionDlg(app, groupId, std::move(editFactors), AllUnitsTemplate(),
                           std::min<int>(app.m_current.m_unitCount, kMaxUnits), parent)
 {
     m_unitList = new QComboBox(this);

@@ -24,8 +24,9 @@ constexpr int kCellsPerRow = 3;
 
 } // namespace
 
-CConversionDlg::CConversionDlg(AppState& app, int groupId, QWidget* parent)
-    : CGroupConversionDlg(app, groupId, ChosenUnitsTemplate(app.m_current.m_shownCount),
+CConversionDlg::CConversionDlg(AppState& app, int groupId, FactorEditor editFactors, QWidget* parent)
+    : CGroupConversionDlg(app, groupId, std::move(editFactors),
+                          ChosenUnitsTemplate(app.m_current.m_shownCount),
                           ChosenUnitsTemplate(app.m_current.m_shownCount).rows, parent)
 {
     m_equivCaption = new QLabel(this);

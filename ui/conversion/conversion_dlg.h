@@ -12,7 +12,7 @@ namespace kalvex {
 class CConversionDlg final : public CGroupConversionDlg {
     Q_OBJECT
 public:
-    CConversionDlg(AppState& app, int groupId, QWidget* parent = nullptr);
+    CConversionDlg(AppState& app, int groupId, FactorEditor editFactors, QWidget* parent = nullptr);
 
 private:
     void AddUnitChoice(int row, const QString& unitName) override;

@@ -3,10 +3,17 @@
 #include "ui/conversion/conversion_templates.h"
 #include "ui/conversion/value_dlg_base.h"
 
+#include <functional>
+
 class QAction;
 class QLabel;
 
 namespace kalvex {
+
+// Runs the group editor over the factors of the current group, its units kept as they are;
+// true when the user accepted changed factors. The shell supplies it to the conversion windows,
+// which open it from their Factors button.
+using FactorEditor = std::function<bool(int groupId, int unitCount, QWidget* parent)>;
 
 // The behaviour both group conversion layouts share: converting one value of the current group
 // into every shown unit, the Factors button, and the close procedure that saves changed factors
@@ -35,8 +42,8 @@ public:
     void OnInitialUnitChosen(int row);
 
 protected:
-    CGroupConversionDlg(AppState& app, int groupId, const ConversionTemplate& layoutTemplate, int rowsShown,
-                        QWidget* parent);
+    CGroupConversionDlg(AppState& app, int groupId, FactorEditor editFactors,
+                        const ConversionTemplate& layoutTemplate, int rowsShown, QWidget* parent);
 
     // The layouts add the initial-unit choice of a row and show which row is chosen.
     virtual void AddUnitChoice(int row, const QString& unitName) = 0;
@@ -74,6 +81,7 @@ private:
     void SaveDisplaySettings();
 
     const ConversionTemplate& m_layoutTemplate;
+    FactorEditor m_editFactors;
     QLabel* m_initialCaption = nullptr;
     QLabel* m_initialInCaption = nullptr;
     bool m_refused = false;

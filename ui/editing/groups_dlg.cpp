@@ -3,6 +3,7 @@
 #include "core/group_ids.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
 #include "ui/controls/centring.h"
 #include "ui/controls/context_help.h"
@@ -136,7 +137,7 @@ void CGroupsDlg::ListGroups()
         QString name;
         if (groupId == kTemperatureId)
             name = QStringLiteral("Temperature");
-        else if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, groupId)))
+        else if (LoadFactorFile(FactorFileName(m_app.m_factorPath, groupId), m_app.m_current))
             name = WithVisibleBidiControls(m_app.m_current.m_name);
         else
             name = QStringLiteral("Not Found");

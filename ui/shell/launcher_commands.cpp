@@ -7,6 +7,7 @@
 #include "platform/settings_store.h"
 #include "storage/app_state.h"
 #include "storage/custom_group_set.h"
+#include "storage/factor_file.h"
 #include "storage/group_counts.h"
 #include "storage/inventory_check.h"
 #include "storage/rates_update.h"
@@ -19,6 +20,7 @@
 #include "ui/editing/group_def_dlg.h"
 #include "ui/editing/groups_dlg.h"
 #include "ui/editing/unit_order_dlg.h"
+#include "ui/shell/factor_editor.h"
 #include "ui/shell/launcher_texts.h"
 
 #include <QString>
@@ -92,13 +94,13 @@ void LauncherCommands::OpenGroup(int groupId, const std::optional<InitialEntry>&
         const bool showsAll = group.m_showAll != 0;
         const auto storedOrder = group.m_unitOrder;
         std::iota(group.m_unitOrder.begin(), group.m_unitOrder.end(), std::uint16_t{1});
-        CAllUnitsDlg dialog(m_app, groupId, &m_owner);
+        CAllUnitsDlg dialog(m_app, groupId, GroupFactorEditor(m_app), &m_owner);
         enter(dialog, entry ? entry->unit : 0);
         m_app.services.dialogs->Run(dialog);
         if (!showsAll)
             KeepUnitOrder(groupId, storedOrder);
     } else {
-        CConversionDlg dialog(m_app, groupId, &m_owner);
+        CConversionDlg dialog(m_app, groupId, GroupFactorEditor(m_app), &m_owner);
         enter(dialog, int(shownRow - group.m_unitOrder.begin()));
         m_app.services.dialogs->Run(dialog);
     }
@@ -108,9 +110,9 @@ void LauncherCommands::KeepUnitOrder(int groupId, const std::array<std::uint16_t
 {
     const std::string file = FactorFileName(m_app.m_factorPath, groupId);
     CConversion saved;
-    if (saved.Load(file) && saved.m_unitOrder != storedOrder) {
+    if (LoadFactorFile(file, saved) && saved.m_unitOrder != storedOrder) {
         saved.m_unitOrder = storedOrder;
-        saved.Save(file);
+        SaveFactorFile(saved, file, *m_app.services.replacer);
     }
 }
 
@@ -182,8 +184,7 @@ bool LauncherCommands::CommitNewCustom(int number, int unitCount)
     // The file first, then the settings in one replacement: stopped between the two, the file is
     // past the count and the next reconciliation takes it in as an enabled group.
     settings.BeginBatch();
-    const SaveStatus saved =
-        group.Commit(groupId, unitCount, m_app.m_factorPath, settings, *m_app.services.clock);
+    const SaveStatus saved = CommitGroup(group, groupId, unitCount, m_app.m_factorPath, m_app.services);
     if (saved == SaveStatus::Saved) {
         WriteSetting(settings, profile::kNumCust, number);
         RecountEnabledGroups(settings, number);
@@ -230,7 +231,7 @@ void LauncherCommands::UpdateExchangeRates()
 
 bool LauncherCommands::LoadGroup(int groupId)
 {
-    if (m_app.m_current.Load(FactorFileName(m_app.m_factorPath, groupId)))
+    if (LoadFactorFile(FactorFileName(m_app.m_factorPath, groupId), m_app.m_current))
         return true;
     Warn(kMissingGroupFileText);
     return false;
@@ -249,8 +250,7 @@ void LauncherCommands::CommitEdited(int groupId, int unitCount)
     // The editor has derived and reported these factors on its OK already; one report is enough.
     DeriveFactors(unitCount, group.m_factors);
     ReportUnsaved(*m_app.services.messages, FactorFileName(m_app.m_factorPath, groupId),
-                  group.Commit(groupId, unitCount, m_app.m_factorPath, *m_app.services.settings,
-                               *m_app.services.clock));
+                  CommitGroup(group, groupId, unitCount, m_app.m_factorPath, m_app.services));
     m_rebuild();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
 #include "ui/shell/launcher_texts.h"
 
@@ -44,7 +45,7 @@ QString EntryName(const std::string& stored)
 // Loads a group into the current group; its name, or nothing when the file cannot be read.
 std::optional<QString> LoadName(AppState& app, int groupId)
 {
-    if (!app.m_current.Load(FactorFileName(app.m_factorPath, groupId)))
+    if (!LoadFactorFile(FactorFileName(app.m_factorPath, groupId), app.m_current))
         return std::nullopt;
     return EntryName(app.m_current.m_name);
 }

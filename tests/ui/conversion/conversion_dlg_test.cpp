@@ -1,4 +1,6 @@
 #include "core/group_ids.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/conversion/test_groups.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
@@ -8,6 +10,7 @@
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/editing/group_def_dlg.h"
+#include "ui/shell/factor_editor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,8 +56,8 @@ private:
     // Stores the group's factor file and loads it into the current group, as the launcher does.
     void Store(const CConversion& group, int groupId)
     {
-        QVERIFY(group.Save(File(groupId)));
-        QVERIFY(m_t->state.m_current.Load(File(groupId)));
+        QVERIFY(SaveFactorFile(group, File(groupId), RealDisk()));
+        QVERIFY(LoadFactorFile(File(groupId), m_t->state.m_current));
     }
     void Show()
     {
@@ -64,7 +67,7 @@ private:
     }
     void OpenChosen(int groupId)
     {
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, groupId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, groupId, GroupFactorEditor(m_t->state));
         Show();
     }
     void OpenDistance()
@@ -481,7 +484,7 @@ private slots:
         QCOMPARE(m_t->busy.depth, 0);
         QVERIFY(m_t->busy.begun > 0);
         CConversion saved;
-        QVERIFY(saved.Load(File(kDistanceId)));
+        QVERIFY(LoadFactorFile(File(kDistanceId), saved));
         QCOMPARE(saved.m_factors[2][0], 0.002);
         QCOMPARE(saved.m_factors[0][2], 500.0);
         QCOMPARE(int(saved.m_digits), 7);
@@ -516,7 +519,7 @@ private slots:
             return;
         }
         CConversion saved;
-        QVERIFY(saved.Load(File(groupId)));
+        QVERIFY(LoadFactorFile(File(groupId), saved));
         QCOMPARE(saved.m_factors[2][0], 0.001);
         QCOMPARE(int(saved.m_scientific), 1);
         QCOMPARE(saved.m_updateDate, std::string("Unknown"));
@@ -550,7 +553,7 @@ private slots:
         m_dlg->close();
         QVERIFY(!m_dlg->isVisible());
         CConversion saved;
-        QVERIFY(saved.Load(File(kDistanceId)));
+        QVERIFY(LoadFactorFile(File(kDistanceId), saved));
         QCOMPARE(int(saved.m_digits), 7);
         QCOMPARE(saved.m_factors[2][0], 0.001);
     }
@@ -597,7 +600,7 @@ private slots:
         CConversion group = DistanceGroup();
         group.m_unitCount = 0;
         m_t->state.m_current = group;
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId, GroupFactorEditor(m_t->state));
         QCOMPARE(m_t->messages.Last()->text, std::string("Distance conversions not defined!"));
         QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});
         QCOMPARE(m_dlg->exec(), 0);
@@ -623,7 +626,7 @@ private slots:
         auto& order = m_t->state.m_current.m_unitOrder;
         for (std::size_t k = 0; k < order.size(); ++k)
             order[k] = std::uint16_t(k + 1);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId, GroupFactorEditor(m_t->state));
         Show();
         QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_16"));
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Counted Conversions"));
@@ -702,7 +705,7 @@ private slots:
         m_dlg.reset();
         group.m_showAll = 1;
         Store(group, kCustom1Id);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kCustom1Id);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kCustom1Id, GroupFactorEditor(m_t->state));
         Show();
         CheckShown(211, QStringLiteral("Initial rock & <b>roll</b> in:"));
         QCOMPARE(Shown(Control<QGroupBox>(212)->title()), QStringLiteral("Equivalent rock & <b>roll</b>:"));
@@ -716,7 +719,7 @@ private slots:
         group.m_units[0] = "US gallon,gal";
         group.m_units[1] = "<b>imperial</b> gallon,gal";
         Store(group, kDistanceId);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, kDistanceId, GroupFactorEditor(m_t->state));
         Show();
         QTextDocument tip;
         tip.setHtml(Control(8102)->toolTip());
@@ -735,7 +738,7 @@ private slots:
     void darkPaletteReachesButtonsAndSliderEnds()
     {
         Store(DistanceGroup(), kDistanceId);
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, kDistanceId, GroupFactorEditor(m_t->state));
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
         dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));

@@ -27,7 +27,7 @@ kalvex_copy_network_module(exchange_rates_scenario_test)
 # The import command of the real program, without a display.
 kalvex_add_qttest(import_command_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/import_command_test.cpp
-  LIBS kalvex_core Qt6::Core)
+  LIBS kalvex_storage Qt6::Core)
 target_compile_definitions(import_command_test PRIVATE KALVEX_PROGRAM="$<TARGET_FILE:kalvex>"
   KALVEX_LIBRARY_DIR="${KALVEX_LIBRARY_DIR}")
 add_dependencies(import_command_test kalvex)

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/conversion/group_conversion_dlg.h"
+
+namespace kalvex {
+
+struct AppState;
+
+// The group editor a conversion window opens from its Factors button, run through the
+// application's dialog runner.
+FactorEditor GroupFactorEditor(AppState& app);
+
+} // namespace kalvex
