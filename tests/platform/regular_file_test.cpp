@@ -146,5 +146,24 @@ TEST_F(RegularFileTest, KillBeforeTheRenameLeavesTheOldFileAndAStaleTemporaryTha
               (std::vector<std::string>{"Dist.fsf", "Dist.fsf.damaged", "Mass.fsf.abcdef.tmp", "notes.tmp"}));
 }
 
+// Only names of the program's temporary files, now and in earlier versions, are removed.
+TEST_F(RegularFileTest, StaleTemporaryNamesAreMatchedExactly)
+{
+    const std::vector<std::string> stale = {"Dist.fsf.aB3dE6.tmp", "Cust01.fsf.x.tmp",
+                                            "Vol.fsf.0123456789.tmp", ".Area.fsf.Ab12Cd"};
+    const std::vector<std::string> kept = {
+        ".Area.fsf.Ab12C",  ".Area.fsf.Ab12Cd7",       ".fsf.abc.tmp",        "Di-st.fsf.abc.tmp",
+        "Dist.FSF.abc.tmp", "Dist.fsf..tmp",           "Dist.fsf.ab_c.tmp",   "Dist.fsf.abc.tmp.x",
+        "Dist.fsf.abc.TMP", "Vol.fsf.01234567890.tmp", "Dist.fsf.abc.de.tmp", "..Area.fsf.Ab12Cd"};
+    for (const std::vector<std::string>* names : {&stale, &kept})
+        for (const std::string& name : *names)
+            folder.Write(name, "x");
+
+    RemoveStaleTemporaries(folder.Path());
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(folder.Path()), expected);
+}
+
 } // namespace
 } // namespace kalvex::testing
