@@ -39,7 +39,7 @@ struct GroupsFixture {
         group.m_units[0] = "span,sp";
         group.m_units[1] = "cubit,cu";
         group.m_unitCount = 2;
-        QVERIFY(SaveFactorFile(group, app.state.m_factorPath + "Cust01.fsf", RealDisk()));
+        QVERIFY(SaveFactorFile(group, app.state.m_factorPath + "Cust01.fsf", kalvex::testing::RealDisk()));
         app.state.m_numCust = 1;
     }
 

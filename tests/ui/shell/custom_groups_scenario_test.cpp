@@ -234,8 +234,9 @@ private slots:
     void namesShowTheirDirectionControlsAndLongOnesAreCut()
     {
         const std::string turned = "abc\u202Edef";
-        QVERIFY(SaveFactorFile(TwoUnitGroup(turned), File("Cust01.fsf"), RealDisk()));
-        QVERIFY(SaveFactorFile(TwoUnitGroup(std::string(60000, 'W')), File("Cust02.fsf"), RealDisk()));
+        QVERIFY(SaveFactorFile(TwoUnitGroup(turned), File("Cust01.fsf"), kalvex::testing::RealDisk()));
+        QVERIFY(SaveFactorFile(TwoUnitGroup(std::string(60000, 'W')), File("Cust02.fsf"),
+                               kalvex::testing::RealDisk()));
         m_f->app.settings.WriteInt("Settings", "NumCust", 2);
         m_f->app.settings.WriteInt("Settings", "NumActCust", 2);
         m_f->Restart();
@@ -308,7 +309,7 @@ private slots:
 
     void aGroupImportedByAnotherProcessShowsAtOnce()
     {
-        QVERIFY(SaveFactorFile(TwoUnitGroup("Outside"), File("Cust01.fsf"), RealDisk()));
+        QVERIFY(SaveFactorFile(TwoUnitGroup("Outside"), File("Cust01.fsf"), kalvex::testing::RealDisk()));
         m_f->app.settings.WriteInt("Settings", "NumCust", 1);
         m_f->app.settings.WriteInt("Settings", "NumActCust", 1);
         // Not while a window works on the current group.
@@ -327,7 +328,8 @@ private slots:
     {
         for (int k = 1; k <= kMaxCustomGroups; ++k)
             QVERIFY(SaveFactorFile(TwoUnitGroup("Own" + std::to_string(k)),
-                                   File((GroupTag(CustomGroupId(k)) + ".fsf").c_str()), RealDisk()));
+                                   File((GroupTag(CustomGroupId(k)) + ".fsf").c_str()),
+                                   kalvex::testing::RealDisk()));
         m_f->app.settings.WriteInt("Settings", "NumCust", 20);
         m_f->app.settings.WriteInt("Settings", "NumActCust", 20);
         m_f->Restart();

@@ -78,7 +78,7 @@ private:
     void Command(int id) { QVERIFY(m_f->view->OnCommand(id)); }
     void Store(const CConversion& group, const char* tag)
     {
-        QVERIFY(SaveFactorFile(group, m_f->FactorFile(tag), RealDisk()));
+        QVERIFY(SaveFactorFile(group, m_f->FactorFile(tag), kalvex::testing::RealDisk()));
     }
     std::string LastText() const
     {

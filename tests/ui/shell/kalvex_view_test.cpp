@@ -161,7 +161,7 @@ private slots:
         CConversion& group = f.State().m_current;
         QVERIFY(LoadFactorFile(f.FactorFile("Mass"), group));
         group.m_shownCount = 1;
-        QVERIFY(SaveFactorFile(group, f.FactorFile("Mass"), RealDisk()));
+        QVERIFY(SaveFactorFile(group, f.FactorFile("Mass"), kalvex::testing::RealDisk()));
         QVERIFY(f.view->OnCommand(4105));
         QCOMPARE(f.app.messages.Last()->text,
                  std::string("There must be at least two units defined before you can use the converter!"));
@@ -277,9 +277,9 @@ private slots:
         CConversion group;
         QVERIFY(LoadFactorFile(f.FactorFile("Dist"), group));
         group.m_name = "Dist & Co";
-        QVERIFY(SaveFactorFile(group, f.FactorFile("Dist"), RealDisk()));
+        QVERIFY(SaveFactorFile(group, f.FactorFile("Dist"), kalvex::testing::RealDisk()));
         group.m_name = "R&D <b>x</b>";
-        QVERIFY(SaveFactorFile(group, f.FactorFile("Cust01"), RealDisk()));
+        QVERIFY(SaveFactorFile(group, f.FactorFile("Cust01"), kalvex::testing::RealDisk()));
         f.State().m_numCust = 1;
         f.State().m_numActCust = 1;
         f.State().m_enabledCount = 16;
