@@ -2,6 +2,7 @@
 
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "platform/posix/durable_file_replacer.h"
 #include "platform/posix/flock_folder_lock.h"
 #include "platform/qt/application_title.h"
 #include "platform/qt/qsettings_store.h"
@@ -29,9 +30,11 @@ int Import(const char* file)
 {
     QSettingsStore settings;
     FlockFolderLock groupsLock;
+    DurableFileReplacer replacer;
     AppState app;
     app.services.settings = &settings;
     app.services.groupsLock = &groupsLock;
+    app.services.replacer = &replacer;
     app.m_factorPath = ReadSetting(settings, profile::kConvFilePath);
     if (app.m_factorPath.empty())
         return Refuse("no factor folder has been chosen yet: start Kalvex! once, then import.");

@@ -2,9 +2,12 @@
 
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "platform/posix/durable_file_replacer.h"
 #include "platform/posix/system_clock.h"
 #include "platform/qt/network_download.h"
 #include "platform/qt/qsettings_store.h"
+#include "platform/services.h"
+#include "storage/factor_file.h"
 #include "storage/rates_update.h"
 #include "storage/settings_profile.h"
 
@@ -33,7 +36,7 @@ int UpdateRates(const std::string& urlArgument)
 
     CConversion money;
     const std::filesystem::path file = FactorFileName(factorPath, kMoneyId);
-    if (!money.Load(file))
+    if (!LoadFactorFile(file, money))
         return Fail("Can't find conversion group file! (" + file.string() + ")");
 
     const std::string failure = "the exchange rates could not be updated from " + url + ": ";
@@ -41,8 +44,13 @@ int UpdateRates(const std::string& urlArgument)
     const DownloadResult download = DownloadThroughNetworkModule({url}, progress);
     if (!download.Succeeded())
         return Fail(failure + download.error);
-    const SystemClock clock;
-    const RatesUpdateResult result = UpdateMoneyGroup(money, download.body, url, factorPath, settings, clock);
+    SystemClock clock;
+    DurableFileReplacer replacer;
+    Services services;
+    services.settings = &settings;
+    services.clock = &clock;
+    services.replacer = &replacer;
+    const RatesUpdateResult result = UpdateMoneyGroup(money, download.body, url, factorPath, services);
     if (!result.error.empty())
         return Fail(failure + result.error);
 

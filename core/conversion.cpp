@@ -2,9 +2,6 @@
 
 #include "core/byte_reader.h"
 #include "core/byte_writer.h"
-#include "core/group_ids.h"
-#include "platform/clock.h"
-#include "platform/settings_store.h"
 
 #include <algorithm>
 
@@ -37,36 +34,11 @@ std::string UnitPiece(const std::string& entry, int index)
 
 } // namespace
 
-LoadStatus CConversion::Read(const std::filesystem::path& file)
+void CConversion::ClearUnreadable()
 {
     ClearFactors(m_factors);
-    const FileBytes read = ReadRegularFile(file, kMaxFactorFileSize);
-    if (read.status != ReadStatus::Read) {
-        m_unitCount = 0;
-        m_shownCount = 0;
-        return read.status == ReadStatus::Missing ? LoadStatus::Missing : LoadStatus::Damaged;
-    }
-    return Deserialize(read.bytes) ? LoadStatus::Loaded : LoadStatus::Damaged;
-}
-
-SaveStatus CConversion::Write(const std::filesystem::path& file, Flush flush) const
-{
-    return ReplaceFileAtomically(file, Serialize(), LinkAtName::WriteTarget, flush);
-}
-
-SaveStatus CConversion::Commit(int groupId, int unitCount, const std::string& factorPath,
-                               ISettingsStore& settings, const IClock& clock)
-{
-    if (unitCount > 0) {
-        const CalendarDate today = clock.Today();
-        m_updateDate =
-            std::to_string(today.month) + '/' + std::to_string(today.day) + '/' + std::to_string(today.year);
-    }
-    if (m_shownCount > m_unitCount)
-        m_shownCount = m_unitCount;
-    const SaveStatus saved = Write(FactorFileName(factorPath, groupId));
-    settings.WriteInt("Settings", GroupTag(groupId), 1);
-    return saved;
+    m_unitCount = 0;
+    m_shownCount = 0;
 }
 
 std::string CConversion::Serialize() const

@@ -48,6 +48,10 @@ enum class Flush {
 SaveStatus ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                                  LinkAtName links = LinkAtName::WriteTarget, Flush flush = Flush::ToDisk);
 
+// The name a replacement of `file` gives its temporary file, the trailing X's before ".tmp"
+// made unique; RemoveStaleTemporaries knows these names.
+std::string TemporaryNameTemplate(const std::filesystem::path& file);
+
 // Renames a file in one step; a link is moved itself, never written through. Whatever the
 // target name held is replaced. False when the file stays where it is.
 bool MoveFile(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -6,6 +6,7 @@
 #include "platform/directory_picker.h"
 #include "platform/file_chooser.h"
 #include "platform/file_copier.h"
+#include "platform/file_replacer.h"
 #include "platform/folder_lock.h"
 #include "platform/help_service.h"
 #include "platform/legacy_profile.h"
@@ -30,6 +31,7 @@ struct Services {
     IFileChooser* files = nullptr; // factor files to import and export
     ILegacyProfile* legacy = nullptr;
     IFileCopier* copier = nullptr;
+    IFileReplacer* replacer = nullptr; // every save of a factor file goes through it
     IDialogRunner* dialogs = nullptr;
     ILockKeys* lockKeys = nullptr;     // none: the lock key panes stay blank
     IFolderLock* groupsLock = nullptr; // guards the set of custom groups; none: unguarded

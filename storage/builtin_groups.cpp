@@ -3,6 +3,7 @@
 #include "core/conversion.h"
 #include "core/group_ids.h"
 #include "storage/app_state.h"
+#include "storage/factor_file.h"
 #include "storage/group_building.h"
 #include "storage/settings_profile.h"
 #include "storage/unsaved_files.h"
@@ -119,7 +120,7 @@ void CreateBuiltinGroup(AppState& app, int groupId, bool force, IProgressSink& p
     // A crash that damages the file only makes the next start build it again: the flush to the
     // disk, which would slow the first start, is not needed.
     const std::string file = FactorFileName(app.m_factorPath, groupId);
-    unsaved.Note(file, group.Write(file, Flush::Lazily));
+    unsaved.Note(file, WriteFactorFile(group, file, *app.services.replacer, Flush::Lazily));
 
     ISettingsStore& settings = *app.services.settings;
     const IntSetting flag = profile::GroupEnabledOrMissingSetting(groupId);

@@ -2,18 +2,18 @@
 
 #include "core/group_ids.h"
 #include "storage/app_state.h"
+#include "storage/factor_file.h"
 
 namespace kalvex {
 
 bool CurrentGroup::Load(int groupId)
 {
-    return m_record.Load(FactorFileName(m_app.m_factorPath, groupId));
+    return LoadFactorFile(FactorFileName(m_app.m_factorPath, groupId), m_record);
 }
 
 SaveStatus CurrentGroup::Commit(int groupId, int unitCount)
 {
-    const Services& services = m_app.services;
-    return m_record.Commit(groupId, unitCount, m_app.m_factorPath, *services.settings, *services.clock);
+    return CommitGroup(m_record, groupId, unitCount, m_app.m_factorPath, m_app.services);
 }
 
 } // namespace kalvex

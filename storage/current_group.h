@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/conversion.h"
+#include "platform/regular_file.h"
 
 namespace kalvex {
 

@@ -5,6 +5,7 @@
 #include "platform/regular_file.h"
 #include "storage/app_state.h"
 #include "storage/custom_group_set.h"
+#include "storage/factor_file.h"
 #include "storage/group_counts.h"
 #include "storage/settings_profile.h"
 
@@ -16,7 +17,7 @@ RemovalOutcome RemoveCustomGroup(AppState& app, int k, const std::string& name)
     const int count = ReconcileCustomGroups(app);
     const auto file = [&app](int number) { return FactorFileName(app.m_factorPath, CustomGroupId(number)); };
     CConversion group;
-    if (k < 1 || k > count || !group.Load(file(k)) || group.m_name != name)
+    if (k < 1 || k > count || !LoadFactorFile(file(k), group) || group.m_name != name)
         return RemovalOutcome::Moved;
     // The order a restart can finish from any point: the file goes first (stopped here, the
     // settings still count it, and the reconciliation moves the later groups and their flags

@@ -5,6 +5,7 @@
 #include "platform/regular_file.h"
 #include "platform/settings_store.h"
 #include "storage/app_state.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ std::vector<int> UsableFiles(AppState& app)
     CConversion scratch;
     for (int number = 1; number <= kMaxCustomGroups; ++number) {
         const std::string file = CustomFile(app, number);
-        const LoadStatus status = scratch.Read(file);
+        const LoadStatus status = ReadFactorFile(file, scratch);
         if (status == LoadStatus::Loaded) {
             usable.push_back(number);
         } else if (status == LoadStatus::Damaged) {

@@ -1,5 +1,6 @@
 #include "storage/factor_directory.h"
 
+#include "core/conversion.h"
 #include "core/group_ids.h"
 #include "storage/app_state.h"
 #include "storage/legacy_files.h"
@@ -138,7 +139,7 @@ CopyOutcome CopyFactorFiles(AppState& app, const std::string& from, const std::s
         // Looked at without opening it: a FIFO left there must not stall the command.
         if (!fs::is_regular_file(fs::status(source, error)))
             outcome.notThere.push_back(name);
-        else if (!app.services.copier->Copy(source, FactorFileName(to, id)))
+        else if (!app.services.copier->Copy(source, FactorFileName(to, id), kMaxFactorFileSize))
             outcome.failed.push_back(name);
     }
     return outcome;

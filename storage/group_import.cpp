@@ -8,6 +8,7 @@
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/custom_group_set.h"
+#include "storage/factor_file.h"
 #include "storage/factor_soundness.h"
 #include "storage/group_counts.h"
 #include "storage/settings_profile.h"
@@ -78,7 +79,8 @@ std::vector<std::string> GroupNamesInUse(AppState& app)
     const int customCount = std::clamp(app.m_numCust, 0, kMaxCustomGroups);
     CConversion scratch;
     for (int id = kTemperatureId; id <= CustomGroupId(customCount); ++id) {
-        const bool loaded = id != kTemperatureId && scratch.Load(FactorFileName(app.m_factorPath, id));
+        const bool loaded =
+            id != kTemperatureId && LoadFactorFile(FactorFileName(app.m_factorPath, id), scratch);
         if (loaded && !scratch.m_name.empty())
             names.push_back(scratch.m_name);
         else if (IsStandardGroup(id))
@@ -118,7 +120,7 @@ ImportOutcome AddImportedGroup(AppState& app, const CConversion& group)
                 "The group cannot be added: the file \"" + file + "\" already exists and is kept as it is."};
     // The file first, then the settings in one replacement: stopped between the two, the file is
     // past the count, and the next reconciliation takes it in.
-    if (!group.Save(file))
+    if (!SaveFactorFile(group, file, *app.services.replacer))
         return {0, "The group could not be saved in \"" + file + "\". Check that the folder can be written."};
     settings.BeginBatch();
     WriteSetting(settings, profile::GroupEnabledSetting(groupId), 1);

@@ -8,6 +8,7 @@
 #include "storage/builtin_groups.h"
 #include "storage/custom_group_set.h"
 #include "storage/earlier_builtin_factors.h"
+#include "storage/factor_file.h"
 #include "storage/legacy_files.h"
 #include "storage/legacy_import.h"
 #include "storage/settings_profile.h"
@@ -88,7 +89,7 @@ private:
         int units = 0;
         CConversion group;
         if (m_freshProfile) {
-            if (group.Load(FactorFileName(m_app.m_factorPath, id))) {
+            if (LoadFactorFile(FactorFileName(m_app.m_factorPath, id), group)) {
                 UpgradeEarlierFactors(group, id);
                 EnableFoundGroup(id);
             } else {
@@ -98,7 +99,7 @@ private:
         }
         if (m_legacyFlag) {
             units = LegacyInt(GroupTag(id) + "Count");
-        } else if (group.Load(FactorFileName(m_app.m_factorPath, id))) {
+        } else if (LoadFactorFile(FactorFileName(m_app.m_factorPath, id), group)) {
             units = group.m_unitCount;
             fileRead = true;
         } else {
@@ -127,7 +128,7 @@ private:
     void UpgradeEarlierFactors(CConversion& group, int id)
     {
         if (UpgradeEarlierBuiltinFactors(group, id))
-            group.Write(FactorFileName(m_app.m_factorPath, id));
+            WriteFactorFile(group, FactorFileName(m_app.m_factorPath, id), *m_app.services.replacer);
     }
 
     void Create(int id, bool force)
@@ -150,7 +151,7 @@ private:
         int count = 0;
         CConversion group;
         while (count < profile::kMaxCustomGroups &&
-               group.Load(FactorFileName(m_app.m_factorPath, CustomGroupId(count + 1)))) {
+               LoadFactorFile(FactorFileName(m_app.m_factorPath, CustomGroupId(count + 1)), group)) {
             ++count;
             WriteSetting(m_settings, profile::GroupEnabledOrMissingSetting(CustomGroupId(count)), 1);
         }

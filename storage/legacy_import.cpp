@@ -5,6 +5,7 @@
 #include "core/text_encoding.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/group_building.h"
 #include "storage/legacy_files.h"
 #include "storage/unsaved_files.h"
@@ -90,7 +91,7 @@ void ImportStandardGroup(AppState& app, int groupId, IProgressSink& progress, Un
     group.m_description = description.empty() ? BuiltinGroupDescription(groupId) : description;
 
     const std::string file = FactorFileName(app.m_factorPath, groupId);
-    unsaved.Note(file, group.Write(file));
+    unsaved.Note(file, WriteFactorFile(group, file, *app.services.replacer));
 }
 
 void ImportCustomGroups(AppState& app, int count, IProgressSink& progress, UnsavedFiles& unsaved)
@@ -124,7 +125,7 @@ void ImportCustomGroups(AppState& app, int count, IProgressSink& progress, Unsav
         group.m_description = description.empty() ? "My own group of conversions." : description;
 
         const std::string file = FactorFileName(app.m_factorPath, CustomGroupId(k));
-        unsaved.Note(file, group.Write(file));
+        unsaved.Note(file, WriteFactorFile(group, file, *app.services.replacer));
     }
 }
 

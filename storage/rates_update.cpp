@@ -3,6 +3,7 @@
 #include "core/conversion.h"
 #include "core/group_ids.h"
 #include "storage/currencies.h"
+#include "storage/factor_file.h"
 #include "storage/factor_soundness.h"
 
 #include <algorithm>
@@ -135,8 +136,8 @@ RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& 
 namespace kalvex {
 
 RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document, const std::string& source,
-                                   const std::string& factorPath, ISettingsStore& settings,
-                                   const IClock& clock, const std::function<bool()>& cancelled)
+                                   const std::string& factorPath, const Services& services,
+                                   const std::function<bool()>& cancelled)
 {
     ReferenceRatesResult parsed = ParseReferenceRates(document);
     RatesUpdateResult result;
@@ -154,7 +155,7 @@ RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document
     if (!result.error.empty())
         return result;
     // A unit count of 0 keeps the rates' date rather than stamping today's.
-    updated.Commit(kMoneyId, 0, factorPath, settings, clock);
+    CommitGroup(updated, kMoneyId, 0, factorPath, services);
     group = std::move(updated);
     return result;
 }

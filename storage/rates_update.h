@@ -31,14 +31,14 @@ RatesUpdateResult ApplyReferenceRates(CConversion& group, const ReferenceRates& 
 
 namespace kalvex {
 
-class ISettingsStore;
-class IClock;
+struct Services;
 
 // Reads a downloaded rates document, updates the Money group held in `group` and commits it
-// to its factor file under the rates' own date. On any failure, and when `cancelled` says so
+// to its factor file under the rates' own date, through the settings, clock and file replacer
+// of `services`. On any failure, and when `cancelled` says so
 // once the document is read, nothing is changed or written.
 RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document, const std::string& source,
-                                   const std::string& factorPath, ISettingsStore& settings,
-                                   const IClock& clock, const std::function<bool()>& cancelled = {});
+                                   const std::string& factorPath, const Services& services,
+                                   const std::function<bool()>& cancelled = {});
 
 } // namespace kalvex

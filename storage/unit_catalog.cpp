@@ -6,6 +6,7 @@
 #include "storage/builtin_groups.h"
 #include "storage/currencies.h"
 #include "storage/earlier_builtin_factors.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
 
 #include <algorithm>
@@ -38,7 +39,8 @@ std::vector<CatalogGroup> LoadEnabledGroups(const ISettingsStore& settings, cons
         groups.push_back({kTemperatureId, BuiltinGroupName(kTemperatureId), {}});
 
     auto loaded = [&](int groupId, CConversion& group) {
-        return !factorPath.empty() && group.Load(FactorFileName(factorPath, groupId)) && CanOpen(group);
+        return !factorPath.empty() && LoadFactorFile(FactorFileName(factorPath, groupId), group) &&
+               CanOpen(group);
     };
     for (int groupId = kFirstFactorGroupId; groupId <= kAccelerationId; ++groupId) {
         if (!IsEnabled(settings, groupId))

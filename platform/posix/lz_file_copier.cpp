@@ -143,13 +143,14 @@ std::optional<std::string> ExpandSzdd(std::string_view compressed, std::uintmax_
     return std::move(system.output);
 }
 
-bool LzFileCopier::Copy(const std::filesystem::path& from, const std::filesystem::path& to)
+bool LzFileCopier::Copy(const std::filesystem::path& from, const std::filesystem::path& to,
+                        std::uintmax_t maxBytes)
 {
-    FileBytes source = ReadRegularFile(from, m_maxBytes);
+    FileBytes source = ReadRegularFile(from, maxBytes);
     if (source.status != ReadStatus::Read)
         return false;
     if (IsSzdd(source.bytes)) {
-        std::optional<std::string> expanded = ExpandSzdd(source.bytes, m_maxBytes);
+        std::optional<std::string> expanded = ExpandSzdd(source.bytes, maxBytes);
         if (!expanded)
             return false;
         source.bytes = std::move(*expanded);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/conversion.h"
 #include "platform/file_copier.h"
 
 #include <cstdint>
@@ -16,12 +15,8 @@ namespace kalvex {
 // through), so a failed copy leaves the old file intact.
 class LzFileCopier final : public IFileCopier {
 public:
-    explicit LzFileCopier(std::uintmax_t maxBytes = kMaxFactorFileSize) : m_maxBytes(maxBytes) {}
-
-    bool Copy(const std::filesystem::path& from, const std::filesystem::path& to) override;
-
-private:
-    std::uintmax_t m_maxBytes;
+    bool Copy(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::uintmax_t maxBytes) override;
 };
 
 // The bytes an SZDD image expands to; nothing when it is damaged or expands beyond maxBytes.

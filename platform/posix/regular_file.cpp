@@ -1,11 +1,10 @@
 #include "platform/regular_file.h"
 
 #include "platform/stop_after_step.h"
-#include "platform/testing/replace_fault.h"
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
-#include <regex>
+#include <optional>
 #include <system_error>
 
 #include <fcntl.h>
@@ -22,12 +21,41 @@ constexpr int kMaxLinkHops = 40;
 constexpr std::size_t kReadChunk = 65536;
 // Names tried for a damaged file kept aside before giving up.
 constexpr int kSetAsideAttempts = 100;
-// "Dist.fsf.a1B2c3.tmp" as written now, "Dist.fsf.123456789.tmp" and ".Dist.fsf.a1B2c3" as
-// earlier versions of the program named their temporary files.
-const std::regex
-    kTemporaryName(R"(([A-Za-z0-9]+\.fsf\.[A-Za-z0-9]{1,10}\.tmp)|(\.[A-Za-z0-9]+\.fsf\.[A-Za-z0-9]{6}))");
 
-std::atomic<ReplaceFault> g_fault{ReplaceFault::None};
+bool IsLetterOrDigitRun(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
+// What follows "Name.fsf." when the name starts that way with a name of letters and digits.
+std::optional<std::string_view> AfterFactorFileName(std::string_view name)
+{
+    constexpr std::string_view kExtension = ".fsf.";
+    const std::size_t dot = name.find('.');
+    if (dot == std::string_view::npos || !IsLetterOrDigitRun(name.substr(0, dot)) ||
+        name.substr(dot, kExtension.size()) != kExtension)
+        return std::nullopt;
+    return name.substr(dot + kExtension.size());
+}
+
+// "Dist.fsf.a1B2c3.tmp" as written now, "Dist.fsf.123456789.tmp" (a suffix of up to ten) and
+// ".Dist.fsf.a1B2c3" (a suffix of six) as earlier versions of the program named their
+// temporary files.
+bool IsTemporaryName(std::string_view name)
+{
+    constexpr std::string_view kTmp = ".tmp";
+    if (name.starts_with('.')) {
+        const std::optional<std::string_view> suffix = AfterFactorFileName(name.substr(1));
+        return suffix && suffix->size() == 6 && IsLetterOrDigitRun(*suffix);
+    }
+    const std::optional<std::string_view> rest = AfterFactorFileName(name);
+    if (!rest || !rest->ends_with(kTmp))
+        return false;
+    const std::string_view suffix = rest->substr(0, rest->size() - kTmp.size());
+    return suffix.size() <= 10 && IsLetterOrDigitRun(suffix);
+}
 
 class Descriptor {
 public:
@@ -108,18 +136,14 @@ bool SyncFolder(const fs::path& folder)
 // Writes (and flushes) the temporary file; false when the disk refused any of it.
 bool FillTemporary(int fd, mode_t mode, std::string_view bytes, Flush flush)
 {
-    if (g_fault == ReplaceFault::DiskFull) {
-        errno = ENOSPC;
-        return false;
-    }
     return ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && (flush == Flush::Lazily || ::fsync(fd) == 0);
 }
 
 } // namespace
 
-void InjectReplaceFault(ReplaceFault fault)
+std::string TemporaryNameTemplate(const fs::path& file)
 {
-    g_fault = fault;
+    return file.string() + ".XXXXXX.tmp";
 }
 
 FileBytes ReadRegularFile(const fs::path& file, std::uintmax_t maxBytes)
@@ -155,9 +179,7 @@ SaveStatus ReplaceFileAtomically(const fs::path& file, std::string_view bytes, L
             return SaveStatus::ReadOnly;
         mode = old.st_mode & 07777;
     }
-    if (g_fault == ReplaceFault::CannotCreate)
-        return SaveStatus::Failed;
-    std::string temporary = target.string() + ".XXXXXX.tmp";
+    std::string temporary = TemporaryNameTemplate(target);
     Descriptor fd(::mkostemps(temporary.data(), 4, O_CLOEXEC));
     if (fd.Get() < 0)
         return SaveStatus::Failed;
@@ -165,8 +187,6 @@ SaveStatus ReplaceFileAtomically(const fs::path& file, std::string_view bytes, L
     const bool closed = fd.Close();
     if (written && closed)
         StepTaken("temporary file written");
-    if (written && closed && g_fault == ReplaceFault::KilledBeforeRename)
-        return SaveStatus::Failed;
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return SaveStatus::Failed;
@@ -218,7 +238,7 @@ void RemoveStaleTemporaries(const fs::path& folder)
         std::error_code statusError;
         if (it->is_symlink(statusError) || !it->is_regular_file(statusError))
             continue;
-        if (std::regex_match(it->path().filename().string(), kTemporaryName))
+        if (IsTemporaryName(it->path().filename().string()))
             fs::remove(it->path(), statusError);
     }
 }

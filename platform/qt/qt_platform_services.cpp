@@ -25,6 +25,7 @@ QtPlatformServices::QtPlatformServices() : m_legacy(FolderOf(m_settings.FileName
     services.files = &m_files;
     services.legacy = &m_legacy;
     services.copier = &m_copier;
+    services.replacer = &m_replacer;
     services.dialogs = &m_dialogs;
     services.lockKeys = &m_lockKeys;
     services.groupsLock = &m_groupsLock;

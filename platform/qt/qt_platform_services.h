@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/posix/durable_file_replacer.h"
 #include "platform/posix/flock_folder_lock.h"
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/posix/lz_file_copier.h"
@@ -37,6 +38,7 @@ private:
     QtFileChooser m_files;
     IniProfileReader m_legacy;
     LzFileCopier m_copier;
+    DurableFileReplacer m_replacer;
     ExecDialogRunner m_dialogs;
     XkbLockKeys m_lockKeys;
     FlockFolderLock m_groupsLock;

@@ -1,5 +1,7 @@
 #include "core/conversion.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/two_unit_group.h"
 
@@ -149,9 +151,10 @@ TEST_F(CommandLineTest, ValuesFollowAnEqualsSignOrASpace)
     WriteProfile("");
     CConversion money;
     BuildBuiltinGroup(money, 4116);
-    ASSERT_TRUE(money.Save(factors.Path() / "Mony.fsf"));
+    ASSERT_TRUE(SaveFactorFile(money, factors.Path() / "Mony.fsf", RealDisk()));
     const std::string group = (home.Path() / "roman.fsf").string();
-    ASSERT_TRUE(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes").Save(group));
+    ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes"), group,
+                               RealDisk()));
 
     const ProgramRun attached = Program({QString::fromStdString("--import=" + group)});
     EXPECT_EQ(attached.status, 0) << attached.err;
@@ -197,16 +200,17 @@ TEST_F(CommandLineTest, ReadsTheUsersProfileAndGroupsWithoutChangingThem)
     CConversion distance;
     BuildBuiltinGroup(distance, 4104);
     distance.m_digits = 3;
-    ASSERT_TRUE(distance.Save(factors.Path() / "Dist.fsf"));
-    ASSERT_TRUE(
-        TwoUnitGroup("Cooking", "cup,cup", "stick of butter,stick").Save(factors.Path() / "Cust01.fsf"));
-    ASSERT_TRUE(TwoUnitGroup("Workshop", "board,bd", "plank,pk").Save(factors.Path() / "Cust02.fsf"));
-    ASSERT_TRUE(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes")
-                    .Save(factors.Path() / "Cust03.fsf"));
+    ASSERT_TRUE(SaveFactorFile(distance, factors.Path() / "Dist.fsf", RealDisk()));
+    ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Cooking", "cup,cup", "stick of butter,stick"),
+                               factors.Path() / "Cust01.fsf", RealDisk()));
+    ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Workshop", "board,bd", "plank,pk"),
+                               factors.Path() / "Cust02.fsf", RealDisk()));
+    ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes"),
+                               factors.Path() / "Cust03.fsf", RealDisk()));
     // Density as an earlier build wrote it: read with today's factors, and left as it is.
     CConversion density;
     BuildEarlierBuiltinGroup(density, 4114);
-    ASSERT_TRUE(density.Save(factors.Path() / "Dens.fsf"));
+    ASSERT_TRUE(SaveFactorFile(density, factors.Path() / "Dens.fsf", RealDisk()));
     const auto before = HomeFiles();
 
     EXPECT_NE(Program({"--convert", "1 g/cm3"}).out.find("kilogram per cubic meter\t1000\tkg/m³\n"),

@@ -3,7 +3,9 @@
 // listed once, with its enabled flag, and New Custom still works.
 #include "core/conversion.h"
 #include "core/group_ids.h"
+#include "storage/factor_file.h"
 #include "tests/support/program_home.h"
+#include "tests/support/real_disk.h"
 #include "tests/support/two_unit_group.h"
 
 #include <QDir>
@@ -39,13 +41,13 @@ protected:
         const char* names[] = {"Alpha", "Beta", "Gamma"};
         for (int k = 1; k <= 3; ++k) {
             kalvex::CConversion group = kalvex::testing::TwoUnitGroup(names[k - 1], "ell,el", "span,sp");
-            ASSERT_TRUE(group.Save(File(k).toStdString()));
+            ASSERT_TRUE(kalvex::SaveFactorFile(group, File(k).toStdString(), kalvex::testing::RealDisk()));
             m_home.SetProfile(Tag(k).toUtf8().constData(), k == 2 ? 0 : 1); // Beta disabled
         }
         m_home.SetProfile("NumCust", 3);
         m_home.SetProfile("NumActCust", 2);
-        kalvex::testing::TwoUnitGroup("Imported", "ell,el", "span,sp")
-            .Save(m_home.Path("imported.fsf").toStdString());
+        kalvex::SaveFactorFile(kalvex::testing::TwoUnitGroup("Imported", "ell,el", "span,sp"),
+                               m_home.Path("imported.fsf").toStdString(), kalvex::testing::RealDisk());
         ASSERT_TRUE(QDir().mkpath(m_home.Path("baseline")));
         Copy(m_home.Path("config/Qor Corporation"), m_home.Path("baseline/config"));
         Copy(m_home.FactorFolder(), m_home.Path("baseline/factors"));
@@ -94,8 +96,9 @@ protected:
         const int count = m_home.Profile("Settings/NumCust", 0).toInt();
         for (int k = 1; k <= count; ++k) {
             kalvex::CConversion group;
-            const QString name =
-                group.Load(File(k).toStdString()) ? QString::fromStdString(group.m_name) : "?";
+            const QString name = kalvex::LoadFactorFile(File(k).toStdString(), group)
+                                     ? QString::fromStdString(group.m_name)
+                                     : "?";
             EXPECT_FALSE(groups.flags.contains(name)) << name.toStdString() << " listed twice";
             groups.flags[name] = m_home.Profile("Settings/" + Tag(k), 1).toInt();
         }

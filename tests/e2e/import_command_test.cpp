@@ -1,5 +1,7 @@
 // "kalvex --import FILE" run as a user runs it from a terminal: no display, a private home.
+#include "storage/factor_file.h"
 #include "tests/support/program_home.h"
+#include "tests/support/real_disk.h"
 #include "tests/support/two_unit_group.h"
 
 #include <QDir>
@@ -126,7 +128,7 @@ private slots:
             group.m_factors[2][0] = third;
         }
         const QString file = m_home.Path("hostile.fsf");
-        QVERIFY(group.Save(file.toStdString()));
+        QVERIFY(kalvex::SaveFactorFile(group, file.toStdString(), kalvex::testing::RealDisk()));
         const auto before = HomeFiles();
 
         const Run run = Import(file);

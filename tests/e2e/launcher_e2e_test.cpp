@@ -1,4 +1,5 @@
 #include "core/conversion.h"
+#include "storage/factor_file.h"
 #include "tests/support/program_home.h"
 
 #include <QDir>
@@ -60,7 +61,7 @@ TEST(LauncherEndToEnd, OpensDistanceFromItsIconConvertsAndSavesChangedFactors)
 
     ASSERT_FALSE(run.distanceFile.isEmpty());
     kalvex::CConversion distance;
-    ASSERT_TRUE(distance.Load(run.distanceFile.toStdString()));
+    ASSERT_TRUE(LoadFactorFile(run.distanceFile.toStdString(), distance));
     EXPECT_EQ(distance.m_factors[1][0], 40.0);
     EXPECT_EQ(distance.m_factors[0][1], 1.0 / 40.0);
 }
@@ -68,7 +69,7 @@ TEST(LauncherEndToEnd, OpensDistanceFromItsIconConvertsAndSavesChangedFactors)
 double DistanceFactor(const ProgramRun& run)
 {
     kalvex::CConversion distance;
-    if (run.distanceFile.isEmpty() || !distance.Load(run.distanceFile.toStdString()))
+    if (run.distanceFile.isEmpty() || !LoadFactorFile(run.distanceFile.toStdString(), distance))
         return -1.0;
     return distance.m_factors[1][0];
 }

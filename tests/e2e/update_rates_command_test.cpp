@@ -3,10 +3,12 @@
 #include "platform/testing/memory_settings_store.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/rates_update.h"
 #include "storage/unsaved_files.h"
 #include "tests/support/local_http_server.h"
 #include "tests/support/program_home.h"
+#include "tests/support/real_disk.h"
 #include "tests/support/temp_folder.h"
 
 #include <QDir>
@@ -65,6 +67,7 @@ private slots:
         MemorySettingsStore settings;
         AppState app;
         app.services.settings = &settings;
+        app.services.replacer = &RealDisk();
         app.m_factorPath = m_factors;
         NullProgressSink progress;
         UnsavedFiles unsaved;
@@ -79,7 +82,7 @@ private slots:
         QCOMPARE(exitCode, 0);
         QVERIFY2(out.contains("exchange rates of 12/4/2026"), qPrintable(out + err));
         CConversion money;
-        QVERIFY(money.Load(MoneyFile()));
+        QVERIFY(LoadFactorFile(MoneyFile(), money));
         QCOMPARE(money.m_updateDate, std::string("12/4/2026"));
         QCOMPARE(money.m_factors[1][0], 1.95583 / 1.0523);
         QCOMPARE(money.m_units[10], std::string("euro,€"));

@@ -2,6 +2,8 @@
 // tail that makes the file larger than any factor file can be): loading never reads such a file, and a file
 // that loads is written back as a file that loads the same.
 #include "core/conversion.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -41,14 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::filesystem::resize_file(file, kalvex::kMaxFactorFileSize + control);
 
     kalvex::CConversion group;
-    const kalvex::LoadStatus status = group.Read(file);
+    const kalvex::LoadStatus status = kalvex::ReadFactorFile(file, group);
     if (oversized && status != kalvex::LoadStatus::Damaged)
         __builtin_trap();
     if (status == kalvex::LoadStatus::Loaded) {
         if (group.m_unitCount < 2 || group.m_unitCount > kalvex::kMaxUnits)
             __builtin_trap();
         kalvex::CConversion reloaded;
-        if (!group.Save(file) || !reloaded.Load(file) || reloaded.Serialize() != group.Serialize())
+        if (!kalvex::SaveFactorFile(group, file, kalvex::testing::RealDisk()) ||
+            !kalvex::LoadFactorFile(file, reloaded) || reloaded.Serialize() != group.Serialize())
             __builtin_trap();
     }
     return 0;

@@ -1,3 +1,4 @@
+#include "core/conversion.h"
 #include "platform/posix/lz_file_copier.h"
 #include "tests/support/temp_folder.h"
 
@@ -48,7 +49,7 @@ TEST_F(LzFileCopierTest, ExpandsSzddFiles)
                                                     5),
                                         5);
     folder.Write("DIST.FS_", compressed);
-    ASSERT_TRUE(copier.Copy(folder.Path() / "DIST.FS_", folder.Path() / "Dist.fsf"));
+    ASSERT_TRUE(copier.Copy(folder.Path() / "DIST.FS_", folder.Path() / "Dist.fsf", kMaxFactorFileSize));
     EXPECT_EQ(ReadFile(folder.Path() / "Dist.fsf"), "ababa");
 }
 
@@ -59,10 +60,10 @@ TEST_F(LzFileCopierTest, CopiesOtherFilesUnchangedAndReplacesTheDestination)
                             15);
     folder.Write("a.fsf", bytes);
     folder.Write("b.fsf", "old content that is longer");
-    ASSERT_TRUE(copier.Copy(folder.Path() / "a.fsf", folder.Path() / "b.fsf"));
+    ASSERT_TRUE(copier.Copy(folder.Path() / "a.fsf", folder.Path() / "b.fsf", kMaxFactorFileSize));
     EXPECT_EQ(ReadFile(folder.Path() / "b.fsf"), bytes);
     folder.Write("empty", "");
-    ASSERT_TRUE(copier.Copy(folder.Path() / "empty", folder.Path() / "c.fsf"));
+    ASSERT_TRUE(copier.Copy(folder.Path() / "empty", folder.Path() / "c.fsf", kMaxFactorFileSize));
     EXPECT_EQ(fs::file_size(folder.Path() / "c.fsf"), 0u);
 }
 
@@ -71,7 +72,7 @@ TEST_F(LzFileCopierTest, NeverWritesThroughALinkAtTheDestination)
     folder.Write("target", "keep me");
     folder.Write("a.fsf", "new");
     fs::create_symlink(folder.Path() / "target", folder.Path() / "b.fsf");
-    ASSERT_TRUE(copier.Copy(folder.Path() / "a.fsf", folder.Path() / "b.fsf"));
+    ASSERT_TRUE(copier.Copy(folder.Path() / "a.fsf", folder.Path() / "b.fsf", kMaxFactorFileSize));
     EXPECT_EQ(ReadFile(folder.Path() / "target"), "keep me");
     EXPECT_FALSE(fs::is_symlink(folder.Path() / "b.fsf"));
     EXPECT_EQ(ReadFile(folder.Path() / "b.fsf"), "new");
@@ -80,12 +81,13 @@ TEST_F(LzFileCopierTest, NeverWritesThroughALinkAtTheDestination)
 TEST_F(LzFileCopierTest, FailuresLeaveNothingBehind)
 {
     folder.Write("b.fsf", "old");
-    EXPECT_FALSE(copier.Copy(folder.Path() / "missing.fsf", folder.Path() / "b.fsf"));
+    EXPECT_FALSE(copier.Copy(folder.Path() / "missing.fsf", folder.Path() / "b.fsf", kMaxFactorFileSize));
     EXPECT_EQ(ReadFile(folder.Path() / "b.fsf"), "old");
     folder.Write("bad.FS_", std::string("SZDD\x88\xF0\x27\x33", 8)); // header cut short
-    EXPECT_FALSE(copier.Copy(folder.Path() / "bad.FS_", folder.Path() / "b.fsf"));
+    EXPECT_FALSE(copier.Copy(folder.Path() / "bad.FS_", folder.Path() / "b.fsf", kMaxFactorFileSize));
     EXPECT_EQ(ReadFile(folder.Path() / "b.fsf"), "old");
-    EXPECT_FALSE(copier.Copy(folder.Path() / "b.fsf", folder.Path() / "no such folder" / "b.fsf"));
+    EXPECT_FALSE(
+        copier.Copy(folder.Path() / "b.fsf", folder.Path() / "no such folder" / "b.fsf", kMaxFactorFileSize));
     int entries = 0;
     for (auto it = fs::directory_iterator(folder.Path()); it != fs::directory_iterator(); ++it)
         ++entries;
@@ -100,7 +102,7 @@ TEST_F(LzFileCopierTest, SpecialAndOversizedSourcesAreRefusedAtOnce)
     MakeSparse(folder.Path() / "sparse.fsf", kMaxFactorFileSize + 1);
     for (const char* name : {"fifo.fsf", "zero.fsf", "sparse.fsf"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(copier.Copy(folder.Path() / name, folder.Path() / "copy.fsf"));
+        EXPECT_FALSE(copier.Copy(folder.Path() / name, folder.Path() / "copy.fsf", kMaxFactorFileSize));
         EXPECT_FALSE(fs::exists(folder.Path() / "copy.fsf"));
     }
 }
@@ -119,9 +121,8 @@ TEST_F(LzFileCopierTest, ExpansionBeyondTheCapIsRefused)
     EXPECT_EQ(ExpandSzdd(compressed, 146).value_or("").size(), 146u);
     EXPECT_FALSE(ExpandSzdd(compressed, 145));
 
-    LzFileCopier smallCopier(100);
     folder.Write("DIST.FS_", compressed);
-    EXPECT_FALSE(smallCopier.Copy(folder.Path() / "DIST.FS_", folder.Path() / "Dist.fsf"));
+    EXPECT_FALSE(copier.Copy(folder.Path() / "DIST.FS_", folder.Path() / "Dist.fsf", 100));
     EXPECT_FALSE(fs::exists(folder.Path() / "Dist.fsf"));
 }
 

@@ -1,5 +1,5 @@
 #include "platform/regular_file.h"
-#include "platform/testing/replace_fault.h"
+#include "platform/testing/faulty_file_replacer.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +29,10 @@ std::vector<std::string> Names(const fs::path& folder)
 
 class RegularFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { InjectReplaceFault(ReplaceFault::None); }
-
     fs::path At(const std::string& name) const { return folder.Path() / name; }
 
     TempFolder folder;
+    FaultyFileReplacer replacer;
 };
 
 TEST_F(RegularFileTest, ReadsRegularFilesWithinTheCapAndTellsMissingFromUnusable)
@@ -108,12 +107,11 @@ TEST_F(RegularFileTest, FailedReplacementsKeepTheOldFileAndLeaveNoTemporaryFile)
 {
     folder.Write("Dist.fsf", "old");
     for (ReplaceFault fault : {ReplaceFault::CannotCreate, ReplaceFault::DiskFull}) {
-        InjectReplaceFault(fault);
-        EXPECT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Failed);
+        replacer.fault = fault;
+        EXPECT_EQ(replacer.Replace(At("Dist.fsf"), "new", Flush::ToDisk), SaveStatus::Failed);
         EXPECT_EQ(ReadBytes(At("Dist.fsf")), "old");
         EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"Dist.fsf"});
     }
-    InjectReplaceFault(ReplaceFault::None);
     EXPECT_EQ(ReplaceFileAtomically(At("no such folder/Dist.fsf"), "new"), SaveStatus::Failed);
 }
 
@@ -138,14 +136,33 @@ TEST_F(RegularFileTest, KillBeforeTheRenameLeavesTheOldFileAndAStaleTemporaryTha
     folder.Write("Vol.fsf.123456789.tmp", "stale");
     folder.Write(".Area.fsf.Ab12Cd", "stale");
 
-    InjectReplaceFault(ReplaceFault::KilledBeforeRename);
-    EXPECT_EQ(ReplaceFileAtomically(At("Dist.fsf"), "new"), SaveStatus::Failed);
+    replacer.fault = ReplaceFault::KilledBeforeRename;
+    EXPECT_EQ(replacer.Replace(At("Dist.fsf"), "new", Flush::ToDisk), SaveStatus::Failed);
     EXPECT_EQ(ReadBytes(At("Dist.fsf")), "old");
     EXPECT_EQ(Names(folder.Path()).size(), 7u);
 
     RemoveStaleTemporaries(folder.Path());
     EXPECT_EQ(Names(folder.Path()),
               (std::vector<std::string>{"Dist.fsf", "Dist.fsf.damaged", "Mass.fsf.abcdef.tmp", "notes.tmp"}));
+}
+
+// Only names of the program's temporary files, now and in earlier versions, are removed.
+TEST_F(RegularFileTest, StaleTemporaryNamesAreMatchedExactly)
+{
+    const std::vector<std::string> stale = {"Dist.fsf.aB3dE6.tmp", "Cust01.fsf.x.tmp",
+                                            "Vol.fsf.0123456789.tmp", ".Area.fsf.Ab12Cd"};
+    const std::vector<std::string> kept = {
+        ".Area.fsf.Ab12C",  ".Area.fsf.Ab12Cd7",       ".fsf.abc.tmp",        "Di-st.fsf.abc.tmp",
+        "Dist.FSF.abc.tmp", "Dist.fsf..tmp",           "Dist.fsf.ab_c.tmp",   "Dist.fsf.abc.tmp.x",
+        "Dist.fsf.abc.TMP", "Vol.fsf.01234567890.tmp", "Dist.fsf.abc.de.tmp", "..Area.fsf.Ab12Cd"};
+    for (const std::vector<std::string>* names : {&stale, &kept})
+        for (const std::string& name : *names)
+            folder.Write(name, "x");
+
+    RemoveStaleTemporaries(folder.Path());
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(folder.Path()), expected);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/group_ids.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/group_building.h"
 #include "storage_fixture.h"
 
@@ -95,7 +96,7 @@ protected:
     {
         CreateBuiltinGroup(app, id, force, progress, unsaved);
         CConversion loaded;
-        EXPECT_TRUE(loaded.Load(FactorFileName(app.m_factorPath, id))) << id;
+        EXPECT_TRUE(LoadFactorFile(FactorFileName(app.m_factorPath, id), loaded)) << id;
         return loaded;
     }
 };

@@ -4,9 +4,11 @@
 #include "core/conversion.h"
 #include "core/group_ids.h"
 #include "storage/custom_group_removal.h"
+#include "storage/factor_file.h"
 #include "storage/group_import.h"
 #include "storage/inventory_check.h"
 #include "storage/settings_profile.h"
+#include "tests/support/real_disk.h"
 
 #include <sys/stat.h>
 
@@ -40,7 +42,8 @@ protected:
     {
         for (std::size_t i = 0; i < names.size(); ++i) {
             const int id = CustomGroupId(int(i) + 1);
-            ASSERT_TRUE(NamedGroup(std::string(1, names[i])).Save(FactorFile(GroupTag(id))));
+            ASSERT_TRUE(
+                SaveFactorFile(NamedGroup(std::string(1, names[i])), FactorFile(GroupTag(id)), RealDisk()));
             settings.WriteInt("Settings", GroupTag(id), flags[i]);
         }
         settings.WriteInt("Settings", "NumCust", int(names.size()));
@@ -53,7 +56,7 @@ protected:
         std::string names;
         for (int k = 1; k <= Setting("NumCust"); ++k) {
             CConversion group;
-            names += group.Load(FactorFile(GroupTag(CustomGroupId(k)))) ? group.m_name : "?";
+            names += LoadFactorFile(FactorFile(GroupTag(CustomGroupId(k))), group) ? group.m_name : "?";
         }
         return names;
     }

@@ -1,7 +1,9 @@
 #include "core/group_ids.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/inventory_check.h"
 #include "storage_fixture.h"
+#include "tests/support/real_disk.h"
 
 namespace kalvex::testing {
 namespace {
@@ -39,7 +41,7 @@ TEST_P(EarlierBuiltinFactorsTest, StartUpGivesUneditedFactorsTodaysValuesAndKeep
     for (int save = 0; save < row.derivations; ++save)
         DeriveFactors(n, stored.m_factors);
     const std::string file = FactorFileName(app.m_factorPath, row.groupId);
-    ASSERT_TRUE(stored.Save(file));
+    ASSERT_TRUE(SaveFactorFile(stored, file, RealDisk()));
     const std::string before = ReadBytes(file);
 
     CheckGroupInventory(app, progress);

@@ -1,10 +1,12 @@
 #include "core/group_ids.h"
 #include "storage/builtin_groups.h"
 #include "storage/currencies.h"
+#include "storage/factor_file.h"
 #include "storage/rates_update.h"
 #include "storage/reference_rates.h"
 #include "storage/unit_catalog.h"
 #include "tests/storage/storage_fixture.h"
+#include "tests/support/real_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -119,9 +121,9 @@ protected:
 
     RatesUpdateResult Update(const std::string& document)
     {
-        EXPECT_TRUE(money.Load(MoneyFile()));
-        return UpdateMoneyGroup(money, document, "http://127.0.0.1/rates.xml", app.m_factorPath, settings,
-                                clock);
+        EXPECT_TRUE(LoadFactorFile(MoneyFile(), money));
+        return UpdateMoneyGroup(money, document, "http://127.0.0.1/rates.xml", app.m_factorPath,
+                                app.services);
     }
 
     std::string original;
@@ -141,7 +143,7 @@ TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheMissingOnesAndDatesTheGroup
                                   "Norwegian krone,NOK", "Australian dollar,AUD", "South African rand,ZAR"}));
 
     CConversion saved;
-    ASSERT_TRUE(saved.Load(MoneyFile()));
+    ASSERT_TRUE(LoadFactorFile(MoneyFile(), saved));
     EXPECT_EQ(saved.m_updateDate, "12/4/2026");
     EXPECT_NE(saved.m_remark.find("European Central Bank"), std::string::npos);
     ASSERT_EQ(saved.m_unitCount, 20);
@@ -183,12 +185,12 @@ TEST_F(MoneyUpdateTest, SetsEveryKnownCurrencyAddsTheMissingOnesAndDatesTheGroup
 
 TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
 {
-    ASSERT_TRUE(money.Load(MoneyFile()));
+    ASSERT_TRUE(LoadFactorFile(MoneyFile(), money));
     money.m_units[8] = "gold ounce,oz";
     money.m_units[9] = "Norwegian krone,NOK";
     money.m_units[5] = "euro,EUR";
     const double ouncesPerDollar = Factor(8, 0);
-    money.Save(MoneyFile());
+    SaveFactorFile(money, MoneyFile(), RealDisk());
 
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");
@@ -205,11 +207,11 @@ TEST_F(MoneyUpdateTest, KeepsUnknownUnitsAgainstTheFirstUnitAndUpdatesCodedOnes)
 
 TEST_F(MoneyUpdateTest, ANearlyFullGroupTakesTheEuroAndWhatFitsAndNamesTheRest)
 {
-    ASSERT_TRUE(money.Load(MoneyFile()));
+    ASSERT_TRUE(LoadFactorFile(MoneyFile(), money));
     for (int u = 10; u < kMaxUnits - 3; ++u)
         money.m_units[std::size_t(u)] = "token " + std::to_string(u) + ",tk";
     money.m_unitCount = kMaxUnits - 3;
-    money.Save(MoneyFile());
+    SaveFactorFile(money, MoneyFile(), RealDisk());
 
     const RatesUpdateResult result = Update(RatesDocument("normal_day.xml"));
     ASSERT_EQ(result.error, "");

@@ -1,7 +1,9 @@
 #include "core/group_ids.h"
 #include "storage/factor_directory.h"
+#include "storage/factor_file.h"
 #include "storage/inventory_check.h"
 #include "storage_fixture.h"
+#include "tests/support/real_disk.h"
 
 #include <filesystem>
 #include <fstream>
@@ -32,7 +34,7 @@ std::string ReadFile(const fs::path& file)
 // A copier that fails for the files it is told to and copies the others.
 class PartlyFailingCopier final : public IFileCopier {
 public:
-    bool Copy(const fs::path& from, const fs::path& to) override
+    bool Copy(const fs::path& from, const fs::path& to, std::uintmax_t) override
     {
         copied.push_back(from.filename().string());
         if (from.filename() == failing)
@@ -181,8 +183,8 @@ protected:
 TEST_F(PathCommandTest, CopiesEveryFactorFileAndSwitches)
 {
     CConversion custom;
-    ASSERT_TRUE(custom.Load(FactorFile("Acce")));
-    ASSERT_TRUE(custom.Save(FactorFile("Cust01")));
+    ASSERT_TRUE(LoadFactorFile(FactorFile("Acce"), custom));
+    ASSERT_TRUE(SaveFactorFile(custom, FactorFile("Cust01"), RealDisk()));
     settings.WriteInt("Settings", "NumCust", 1);
     picker.answers = {otherFolder.Dir()};
     RunPathCommand(app);

@@ -1,5 +1,5 @@
 #include "core/group_ids.h"
-#include "platform/testing/replace_fault.h"
+#include "storage/factor_file.h"
 #include "storage/inventory_check.h"
 #include "storage_fixture.h"
 
@@ -26,7 +26,7 @@ protected:
     CConversion Load(int id) const
     {
         CConversion group;
-        EXPECT_TRUE(group.Load(FactorFileName(app.m_factorPath, id)));
+        EXPECT_TRUE(LoadFactorFile(FactorFileName(app.m_factorPath, id), group));
         return group;
     }
 };
@@ -104,7 +104,7 @@ TEST_F(InventoryCheckTest, UnusableStandardFilesAreRebuiltAndEnabled)
     CConversion single = Load(4113);
     single.m_unitCount = 1;
     single.m_shownCount = 1;
-    ASSERT_TRUE(single.Save(FactorFile("Forc")));
+    ASSERT_TRUE(SaveFactorFile(single, FactorFile("Forc"), replacer));
     WriteBytes(FactorFile("Dist"), std::string(7336, '\0'));
     // A valid record with a sparse tail of 3 GiB, and a FIFO: neither may be read.
     MakeSparse(FactorFile("Area"), std::uintmax_t(3) << 30);
@@ -152,7 +152,7 @@ TEST_F(InventoryCheckTest, APresentCustomGroupIsKept)
 {
     StartFresh();
     CConversion custom = Load(4117);
-    ASSERT_TRUE(custom.Save(FactorFile("Cust01")));
+    ASSERT_TRUE(SaveFactorFile(custom, FactorFile("Cust01"), replacer));
     settings.WriteInt("Settings", "NumCust", 1);
     settings.WriteInt("Settings", "NumActCust", 1);
     Check();
@@ -167,7 +167,8 @@ TEST_F(InventoryCheckTest, ADamagedCustomGroupIsKeptAsideOnceAndTheLaterGroupsMo
     CConversion custom = Load(4117);
     for (const char* name : {"first", "third"}) {
         custom.m_name = name;
-        ASSERT_TRUE(custom.Save(FactorFile(name == std::string("first") ? "Cust01" : "Cust03")));
+        ASSERT_TRUE(
+            SaveFactorFile(custom, FactorFile(name == std::string("first") ? "Cust01" : "Cust03"), replacer));
     }
     WriteBytes(FactorFile("Cust02"), std::string(7400, '\0'));
     settings.WriteInt("Settings", "NumCust", 3);
@@ -220,7 +221,8 @@ TEST_F(InventoryCheckTest, TheCustomCountsAndFlagsFollowTheFiles)
         for (std::size_t i = 0; i < files.size(); ++i) {
             custom.m_name = std::string(1, files[i]);
             if (files[i] != '_') {
-                ASSERT_TRUE(custom.Save(FactorFile(GroupTag(CustomGroupId(int(i) + 1)))));
+                ASSERT_TRUE(
+                    SaveFactorFile(custom, FactorFile(GroupTag(CustomGroupId(int(i) + 1))), replacer));
             }
         }
         settings.WriteInt("Settings", "NumCust", row.counted);
@@ -250,12 +252,12 @@ TEST_F(InventoryCheckTest, ANewProfileKeepsTheGroupsItFindsAndBuildsOnlyTheRest)
     StartFresh();
     CConversion group = Load(4104);
     group.m_name = "My distances";
-    ASSERT_TRUE(group.Save(FactorFile("Dist")));
+    ASSERT_TRUE(SaveFactorFile(group, FactorFile("Dist"), replacer));
     WriteBytes(FactorFile("Mass"), std::string(7336, '\0'));
     group.m_name = "Mine";
-    ASSERT_TRUE(group.Save(FactorFile("Cust01")));
-    ASSERT_TRUE(group.Save(FactorFile("Cust02")));
-    ASSERT_TRUE(group.Save(FactorFile("Cust04")));
+    ASSERT_TRUE(SaveFactorFile(group, FactorFile("Cust01"), replacer));
+    ASSERT_TRUE(SaveFactorFile(group, FactorFile("Cust02"), replacer));
+    ASSERT_TRUE(SaveFactorFile(group, FactorFile("Cust04"), replacer));
     settings = MemorySettingsStore();
     progress.lines.clear();
 
@@ -275,9 +277,9 @@ TEST_F(InventoryCheckTest, ANewProfileKeepsTheGroupsItFindsAndBuildsOnlyTheRest)
 
 TEST_F(InventoryCheckTest, FilesThatCannotBeSavedAreReportedOnceWithTheirFolder)
 {
-    InjectReplaceFault(ReplaceFault::DiskFull);
+    replacer.fault = ReplaceFault::DiskFull;
     Check();
-    InjectReplaceFault(ReplaceFault::None);
+    replacer.fault = ReplaceFault::None;
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string& text = messages.shown[0].text;
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
@@ -298,9 +300,9 @@ TEST_F(InventoryCheckTest, FilesThatCannotBeSavedAreReportedOnceWithTheirFolder)
 TEST_F(InventoryCheckTest, TemporaryFilesOfAnInterruptedSaveAreRemoved)
 {
     StartFresh();
-    InjectReplaceFault(ReplaceFault::KilledBeforeRename);
-    EXPECT_FALSE(Load(4104).Save(FactorFile("Dist")));
-    InjectReplaceFault(ReplaceFault::None);
+    replacer.fault = ReplaceFault::KilledBeforeRename;
+    EXPECT_FALSE(SaveFactorFile(Load(4104), FactorFile("Dist"), replacer));
+    replacer.fault = ReplaceFault::None;
     WriteBytes(FactorFile("Mass") + ".damaged", "kept");
     Check();
     std::vector<std::string> names;

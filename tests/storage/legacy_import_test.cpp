@@ -1,4 +1,5 @@
 #include "core/group_ids.h"
+#include "storage/factor_file.h"
 #include "storage/inventory_check.h"
 #include "storage/legacy_import.h"
 #include "storage_fixture.h"
@@ -23,7 +24,7 @@ protected:
     CConversion Load(const std::string& tag) const
     {
         CConversion group;
-        EXPECT_TRUE(group.Load(FactorFile(tag)));
+        EXPECT_TRUE(LoadFactorFile(FactorFile(tag), group));
         return group;
     }
 
@@ -104,7 +105,7 @@ TEST_F(LegacyImportTest, ACustomGroupWithoutOrderShowsAllItsUnits)
     // Written as the old files give it, with no units: no usable group, which the next check
     // reports and keeps aside.
     CConversion second;
-    EXPECT_EQ(second.Read(FactorFile("Cust02")), LoadStatus::Damaged);
+    EXPECT_EQ(ReadFactorFile(FactorFile("Cust02"), second), LoadStatus::Damaged);
     EXPECT_EQ(progress.lines, std::vector<std::string>{"Custom conversions being added."});
 }
 

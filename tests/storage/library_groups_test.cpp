@@ -1,6 +1,7 @@
 // Every factor of the library groups checked against the units' definitions, worked out here
 // independently of the script that wrote the files.
 #include "core/conversion.h"
+#include "storage/factor_file.h"
 
 #include <gtest/gtest.h>
 
@@ -100,7 +101,7 @@ TEST_P(LibraryGroupTest, EveryFactorFollowsFromTheUnitsDefinitions)
 {
     const LibraryGroup& expected = GetParam();
     CConversion group;
-    ASSERT_TRUE(group.Load(std::string(KALVEX_LIBRARY_DIR) + "/" + expected.file));
+    ASSERT_TRUE(LoadFactorFile(std::string(KALVEX_LIBRARY_DIR) + "/" + expected.file, group));
     EXPECT_EQ(group.m_name, expected.name);
     ASSERT_EQ(group.m_unitCount, expected.sizes.size());
     EXPECT_EQ(group.m_shownCount, group.m_unitCount);

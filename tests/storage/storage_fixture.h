@@ -2,6 +2,7 @@
 
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/posix/lz_file_copier.h"
+#include "platform/testing/faulty_file_replacer.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/memory_settings_store.h"
 #include "platform/testing/recording_folder_lock.h"
@@ -37,6 +38,7 @@ protected:
         app.services.picker = &picker;
         app.services.legacy = &legacyReader;
         app.services.copier = &copier;
+        app.services.replacer = &replacer;
         app.services.groupsLock = &lock;
         app.m_factorPath = factorFolder.Dir();
     }
@@ -66,6 +68,7 @@ protected:
     ScriptedPicker picker;
     IniProfileReader legacyReader;
     LzFileCopier copier;
+    FaultyFileReplacer replacer;
     RecordingFolderLock lock;
     RecordingProgress progress;
     UnsavedFiles unsaved;

@@ -3,9 +3,11 @@
 #include "core/result_lines.h"
 #include "core/unit_aliases.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
 #include "storage/unit_catalog.h"
 #include "storage_fixture.h"
+#include "tests/support/real_disk.h"
 #include "tests/support/two_unit_group.h"
 
 #include <algorithm>
@@ -233,12 +235,14 @@ TEST_F(UnitFinderTest, GroupsComeFromTheProfileAndTheirFilesWithTheBuiltInTables
     CConversion volume;
     BuildBuiltinGroup(volume, kVolume);
     volume.m_name = "Liquids";
-    ASSERT_TRUE(volume.Save(FactorFile("Vol")));
+    ASSERT_TRUE(SaveFactorFile(volume, FactorFile("Vol"), RealDisk()));
     factorFolder.Write("Pres.fsf", "damaged");
-    ASSERT_TRUE(TwoUnitGroup("Cooking", "cup,cup", "stick of butter,stick").Save(FactorFile("Cust01")));
-    ASSERT_TRUE(TwoUnitGroup("Workshop", "board,bd", "plank,pk").Save(FactorFile("Cust02")));
+    ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Cooking", "cup,cup", "stick of butter,stick"),
+                               FactorFile("Cust01"), RealDisk()));
     ASSERT_TRUE(
-        TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes").Save(FactorFile("Cust03")));
+        SaveFactorFile(TwoUnitGroup("Workshop", "board,bd", "plank,pk"), FactorFile("Cust02"), RealDisk()));
+    ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes"),
+                               FactorFile("Cust03"), RealDisk()));
     WriteSetting(settings, profile::kNumCust, 3);
     WriteSetting(settings, profile::GroupEnabledSetting(CustomGroupId(2)), 0);
 

@@ -11,6 +11,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/context_help.h
   ${CMAKE_CURRENT_LIST_DIR}/control_id.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_id.h
+  ${CMAKE_CURRENT_LIST_DIR}/derive_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/derive_report.h
   ${CMAKE_CURRENT_LIST_DIR}/drag_list_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drag_list_box.h
   ${CMAKE_CURRENT_LIST_DIR}/fitting_scroll_area.cpp

@@ -28,8 +28,9 @@ constexpr int kCellsPerRow = 2;
 
 } // namespace
 
-CAllUnitsDlg::CAllUnitsDlg(AppState& app, CurrentGroup& current, int groupId, QWidget* parent)
-    : CGroupConversionDlg(app, current, groupId, AllUnitsTemplate(),
+CAllUnitsDlg::CAllUnitsDlg(AppState& app, CurrentGroup& current, int groupId, FactorEditor editFactors,
+                           QWidget* parent)
+    : CGroupConversionDlg(app, current, groupId, std::move(editFactors), AllUnitsTemplate(),
                           std::min<int>(current.Record().m_unitCount, kMaxUnits), parent)
 {
     m_unitList = new QComboBox(this);

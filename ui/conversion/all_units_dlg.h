@@ -13,7 +13,8 @@ namespace kalvex {
 class CAllUnitsDlg final : public CGroupConversionDlg {
     Q_OBJECT
 public:
-    CAllUnitsDlg(AppState& app, CurrentGroup& current, int groupId, QWidget* parent = nullptr);
+    CAllUnitsDlg(AppState& app, CurrentGroup& current, int groupId, FactorEditor editFactors,
+                 QWidget* parent = nullptr);
 
     int m_unitIndex = 0; // bound to the selection of list 1001
 

@@ -25,8 +25,10 @@ constexpr int kCellsPerRow = 3;
 
 } // namespace
 
-CConversionDlg::CConversionDlg(AppState& app, CurrentGroup& current, int groupId, QWidget* parent)
-    : CGroupConversionDlg(app, current, groupId, ChosenUnitsTemplate(current.Record().m_shownCount),
+CConversionDlg::CConversionDlg(AppState& app, CurrentGroup& current, int groupId, FactorEditor editFactors,
+                               QWidget* parent)
+    : CGroupConversionDlg(app, current, groupId, std::move(editFactors),
+                          ChosenUnitsTemplate(current.Record().m_shownCount),
                           ChosenUnitsTemplate(current.Record().m_shownCount).rows, parent)
 {
     m_equivCaption = new QLabel(this);

@@ -12,7 +12,8 @@ namespace kalvex {
 class CConversionDlg final : public CGroupConversionDlg {
     Q_OBJECT
 public:
-    CConversionDlg(AppState& app, CurrentGroup& current, int groupId, QWidget* parent = nullptr);
+    CConversionDlg(AppState& app, CurrentGroup& current, int groupId, FactorEditor editFactors,
+                   QWidget* parent = nullptr);
 
 private:
     void AddUnitChoice(int row, const QString& unitName) override;

@@ -99,8 +99,8 @@ bool UpdateExchangeRates(AppState& app, CConversion& group, QWidget* parent, int
         return false;
     }
     const RatesUpdateResult result =
-        UpdateMoneyGroup(group, download.body, url, app.m_factorPath, *app.services.settings,
-                         *app.services.clock, [&progress] { return progress->CancelledMeanwhile(); });
+        UpdateMoneyGroup(group, download.body, url, app.m_factorPath, app.services,
+                         [&progress] { return progress->CancelledMeanwhile(); });
     progress.reset();
     if (result.cancelled)
         return false;

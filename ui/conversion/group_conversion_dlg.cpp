@@ -3,21 +3,20 @@
 #include "core/group_ids.h"
 #include "core/number_text.h"
 #include "core/result_lines.h"
-#include "platform/qt/dialog_runner.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
 #include "storage/current_group.h"
+#include "storage/factor_file.h"
 #include "storage/unsaved_files.h"
 #include "ui/controls/context_help.h"
 #include "ui/controls/control_id.h"
+#include "ui/controls/derive_report.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/plain_text.h"
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
 #include "ui/conversion/exchange_rates_update.h"
-#include "ui/editing/derive_report.h"
-#include "ui/editing/group_def_dlg.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -38,9 +37,10 @@ const char* const kSaveQuestion = "You made changes to the conversion factors.  
 } // namespace
 
 CGroupConversionDlg::CGroupConversionDlg(AppState& app, CurrentGroup& current, int groupId,
-                                         const ConversionTemplate& layoutTemplate, int rowsShown,
-                                         QWidget* parent)
-    : CValueDlgBase(app, parent), m_current(current), m_layoutTemplate(layoutTemplate)
+                                         FactorEditor editFactors, const ConversionTemplate& layoutTemplate,
+                                         int rowsShown, QWidget* parent)
+    : CValueDlgBase(app, parent), m_current(current), m_layoutTemplate(layoutTemplate),
+      m_editFactors(std::move(editFactors))
 {
     setObjectName(QLatin1String(layoutTemplate.name));
     setProperty("resourceId", layoutTemplate.resourceId);
@@ -228,8 +228,7 @@ void CGroupConversionDlg::OnInitialUnitChosen(int row)
 
 void CGroupConversionDlg::OnFactors()
 {
-    CGroupDefDlg editor(m_app, m_current, m_groupId, -m_unitTotal, this);
-    if (m_app.services.dialogs->Run(editor) == 0)
+    if (!m_editFactors(m_groupId, m_unitTotal, this))
         return;
     m_factorsChanged = 1;
     // The results must follow the new factors even when the field shows a value put back after
@@ -306,7 +305,7 @@ void CGroupConversionDlg::SaveDisplaySettings()
     group.m_scientific = std::uint16_t(m_sci);
     group.m_digits = std::uint16_t(m_numDigits);
     const std::string file = FactorFileName(m_app.m_factorPath, m_groupId);
-    ReportUnsaved(*m_app.services.messages, file, group.Write(file));
+    ReportUnsaved(*m_app.services.messages, file, WriteFactorFile(group, file, *m_app.services.replacer));
 }
 
 } // namespace kalvex

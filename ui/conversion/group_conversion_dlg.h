@@ -3,12 +3,18 @@
 #include "ui/conversion/conversion_templates.h"
 #include "ui/conversion/value_dlg_base.h"
 
+#include <functional>
+
 class QAction;
 class QLabel;
 
 namespace kalvex {
 
 class CurrentGroup;
+// Runs the group editor over the factors of the current group, its units kept as they are;
+// true when the user accepted changed factors. The shell supplies it to the conversion windows,
+// which open it from their Factors button.
+using FactorEditor = std::function<bool(int groupId, int unitCount, QWidget* parent)>;
 
 // The behaviour both group conversion layouts share: converting one value of the current group
 // into every shown unit, the Factors button, and the close procedure that saves changed factors
@@ -37,7 +43,7 @@ public:
     void OnInitialUnitChosen(int row);
 
 protected:
-    CGroupConversionDlg(AppState& app, CurrentGroup& current, int groupId,
+    CGroupConversionDlg(AppState& app, CurrentGroup& current, int groupId, FactorEditor editFactors,
                         const ConversionTemplate& layoutTemplate, int rowsShown, QWidget* parent);
 
     // The layouts add the initial-unit choice of a row and show which row is chosen.
@@ -77,6 +83,7 @@ private:
 
     CurrentGroup& m_current;
     const ConversionTemplate& m_layoutTemplate;
+    FactorEditor m_editFactors;
     QLabel* m_initialCaption = nullptr;
     QLabel* m_initialInCaption = nullptr;
     bool m_refused = false;

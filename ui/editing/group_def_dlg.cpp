@@ -6,10 +6,10 @@
 #include "storage/app_state.h"
 #include "storage/current_group.h"
 #include "ui/controls/context_help.h"
+#include "ui/controls/derive_report.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/unit_combo_box.h"
 #include "ui/controls/unit_edit.h"
-#include "ui/editing/derive_report.h"
 #include "ui/editing/factor_text.h"
 #include "ui/editing/group_def_rules.h"
 

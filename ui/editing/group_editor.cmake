@@ -1,7 +1,5 @@
 # The group definition editor and its working copy.
 target_sources(kalvex_ui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/derive_report.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/derive_report.h
   ${CMAKE_CURRENT_LIST_DIR}/factor_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/factor_text.h
   ${CMAKE_CURRENT_LIST_DIR}/group_def_dlg.cpp

@@ -4,6 +4,7 @@
 #include "core/group_ids.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
 #include "ui/controls/centring.h"
 #include "ui/controls/context_help.h"
@@ -137,7 +138,7 @@ void CGroupsDlg::ListGroups()
         QString name;
         if (groupId == kTemperatureId)
             name = QStringLiteral("Temperature");
-        else if (CConversion group; group.Load(FactorFileName(m_app.m_factorPath, groupId)))
+        else if (CConversion group; LoadFactorFile(FactorFileName(m_app.m_factorPath, groupId), group))
             name = WithVisibleBidiControls(group.m_name);
         else
             name = QStringLiteral("Not Found");

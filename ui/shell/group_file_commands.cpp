@@ -6,6 +6,7 @@
 #include "platform/regular_file.h"
 #include "storage/app_state.h"
 #include "storage/custom_group_removal.h"
+#include "storage/factor_file.h"
 #include "storage/group_import.h"
 #include "ui/editing/group_name_dlg.h"
 #include "ui/shell/launcher_texts.h"
@@ -135,7 +136,7 @@ void GroupFileCommands::DeleteCustom(int groupId)
     if (!IsCustomGroup(groupId) || CustomNumber(groupId) > m_app.m_numCust)
         return;
     CConversion group;
-    const QString name = group.Load(FactorFileName(m_app.m_factorPath, groupId))
+    const QString name = LoadFactorFile(FactorFileName(m_app.m_factorPath, groupId), group)
                              ? Q(group.m_name)
                              : QString::fromLatin1(kNotFoundName);
     IMessageService& messages = *m_app.services.messages;

@@ -8,6 +8,7 @@
 #include "storage/app_state.h"
 #include "storage/current_group.h"
 #include "storage/custom_group_set.h"
+#include "storage/factor_file.h"
 #include "storage/group_counts.h"
 #include "storage/inventory_check.h"
 #include "storage/rates_update.h"
@@ -20,6 +21,7 @@
 #include "ui/editing/group_def_dlg.h"
 #include "ui/editing/groups_dlg.h"
 #include "ui/editing/unit_order_dlg.h"
+#include "ui/shell/factor_editor.h"
 #include "ui/shell/launcher_texts.h"
 
 #include <QString>
@@ -94,13 +96,13 @@ void LauncherCommands::OpenGroup(int groupId, const std::optional<InitialEntry>&
         const bool showsAll = group.m_showAll != 0;
         const auto storedOrder = group.m_unitOrder;
         std::iota(group.m_unitOrder.begin(), group.m_unitOrder.end(), std::uint16_t{1});
-        CAllUnitsDlg dialog(m_app, m_current, groupId, &m_owner);
+        CAllUnitsDlg dialog(m_app, m_current, groupId, GroupFactorEditor(m_app, m_current), &m_owner);
         enter(dialog, entry ? entry->unit : 0);
         m_app.services.dialogs->Run(dialog);
         if (!showsAll)
             KeepUnitOrder(groupId, storedOrder);
     } else {
-        CConversionDlg dialog(m_app, m_current, groupId, &m_owner);
+        CConversionDlg dialog(m_app, m_current, groupId, GroupFactorEditor(m_app, m_current), &m_owner);
         enter(dialog, int(shownRow - group.m_unitOrder.begin()));
         m_app.services.dialogs->Run(dialog);
     }
@@ -110,9 +112,9 @@ void LauncherCommands::KeepUnitOrder(int groupId, const std::array<std::uint16_t
 {
     const std::string file = FactorFileName(m_app.m_factorPath, groupId);
     CConversion saved;
-    if (saved.Load(file) && saved.m_unitOrder != storedOrder) {
+    if (LoadFactorFile(file, saved) && saved.m_unitOrder != storedOrder) {
         saved.m_unitOrder = storedOrder;
-        saved.Save(file);
+        SaveFactorFile(saved, file, *m_app.services.replacer);
     }
 }
 

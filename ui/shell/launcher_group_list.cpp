@@ -5,6 +5,7 @@
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
 #include "ui/shell/launcher_texts.h"
 
@@ -45,7 +46,7 @@ QString EntryName(const std::string& stored)
 // Loads a group into the listing's record; its name, or nothing when the file cannot be read.
 std::optional<QString> LoadName(const AppState& app, CConversion& record, int groupId)
 {
-    if (!record.Load(FactorFileName(app.m_factorPath, groupId)))
+    if (!LoadFactorFile(FactorFileName(app.m_factorPath, groupId), record))
         return std::nullopt;
     return EntryName(record.m_name);
 }

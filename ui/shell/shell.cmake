@@ -3,6 +3,7 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/accelerator_filter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/context_help_mode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_placement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/factor_editor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/kalvex_app.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_images.cpp

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/group_ids.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/conversion/test_groups.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
@@ -9,6 +11,7 @@
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/editing/group_def_dlg.h"
+#include "ui/shell/factor_editor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,8 +53,8 @@ protected:
     // Stores the group's factor file and loads it into the current group, as the launcher does.
     void Store(const CConversion& group, int groupId)
     {
-        QVERIFY(group.Save(File(groupId)));
-        QVERIFY(m_t->current.Record().Load(File(groupId)));
+        QVERIFY(SaveFactorFile(group, File(groupId), RealDisk()));
+        QVERIFY(m_t->current.Load(groupId));
     }
     void Show()
     {
@@ -61,7 +64,7 @@ protected:
     }
     void OpenChosen(int groupId)
     {
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, groupId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, groupId, GroupFactorEditor(m_t->state, m_t->current));
         Show();
     }
     void OpenDistance()

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(m_t->busy.depth, 0);
         QVERIFY(m_t->busy.begun > 0);
         CConversion saved;
-        QVERIFY(saved.Load(File(kDistanceId)));
+        QVERIFY(LoadFactorFile(File(kDistanceId), saved));
         QCOMPARE(saved.m_factors[2][0], 0.002);
         QCOMPARE(saved.m_factors[0][2], 500.0);
         QCOMPARE(int(saved.m_digits), 7);
@@ -86,7 +86,7 @@ private slots:
             return;
         }
         CConversion saved;
-        QVERIFY(saved.Load(File(groupId)));
+        QVERIFY(LoadFactorFile(File(groupId), saved));
         QCOMPARE(saved.m_factors[2][0], 0.001);
         QCOMPARE(int(saved.m_scientific), 1);
         QCOMPARE(saved.m_updateDate, std::string("Unknown"));
@@ -120,7 +120,7 @@ private slots:
         m_dlg->close();
         QVERIFY(!m_dlg->isVisible());
         CConversion saved;
-        QVERIFY(saved.Load(File(kDistanceId)));
+        QVERIFY(LoadFactorFile(File(kDistanceId), saved));
         QCOMPARE(int(saved.m_digits), 7);
         QCOMPARE(saved.m_factors[2][0], 0.001);
     }

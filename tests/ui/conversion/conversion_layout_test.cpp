@@ -29,7 +29,7 @@ private slots:
         CConversion group = DistanceGroup();
         group.m_unitCount = 0;
         m_t->current.Record() = group;
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
         QCOMPARE(m_t->messages.Last()->text, std::string("Distance conversions not defined!"));
         QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});
         QCOMPARE(m_dlg->exec(), 0);
@@ -55,7 +55,7 @@ private slots:
         auto& order = m_t->current.Record().m_unitOrder;
         for (std::size_t k = 0; k < order.size(); ++k)
             order[k] = std::uint16_t(k + 1);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
         Show();
         QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_16"));
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Counted Conversions"));
@@ -134,7 +134,7 @@ private slots:
         m_dlg.reset();
         group.m_showAll = 1;
         Store(group, kCustom1Id);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kCustom1Id);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kCustom1Id, GroupFactorEditor(m_t->state, m_t->current));
         Show();
         CheckShown(211, QStringLiteral("Initial rock & <b>roll</b> in:"));
         QCOMPARE(Shown(Control<QGroupBox>(212)->title()), QStringLiteral("Equivalent rock & <b>roll</b>:"));
@@ -148,7 +148,7 @@ private slots:
         group.m_units[0] = "US gallon,gal";
         group.m_units[1] = "<b>imperial</b> gallon,gal";
         Store(group, kDistanceId);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
         Show();
         QTextDocument tip;
         tip.setHtml(Control(8102)->toolTip());
@@ -167,7 +167,7 @@ private slots:
     void darkPaletteReachesButtonsAndSliderEnds()
     {
         Store(DistanceGroup(), kDistanceId);
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId);
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
         dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));

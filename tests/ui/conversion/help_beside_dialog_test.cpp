@@ -2,11 +2,14 @@
 #include "platform/qt/exec_dialog_runner.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_help_service.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/conversion/test_groups.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
 #include "ui/controls/control_id.h"
 #include "ui/conversion/conversion_dlg.h"
+#include "ui/shell/factor_editor.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -29,8 +32,9 @@ private slots:
         TestApp t;
         QtHelpService help;
         t.state.services.help = &help;
-        QVERIFY(CConversion(DistanceGroup()).Save(FactorFileName(t.state.m_factorPath, kDistanceId)));
-        QVERIFY(t.current.Record().Load(FactorFileName(t.state.m_factorPath, kDistanceId)));
+        QVERIFY(SaveFactorFile(CConversion(DistanceGroup()),
+                               FactorFileName(t.state.m_factorPath, kDistanceId), RealDisk()));
+        QVERIFY(t.current.Load(kDistanceId));
 
         QWidget owner;
         owner.resize(400, 300);
@@ -39,7 +43,7 @@ private slots:
         connect(ownerButton, &QPushButton::clicked, &owner, [&] { ++ownerClicks; });
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        CConversionDlg dialog(t.state, t.current, kDistanceId, &owner);
+        CConversionDlg dialog(t.state, t.current, kDistanceId, GroupFactorEditor(t.state, t.current), &owner);
         ExecDialogRunner runner;
 
         bool helpOpened = false;

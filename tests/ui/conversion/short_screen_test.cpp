@@ -1,6 +1,8 @@
 #include "core/group_ids.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_help_service.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/conversion/test_groups.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/test_app.h"
@@ -9,6 +11,7 @@
 #include "ui/conversion/all_units_dlg.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/conversion/temperature_dlg.h"
+#include "ui/shell/factor_editor.h"
 
 #include <QApplication>
 #include <QFile>
@@ -49,8 +52,8 @@ private:
     void Load(const CConversion& group, int groupId)
     {
         const std::string file = FactorFileName(m_t->state.m_factorPath, groupId);
-        QVERIFY(group.Save(file));
-        QVERIFY(m_t->current.Record().Load(file));
+        QVERIFY(SaveFactorFile(group, file, RealDisk()));
+        QVERIFY(m_t->current.Load(kCustom1Id));
     }
     void CheckFits(QDialog& dialog, int lastResultId)
     {
@@ -76,7 +79,8 @@ private slots:
     void allUnitsWindowScrollsItsRows()
     {
         Load(CountedGroup(30), kCustom1Id);
-        CAllUnitsDlg dialog(m_t->state, m_t->current, kCustom1Id);
+        CAllUnitsDlg dialog(m_t->state, m_t->current, kCustom1Id,
+                            GroupFactorEditor(m_t->state, m_t->current));
         CheckFits(dialog, 8230);
         QVERIFY(FullyShown(*FindControl(dialog, 1001)));
     }
@@ -86,7 +90,8 @@ private slots:
         CConversion group = CountedGroup(15);
         group.m_showAll = 0;
         Load(group, kCustom1Id);
-        CConversionDlg dialog(m_t->state, m_t->current, kCustom1Id);
+        CConversionDlg dialog(m_t->state, m_t->current, kCustom1Id,
+                              GroupFactorEditor(m_t->state, m_t->current));
         CheckFits(dialog, 8215);
     }
 

@@ -2,7 +2,9 @@
 
 #include "platform/posix/ini_profile_reader.h"
 #include "platform/progress_sink.h"
+#include "storage/factor_file.h"
 #include "storage/inventory_check.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
@@ -36,7 +38,7 @@ struct GroupsFixture {
         group.m_units[0] = "span,sp";
         group.m_units[1] = "cubit,cu";
         group.m_unitCount = 2;
-        QVERIFY(group.Save(app.state.m_factorPath + "Cust01.fsf"));
+        QVERIFY(SaveFactorFile(group, app.state.m_factorPath + "Cust01.fsf", kalvex::testing::RealDisk()));
         app.state.m_numCust = 1;
     }
 

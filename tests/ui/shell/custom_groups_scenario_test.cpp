@@ -4,6 +4,8 @@
 #include "launcher_fixture.h"
 
 #include "core/group_ids.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "ui/controls/control_id.h"
@@ -232,8 +234,9 @@ private slots:
     void namesShowTheirDirectionControlsAndLongOnesAreCut()
     {
         const std::string turned = "abc\u202Edef";
-        QVERIFY(TwoUnitGroup(turned).Save(File("Cust01.fsf")));
-        QVERIFY(TwoUnitGroup(std::string(60000, 'W')).Save(File("Cust02.fsf")));
+        QVERIFY(SaveFactorFile(TwoUnitGroup(turned), File("Cust01.fsf"), kalvex::testing::RealDisk()));
+        QVERIFY(SaveFactorFile(TwoUnitGroup(std::string(60000, 'W')), File("Cust02.fsf"),
+                               kalvex::testing::RealDisk()));
         m_f->app.settings.WriteInt("Settings", "NumCust", 2);
         m_f->app.settings.WriteInt("Settings", "NumActCust", 2);
         m_f->Restart();
@@ -269,7 +272,7 @@ private slots:
         QCOMPARE(field, shown);
         QCOMPARE(typed, QStringLiteral("x<U+202E>"));
         CConversion saved;
-        QVERIFY(saved.Load(File("Cust01.fsf")));
+        QVERIFY(LoadFactorFile(File("Cust01.fsf"), saved));
         QCOMPARE(saved.m_name, turned);
         QCOMPARE(saved.m_units[0], turned + " a,a");
         QCOMPARE(saved.m_units[1], turned + " b,b");
@@ -307,8 +310,9 @@ private slots:
     void twentyGroupsEachHaveTheirOwnIconMenusPromptsAndFlag()
     {
         for (int k = 1; k <= kMaxCustomGroups; ++k)
-            QVERIFY(TwoUnitGroup("Own" + std::to_string(k))
-                        .Save(File((GroupTag(CustomGroupId(k)) + ".fsf").c_str())));
+            QVERIFY(SaveFactorFile(TwoUnitGroup("Own" + std::to_string(k)),
+                                   File((GroupTag(CustomGroupId(k)) + ".fsf").c_str()),
+                                   kalvex::testing::RealDisk()));
         m_f->app.settings.WriteInt("Settings", "NumCust", 20);
         m_f->app.settings.WriteInt("Settings", "NumActCust", 20);
         m_f->Restart();

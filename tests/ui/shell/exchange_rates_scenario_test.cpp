@@ -1,4 +1,5 @@
 #include "platform/posix/ini_profile_reader.h"
+#include "storage/factor_file.h"
 #include "storage/inventory_check.h"
 #include "storage/settings_profile.h"
 #include "tests/support/local_http_server.h"
@@ -66,7 +67,7 @@ private:
     CConversion SavedMoney() const
     {
         CConversion group;
-        group.Load(MoneyFile());
+        LoadFactorFile(MoneyFile(), group);
         return group;
     }
     void UseRates(const QString& path)

@@ -2,6 +2,7 @@
 
 #include "core/temperature.h"
 #include "platform/qt/help_index.h"
+#include "storage/factor_file.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "ui/controls/control_id.h"
 #include "ui/conversion/all_units_dlg.h"
@@ -193,7 +194,7 @@ private slots:
     {
         FindFixture f;
         CConversion before;
-        QVERIFY(before.Load(f.app.state.m_factorPath + "Dist.fsf"));
+        QVERIFY(LoadFactorFile(f.app.state.m_factorPath + "Dist.fsf", before));
         f.Find(QStringLiteral("3 parsecs"));
         int chosen = -1;
         f.app.dialogs.steps.push_back([&](QDialog& dialog) {
@@ -210,7 +211,7 @@ private slots:
         QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
         QCOMPARE(chosen, 19); // parsec, unit 20
         CConversion after;
-        QVERIFY(after.Load(f.app.state.m_factorPath + "Dist.fsf"));
+        QVERIFY(LoadFactorFile(f.app.state.m_factorPath + "Dist.fsf", after));
         QVERIFY(after.m_unitOrder == before.m_unitOrder);
         QCOMPARE(after.m_shownCount, before.m_shownCount);
         QVERIFY(after.m_updateDate != before.m_updateDate); // it was saved

@@ -3,6 +3,8 @@
 #include "launcher_fixture.h"
 
 #include "core/group_ids.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "ui/controls/control_id.h"
@@ -74,7 +76,10 @@ private:
     std::unique_ptr<LauncherFixture> m_f;
 
     void Command(int id) { QVERIFY(m_f->view->OnCommand(id)); }
-    void Store(const CConversion& group, const char* tag) { QVERIFY(group.Save(m_f->FactorFile(tag))); }
+    void Store(const CConversion& group, const char* tag)
+    {
+        QVERIFY(SaveFactorFile(group, m_f->FactorFile(tag), kalvex::testing::RealDisk()));
+    }
     std::string LastText() const
     {
         return m_f->app.messages.Last() ? m_f->app.messages.Last()->text : std::string();
@@ -138,7 +143,7 @@ private slots:
     {
         // Another group in the current record first, with display settings of its own.
         CConversion distance;
-        QVERIFY(distance.Load(m_f->FactorFile("Dist")));
+        QVERIFY(LoadFactorFile(m_f->FactorFile("Dist"), distance));
         distance.m_digits = 9;
         distance.m_scientific = 1;
         distance.m_remark = "Distance's own";
@@ -160,7 +165,7 @@ private slots:
         });
         Command(kNewCustom);
         CConversion stored;
-        QVERIFY(stored.Load(m_f->FactorFile("Cust01")));
+        QVERIFY(LoadFactorFile(m_f->FactorFile("Cust01"), stored));
         QCOMPARE(stored.m_unitCount, 4);
         QCOMPARE(stored.m_shownCount, 4);
         QCOMPARE(stored.m_unitOrder[0], 1);
@@ -191,7 +196,7 @@ private slots:
         });
         Command(kDistance + kEditFactorsOffset);
         CConversion stored;
-        QVERIFY(stored.Load(m_f->FactorFile("Dist")));
+        QVERIFY(LoadFactorFile(m_f->FactorFile("Dist"), stored));
         QCOMPARE(stored.m_unitCount, 27);
         QCOMPARE(stored.m_shownCount, 3);
         QCOMPARE(stored.m_unitOrder[2], 4); // u5, now the fourth unit
@@ -261,7 +266,7 @@ private slots:
         QCOMPARE(rows.results, (QStringList{"2", "1", "6", "0.25"}));
 
         CConversion stored;
-        QVERIFY(stored.Load(m_f->FactorFile("Dist")));
+        QVERIFY(LoadFactorFile(m_f->FactorFile("Dist"), stored));
         for (std::size_t i = 0; i < 4; ++i)
             for (std::size_t k = 0; k < 4; ++k) {
                 const double expected = stored.m_factors[i][0] / stored.m_factors[k][0];

@@ -5,7 +5,9 @@
 #include "platform/qt/qsettings_store.h"
 #include "platform/qt/single_instance.h"
 #include "platform/qt/termination_signals.h"
+#include "storage/factor_file.h"
 #include "storage/group_import.h"
+#include "tests/support/real_disk.h"
 #include "tests/support/two_unit_group.h"
 #include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
@@ -54,6 +56,7 @@ bool ImportAsAnotherProcess(const std::string& factorPath, ISettingsStore& setti
 {
     AppState other;
     other.services.settings = &settings;
+    other.services.replacer = &kalvex::testing::RealDisk();
     other.m_factorPath = factorPath;
     const CConversion group =
         kalvex::testing::TwoUnitGroup("Outside", "Roman foot,pes", "Roman half foot,semipes");
@@ -265,7 +268,7 @@ private slots:
         QCOMPARE(afterImport, edited);
 
         CConversion saved;
-        QVERIFY(saved.Load(FactorFileName(fixture.Folder(), kDistanceId)));
+        QVERIFY(LoadFactorFile(FactorFileName(fixture.Folder(), kDistanceId), saved));
         QCOMPARE(saved.m_name, std::string("Distance"));
         QVERIFY(saved.m_unitCount > 2);
         QCOMPARE(saved.m_factors[2][0], 0.002);

@@ -1,7 +1,9 @@
 #include "launcher_fixture.h"
 
 #include "storage/builtin_groups.h"
+#include "storage/factor_file.h"
 #include "storage/settings_profile.h"
+#include "tests/support/real_disk.h"
 #include "tests/ui/support/group_editor_driver.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "ui/controls/control_id.h"
@@ -157,9 +159,9 @@ private slots:
         QCOMPARE(f.app.messages.beeps.back(), MessageIcon::Warning);
 
         CConversion group;
-        QVERIFY(group.Load(f.FactorFile("Mass")));
+        QVERIFY(LoadFactorFile(f.FactorFile("Mass"), group));
         group.m_shownCount = 1;
-        QVERIFY(group.Save(f.FactorFile("Mass")));
+        QVERIFY(SaveFactorFile(group, f.FactorFile("Mass"), kalvex::testing::RealDisk()));
         QVERIFY(f.view->OnCommand(4105));
         QCOMPARE(f.app.messages.Last()->text,
                  std::string("There must be at least two units defined before you can use the converter!"));
@@ -220,7 +222,7 @@ private slots:
         QCOMPARE(Setting(f, "NumActCust"), 1);
         QCOMPARE(Setting(f, "Cust01"), 1);
         CConversion stored;
-        QVERIFY(stored.Load(f.FactorFile("Cust01")));
+        QVERIFY(LoadFactorFile(f.FactorFile("Cust01"), stored));
         QCOMPARE(stored.m_name, std::string("Lengths"));
         QCOMPARE(stored.m_description, std::string("spans and cubits"));
         QCOMPARE(stored.m_units[1], std::string("cubit,cu"));
@@ -245,9 +247,9 @@ private slots:
         QVERIFY(f.view->OnCommand(3007));
         QCOMPARE(Setting(f, "NumCust"), 2);
         QCOMPARE(Setting(f, "Cust02"), 1);
-        QVERIFY(stored.Load(f.FactorFile("Cust02")));
+        QVERIFY(LoadFactorFile(f.FactorFile("Cust02"), stored));
         QCOMPARE(stored.m_name, std::string("Beats"));
-        QVERIFY(stored.Load(f.FactorFile("Cust01")));
+        QVERIFY(LoadFactorFile(f.FactorFile("Cust01"), stored));
         QCOMPARE(stored.m_name, std::string("Lengths"));
         QCOMPARE(f.view->EntryName(16), QStringLiteral("Beats"));
         QCOMPARE(f.view->EntryGroupId(16), 4119);
@@ -273,11 +275,11 @@ private slots:
     {
         LauncherFixture f;
         CConversion group;
-        QVERIFY(group.Load(f.FactorFile("Dist")));
+        QVERIFY(LoadFactorFile(f.FactorFile("Dist"), group));
         group.m_name = "Dist & Co";
-        QVERIFY(group.Save(f.FactorFile("Dist")));
+        QVERIFY(SaveFactorFile(group, f.FactorFile("Dist"), kalvex::testing::RealDisk()));
         group.m_name = "R&D <b>x</b>";
-        QVERIFY(group.Save(f.FactorFile("Cust01")));
+        QVERIFY(SaveFactorFile(group, f.FactorFile("Cust01"), kalvex::testing::RealDisk()));
         f.State().m_numCust = 1;
         f.State().m_numActCust = 1;
         f.State().m_enabledCount = 16;
@@ -344,7 +346,7 @@ private slots:
         });
         QVERIFY(f.view->OnCommand(4153));
         CConversion stored;
-        QVERIFY(stored.Load(f.FactorFile("Dist")));
+        QVERIFY(LoadFactorFile(f.FactorFile("Dist"), stored));
         QCOMPARE(stored.m_shownCount, 2);
         QCOMPARE(stored.m_unitOrder[0], 3);
         QCOMPARE(stored.m_unitOrder[1], 2);

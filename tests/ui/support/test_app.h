@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/posix/durable_file_replacer.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/memory_settings_store.h"
 #include "platform/testing/qt/scripted_dialog_runner.h"
@@ -26,6 +27,7 @@ struct TestApp {
         services.picker = &picker;
         services.files = &files;
         services.dialogs = &dialogs;
+        services.replacer = &replacer;
         state.services = services;
         state.m_factorPath = folder.path().toStdString() + "/";
         state.m_programDir = state.m_factorPath;
@@ -41,6 +43,7 @@ struct TestApp {
     ScriptedPicker picker;
     ScriptedFileChooser files;
     ScriptedDialogRunner dialogs;
+    DurableFileReplacer replacer;
     Services services;
     AppState state;
     CurrentGroup current{state};

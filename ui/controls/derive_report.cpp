@@ -1,4 +1,4 @@
-#include "ui/editing/derive_report.h"
+#include "ui/controls/derive_report.h"
 
 #include "platform/services.h"
 

@@ -1,4 +1,6 @@
 #include "core/conversion.h"
+#include "storage/factor_file.h"
+#include "tests/support/real_disk.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +44,7 @@ TEST(ConversionFile, WorkedExampleIsWrittenByteForByte)
 {
     TempFolder folder;
     const auto file = folder.Path() / "Cust01.fsf";
-    ASSERT_TRUE(WorkedExample().Save(file));
+    ASSERT_TRUE(SaveFactorFile(WorkedExample(), file, testing::RealDisk()));
     const std::string written = ReadBytes(file);
     EXPECT_EQ(written.size(), 7397u);
     EXPECT_EQ(written, ReadBytes(kDataDir / "worked_example.fsf"));
@@ -51,7 +53,7 @@ TEST(ConversionFile, WorkedExampleIsWrittenByteForByte)
 TEST(ConversionFile, WorkedExampleLoadsEveryField)
 {
     CConversion group;
-    ASSERT_TRUE(group.Load(kDataDir / "worked_example.fsf"));
+    ASSERT_TRUE(LoadFactorFile(kDataDir / "worked_example.fsf", group));
     const CConversion expected = WorkedExample();
     EXPECT_EQ(group.m_name, "Custom");
     EXPECT_EQ(group.m_description, expected.m_description);
@@ -69,14 +71,14 @@ TEST(ConversionFile, Windows1252LettersBecomeUtf8AndAreWrittenBackUnchanged)
 {
     const auto fixture = kDataDir / "cp1252_letters.fsf";
     CConversion group;
-    ASSERT_TRUE(group.Load(fixture));
+    ASSERT_TRUE(LoadFactorFile(fixture, group));
     EXPECT_EQ(group.m_description, "Letters beyond ASCII: Å µ ² ³ ° · £ €");
     EXPECT_EQ(group.m_units[0], "Ångström,Å");
     EXPECT_EQ(UnitSymbol(group.m_units[1]), "µm");
     EXPECT_EQ(group.m_unitOrder[0], 3);
 
     TempFolder folder;
-    ASSERT_TRUE(group.Save(folder.Path() / "copy.fsf"));
+    ASSERT_TRUE(SaveFactorFile(group, folder.Path() / "copy.fsf", testing::RealDisk()));
     EXPECT_EQ(ReadBytes(folder.Path() / "copy.fsf"), ReadBytes(fixture));
 }
 
@@ -173,13 +175,13 @@ TEST(ConversionFile, MissingFileGivesFalseAndAnEmptyMatrix)
     CConversion group = WorkedExample();
     group.m_factors[5][7] = 2.0;
     TempFolder folder;
-    EXPECT_FALSE(group.Load(folder.Path() / "Dist.fsf"));
+    EXPECT_FALSE(LoadFactorFile(folder.Path() / "Dist.fsf", group));
     EXPECT_EQ(group.m_unitCount, 0);
     EXPECT_EQ(group.m_shownCount, 0);
     FactorMatrix expected{};
     expected[0][0] = 1.0;
     EXPECT_EQ(group.m_factors, expected);
-    EXPECT_FALSE(group.Load(folder.Path())); // a folder is no factor file
+    EXPECT_FALSE(LoadFactorFile(folder.Path(), group)); // a folder is no factor file
 }
 
 TEST(ConversionFile, SaveReplacesTheWholeOldFileAndLeavesNoTemporaryFile)
@@ -187,7 +189,7 @@ TEST(ConversionFile, SaveReplacesTheWholeOldFileAndLeavesNoTemporaryFile)
     TempFolder folder;
     const auto file = folder.Path() / "Cust01.fsf";
     WriteBytes(file, std::string(20000, 'x'));
-    ASSERT_TRUE(WorkedExample().Save(file));
+    ASSERT_TRUE(SaveFactorFile(WorkedExample(), file, testing::RealDisk()));
     EXPECT_EQ(ReadBytes(file), ReadBytes(kDataDir / "worked_example.fsf"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
@@ -199,11 +201,12 @@ TEST(ConversionFile, FailedSaveReportsFalseAndKeepsWhatWasThere)
     const auto occupied = folder.Path() / "Dist.fsf";
     std::filesystem::create_directory(occupied);
     WriteBytes(occupied / "inside", "kept");
-    EXPECT_FALSE(WorkedExample().Save(occupied));
+    EXPECT_FALSE(SaveFactorFile(WorkedExample(), occupied, testing::RealDisk()));
     EXPECT_EQ(ReadBytes(occupied / "inside"), "kept");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 
-    EXPECT_FALSE(WorkedExample().Save(folder.Path() / "no such folder" / "Dist.fsf"));
+    EXPECT_FALSE(
+        SaveFactorFile(WorkedExample(), folder.Path() / "no such folder" / "Dist.fsf", testing::RealDisk()));
 }
 
 TEST(UnitEntry, SplitsAtCommasSkippingEmptyPieces)
