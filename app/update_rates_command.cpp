@@ -3,6 +3,7 @@
 #include "core/conversion.h"
 #include "core/group_ids.h"
 #include "platform/posix/system_clock.h"
+#include "platform/qt/application_title.h"
 #include "platform/qt/network_download.h"
 #include "platform/qt/qsettings_store.h"
 #include "storage/rates_update.h"
@@ -64,8 +65,7 @@ int RunUpdateRatesCommand(int argc, char* argv[], const std::string& url)
 {
     // No display is needed: a core application carries the settings and the network.
     QCoreApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    SetApplicationNames();
     return UpdateRates(url);
 }
 
