@@ -26,7 +26,9 @@ ModuleFunction FindModuleFunction(const std::string& module, const char* functio
     };
     ModuleFunction found;
     for (const std::filesystem::path& file : candidates) {
-        void* const handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+        // Bound lazily, as the program's own calls are: binding every call of the window module
+        // to the toolkit up front would cost its start several milliseconds.
+        void* const handle = ::dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL);
         const char* const loadError = handle ? nullptr : ::dlerror();
         if (handle) {
             found.address = ::dlsym(handle, function);
