@@ -31,6 +31,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 // Exit statuses.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitNoDisplay = 1;
+inline constexpr int kExitNoModule = 1; // a module of the program is missing or cannot be loaded
 inline constexpr int kExitRefused = 2;
 
 // Runs a printing request against the user's profile and factor files, writing nothing; a

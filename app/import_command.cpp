@@ -57,8 +57,7 @@ int RunImportCommand(int argc, char* argv[], const std::string& file)
 {
     // Needs no display: the settings are read on a core application.
     QCoreApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    SetApplicationNames();
     return Import(file.c_str());
 }
 

@@ -4,6 +4,7 @@
 #include "core/group_ids.h"
 #include "platform/posix/durable_file_replacer.h"
 #include "platform/posix/system_clock.h"
+#include "platform/qt/application_title.h"
 #include "platform/qt/network_download.h"
 #include "platform/qt/qsettings_store.h"
 #include "platform/services.h"
@@ -72,8 +73,7 @@ int RunUpdateRatesCommand(int argc, char* argv[], const std::string& url)
 {
     // No display is needed: a core application carries the settings and the network.
     QCoreApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kalvex!"));
+    SetApplicationNames();
     return UpdateRates(url);
 }
 

@@ -6,7 +6,8 @@ set(KALVEX_APP_ID com.qorcorporation.Kalvex)
 set(kalvex_packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS kalvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS kalvex_network LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kalvex)
+# The program's modules: the windows, the options that need Qt Core, and downloads.
+install(TARGETS kalvex_window kalvex_commands kalvex_network LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kalvex)
 
 # The desktop entry, the program icon and the AppStream data all go by the application id, so
 # the menu, the software centre and the running window find one another.

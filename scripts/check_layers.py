@@ -16,14 +16,6 @@ TOP_FOLDERS = LAYERED + ("tests", "bench", "tools")
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
-# app/ still opens the window through these headers; they go once the window module is reached
-# only through ui/shell/window_entry.h.
-KNOWN_EXCEPTIONS = {
-    ("app/main.cpp", "ui/shell/kalvex_app.h"),
-    ("app/main.cpp", "ui/shell/program_images.h"),
-}
-
-
 def is_platform_interface(target):
     return target.startswith("platform/") and target.count("/") == 1
 
@@ -84,7 +76,7 @@ def violations(root):
                 if not match:
                     continue
                 target = resolve(root, source, match.group(1))
-                if target and not allowed(source, target) and (source, target) not in KNOWN_EXCEPTIONS:
+                if target and not allowed(source, target):
                     yield f"{source}:{number}: includes {target}"
 
 

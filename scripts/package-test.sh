@@ -60,6 +60,12 @@ else
 fi
 program="$prefix/bin/kalvex"
 [ -x "$program" ] || fail "no program at $program"
+for module in kalvex_window kalvex_commands kalvex_network; do
+  [ -n "$(find "$prefix/lib" -path "*/kalvex/$module.so")" ] || fail "the package holds no $module module"
+done
+# The options that only print load no library of the toolkit.
+! env -i HOME="$scratch" LD_DEBUG=libs "$program" --version 2>&1 | grep -q 'calling init: .*libQt6' ||
+  fail "kalvex --version loads a Qt library"
 
 echo "== Validate the desktop entry and the AppStream data"
 desktop_entry="$prefix/share/applications/$app_id.desktop"

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libmspack-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core desktop-file-utils appstream dpkg-dev file locales
+  units # GNU units: only the command-line conversion benchmark runs it
 )
 
 sudo=""

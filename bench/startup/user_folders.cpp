@@ -12,14 +12,29 @@ UserFolders::UserFolders(fs::path root) : m_root(std::move(root))
     fs::permissions(m_root / "runtime", fs::perms::owner_all, fs::perm_options::replace);
 }
 
+namespace {
+
+void LinkOrCopy(const fs::path& file, const fs::path& placed)
+{
+    std::error_code linkError;
+    fs::create_hard_link(file, placed, linkError);
+    if (linkError)
+        fs::copy_file(file, placed, fs::copy_options::overwrite_existing);
+}
+
+} // namespace
+
 fs::path UserFolders::PlaceProgram(const fs::path& program) const
 {
-    const fs::path placed = m_root / "program" / program.filename();
-    std::error_code linkError;
-    fs::create_hard_link(program, placed, linkError);
-    if (linkError)
-        fs::copy_file(program, placed, fs::copy_options::overwrite_existing);
-    return placed;
+    const fs::path folder = m_root / "program";
+    // The program's modules are looked for beside it.
+    for (const fs::directory_entry& entry : fs::directory_iterator(program.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("kalvex_") && entry.path().extension() == ".so")
+            LinkOrCopy(entry.path(), folder / name);
+    }
+    LinkOrCopy(program, folder / program.filename());
+    return folder / program.filename();
 }
 
 std::vector<std::string> UserFolders::Environment(const fs::path& probeDir) const

@@ -15,9 +15,9 @@ public:
 
     const std::filesystem::path& Root() const { return m_root; }
 
-    // Links (or copies) program into this home's program folder and returns the new path: a
-    // program started from a folder it can write to may keep its factor files beside itself,
-    // so every home needs its own for a first start to be a real first start.
+    // Links (or copies) program and its modules into this home's program folder and returns the
+    // program's new path: a program started from a folder it can write to may keep its factor
+    // files beside itself, so every home needs its own for a first start to be a real first start.
     std::filesystem::path PlaceProgram(const std::filesystem::path& program) const;
 
     // The whole environment of a probed start: these folders, the offscreen platform and the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace kalvex {
@@ -9,6 +10,13 @@ namespace kalvex {
 inline QString ApplicationTitle()
 {
     return QStringLiteral("Kalvex!");
+}
+
+// The names the settings are filed under; every run sets them before it reads a setting.
+inline void SetApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Qor Corporation"));
+    QCoreApplication::setApplicationName(ApplicationTitle());
 }
 
 } // namespace kalvex

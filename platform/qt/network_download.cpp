@@ -1,8 +1,6 @@
 #include "platform/qt/network_download.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "platform/posix/program_module.h"
 
 namespace kalvex {
 namespace {
@@ -12,21 +10,10 @@ using DownloadFunction = void (*)(const DownloadRequest*, IDownloadProgress*, Do
 DownloadFunction LoadDownloadFunction()
 {
     static DownloadFunction loaded = nullptr;
-    if (loaded)
-        return loaded;
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString candidates[] = {
-        programDir.filePath(QStringLiteral("kalvex_network")),
-        programDir.filePath(QStringLiteral(KALVEX_INSTALLED_MODULE_DIR "/kalvex_network")),
-    };
-    for (const QString& file : candidates) {
-        QLibrary module(file);
-        if (const auto function = reinterpret_cast<DownloadFunction>(module.resolve("kalvex_download_v1"))) {
-            loaded = function; // the module stays loaded for the rest of the run
-            return loaded;
-        }
-    }
-    return nullptr;
+    if (!loaded)
+        loaded = reinterpret_cast<DownloadFunction>(
+            FindModuleFunction("kalvex_network", "kalvex_download_v1").address);
+    return loaded;
 }
 
 } // namespace

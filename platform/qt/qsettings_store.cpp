@@ -1,5 +1,6 @@
 #include "platform/qt/qsettings_store.h"
 
+#include "platform/posix/plain_settings_file.h"
 #include "platform/stop_after_step.h"
 
 #include <QDir>
@@ -19,8 +20,8 @@ QString KeyPath(std::string_view section, std::string_view key)
 // Where QSettings keeps the user's profile on this platform, found without opening it.
 QString UserProfileFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Qor Corporation/Kalvex!.conf");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           QString::fromUtf8(kUserSettingsFile.data(), qsizetype(kUserSettingsFile.size()));
 }
 
 } // namespace

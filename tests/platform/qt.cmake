@@ -20,3 +20,7 @@ kalvex_add_qttest(network_download_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/network_download_test.cpp
   LIBS kalvex_platform Qt6::Network)
 kalvex_copy_network_module(network_download_test)
+# The settings file read without the toolkit, against the toolkit's own store.
+kalvex_add_gtest(plain_settings_file_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/plain_settings_file_test.cpp
+  LIBS kalvex_platform_qtcore)
