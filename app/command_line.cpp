@@ -49,10 +49,15 @@ Without options the main window opens. The command line reads the same settings
 and groups as the window and writes nothing, except --import and --update-rates,
 which save a group as the window does.
 
-Exit status: 0 when all went well; 1 when the window cannot open for lack of a
-display; 2 when the options are wrong, or a query finds no unit, units of several
-groups, only units it comes near ("did you mean ...?"), or a value the window
-would refuse.
+Exit status:
+  0  all went well
+  1  the window cannot open for lack of a display
+  2  the options are wrong, or a query finds no unit, units of several groups,
+     only units it comes near ("did you mean ...?"), or a value the window
+     would refuse
+  3  --update-rates could not update the exchange rates
+  4  --import added no group
+  5  a module of the program is missing or cannot be loaded
 )";
 
 std::optional<int> ReadDigits(const std::string& text)

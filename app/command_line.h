@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/exit_status.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -27,12 +29,6 @@ struct CommandLine {
 // left to it; any other argument is a Mistake. Every option's value may follow it as the next
 // word or after "=".
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
-
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitNoDisplay = 1;
-inline constexpr int kExitNoModule = 1; // a module of the program is missing or cannot be loaded
-inline constexpr int kExitRefused = 2;
 
 // Runs a printing request against the user's profile and factor files, writing nothing; a
 // Mistake is reported with the usage.

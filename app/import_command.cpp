@@ -1,5 +1,6 @@
 #include "app/import_command.h"
 
+#include "app/exit_status.h"
 #include "core/conversion.h"
 #include "core/group_ids.h"
 #include "platform/posix/durable_file_replacer.h"
@@ -18,12 +19,10 @@
 namespace kalvex {
 namespace {
 
-constexpr int kRefused = 2;
-
 int Refuse(const std::string& text)
 {
     std::cerr << "kalvex: " << text << '\n';
-    return kRefused;
+    return kExitNotImported;
 }
 
 int Import(const char* file)
@@ -48,7 +47,7 @@ int Import(const char* file)
         return Refuse(outcome.refusal);
     std::cout << GroupTag(outcome.groupId) << '\t' << group.m_name << '\n';
     SingleInstance(ApplicationTitle()).TellGroupsChanged();
-    return 0;
+    return kExitOk;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "app/program_modules.h"
 
 #include "app/command_entry.h"
-#include "app/command_line.h"
+#include "app/exit_status.h"
 #include "platform/posix/program_module.h"
 #include "ui/shell/window_entry.h"
 

@@ -1,5 +1,6 @@
 #include "app/update_rates_command.h"
 
+#include "app/exit_status.h"
 #include "core/conversion.h"
 #include "core/group_ids.h"
 #include "platform/posix/durable_file_replacer.h"
@@ -19,12 +20,10 @@
 namespace kalvex {
 namespace {
 
-constexpr int kFailed = 1;
-
-int Fail(const std::string& text)
+int Fail(const std::string& text, int status = kExitRatesNotUpdated)
 {
     std::fprintf(stderr, "kalvex: %s\n", text.c_str());
-    return kFailed;
+    return status;
 }
 
 int UpdateRates(const std::string& urlArgument)
@@ -40,6 +39,9 @@ int UpdateRates(const std::string& urlArgument)
     if (!LoadFactorFile(file, money))
         return Fail("Can't find conversion group file! (" + file.string() + ")");
 
+    // A program installed without its network module is broken, not offline.
+    if (const std::string problem = NetworkModuleProblem(); !problem.empty())
+        return Fail("the network module of Kalvex! could not be loaded: " + problem, kExitNoModule);
     const std::string failure = "the exchange rates could not be updated from " + url + ": ";
     NullDownloadProgress progress;
     const DownloadResult download = DownloadThroughNetworkModule({url}, progress);
@@ -64,7 +66,7 @@ int UpdateRates(const std::string& urlArgument)
         std::printf("No room for %s: the group holds %d units.\n", code.c_str(), kMaxUnits);
     for (const std::string& entry : result.keptUnits)
         std::printf("Without a rate, \"%s\" kept its factor.\n", UnitName(entry).c_str());
-    return EXIT_SUCCESS;
+    return kExitOk;
 }
 
 } // namespace

@@ -5,14 +5,17 @@
 namespace kalvex {
 namespace {
 
+constexpr const char* kNetworkModule = "kalvex_network";
+constexpr const char* kDownloadEntry = "kalvex_download_v1";
+
 using DownloadFunction = void (*)(const DownloadRequest*, IDownloadProgress*, DownloadResult*);
 
 DownloadFunction LoadDownloadFunction()
 {
     static DownloadFunction loaded = nullptr;
     if (!loaded)
-        loaded = reinterpret_cast<DownloadFunction>(
-            FindModuleFunction("kalvex_network", "kalvex_download_v1").address);
+        loaded =
+            reinterpret_cast<DownloadFunction>(FindModuleFunction(kNetworkModule, kDownloadEntry).address);
     return loaded;
 }
 
@@ -26,6 +29,11 @@ DownloadResult DownloadThroughNetworkModule(const DownloadRequest& request, IDow
     else
         result.error = "the network module of Kalvex! could not be loaded";
     return result;
+}
+
+std::string NetworkModuleProblem()
+{
+    return LoadDownloadFunction() ? std::string() : FindModuleFunction(kNetworkModule, kDownloadEntry).error;
 }
 
 } // namespace kalvex

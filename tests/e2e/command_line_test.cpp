@@ -165,7 +165,7 @@ TEST_F(CommandLineTest, ValuesFollowAnEqualsSignOrASpace)
     for (const QStringList& arguments : {QStringList{"--update-rates=ftp://rates.example/"},
                                          QStringList{"--update-rates", "ftp://rates.example/"}}) {
         const ProgramRun rates = Program(arguments);
-        EXPECT_EQ(rates.status, 1);
+        EXPECT_EQ(rates.status, 3);
         EXPECT_NE(rates.err.find("\"ftp://rates.example/\" is not an https address"), std::string::npos)
             << rates.err;
     }

@@ -79,7 +79,7 @@ private slots:
         for (const QString& file :
              {damaged.fileName(), QStringLiteral("/dev/zero"), m_home.Path("none.fsf")}) {
             const Run run = Import(file);
-            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.exitCode, 4);
             QVERIFY(run.out.isEmpty());
             QVERIFY2(run.err.contains("no group is imported"), qPrintable(run.err));
         }
@@ -132,7 +132,7 @@ private slots:
         const auto before = HomeFiles();
 
         const Run run = Import(file);
-        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.exitCode, 4);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains(named) && run.err.contains("no group is imported"), qPrintable(run.err));
         QCOMPARE(HomeFiles(), before);

@@ -95,7 +95,7 @@ private slots:
         int exitCode = -1;
         QString out, err;
         Run({}, exitCode, out, err);
-        QCOMPARE(exitCode, 1);
+        QCOMPARE(exitCode, 3);
         QVERIFY2(err.contains(m_server.Url("/missing-usd.xml")) && err.contains("no rate for USD"),
                  qPrintable(err));
         QVERIFY(ReadBytes(MoneyFile()) == before);
@@ -130,7 +130,7 @@ private slots:
         int exitCode = -1;
         QString out, err;
         Run({m_server.Url("/daily.xml")}, exitCode, out, err);
-        QCOMPARE(exitCode, 1);
+        QCOMPARE(exitCode, 3);
         QVERIFY2(err.contains("no factor directory"), qPrintable(err));
         QCOMPARE(m_server.RequestCount(), requests);
     }
