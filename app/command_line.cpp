@@ -41,7 +41,7 @@ constexpr const char* kHelpText =
   --update-rates [URL]
                    download the day's euro reference rates (from URL, or the
                    address the settings name) into the Money group
-  --help           print this help and exit
+  -h, --help       print this help and exit
   --version        print the version and exit
 
 An option's value may also follow an equals sign: --digits=4, --import=FILE.
