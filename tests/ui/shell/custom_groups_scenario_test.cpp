@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <sys/stat.h>
 
 using namespace kalvex;
@@ -106,6 +107,17 @@ private:
         return -1;
     }
     std::string File(const char* name) const { return m_f->app.state.m_factorPath + name; }
+    // Custom groups "Own1" to "Own20", all enabled, as a restart finds them.
+    void MakeTwentyGroups()
+    {
+        for (int k = 1; k <= kMaxCustomGroups; ++k)
+            QVERIFY(SaveFactorFile(TwoUnitGroup("Own" + std::to_string(k)),
+                                   File((GroupTag(CustomGroupId(k)) + ".fsf").c_str()),
+                                   kalvex::testing::RealDisk()));
+        m_f->app.settings.WriteInt("Settings", "NumCust", 20);
+        m_f->app.settings.WriteInt("Settings", "NumActCust", 20);
+        m_f->Restart();
+    }
 
 private slots:
     void init()
@@ -309,13 +321,7 @@ private slots:
 
     void twentyGroupsEachHaveTheirOwnIconMenusPromptsAndFlag()
     {
-        for (int k = 1; k <= kMaxCustomGroups; ++k)
-            QVERIFY(SaveFactorFile(TwoUnitGroup("Own" + std::to_string(k)),
-                                   File((GroupTag(CustomGroupId(k)) + ".fsf").c_str()),
-                                   kalvex::testing::RealDisk()));
-        m_f->app.settings.WriteInt("Settings", "NumCust", 20);
-        m_f->app.settings.WriteInt("Settings", "NumActCust", 20);
-        m_f->Restart();
+        MakeTwentyGroups();
 
         QCOMPARE(m_f->view->EntryCount(), 35);
         QCOMPARE(m_f->view->EntryName(34), QStringLiteral("Own20"));
@@ -324,7 +330,6 @@ private slots:
         QCOMPARE(ids.back(), 4137);
         QCOMPARE(LauncherFixture::CommandIds(m_f->frame->UnitsMenu()).back(), 4186);
         QCOMPARE(LauncherFixture::CommandIds(m_f->frame->FactorsMenu()).back(), 4286);
-        QCOMPARE(m_f->frame->CommandAction(4137)->text(), QStringLiteral("&19 Own20"));
         QCOMPARE(m_f->frame->PromptFor(4137), QStringLiteral("Own20 things"));
         QCOMPARE(m_f->frame->PromptFor(4386), QStringLiteral("Disable the own20 group"));
         QCOMPARE(m_f->frame->PromptFor(4486), QStringLiteral("Delete the own20 group"));
@@ -349,13 +354,67 @@ private slots:
         Command(3008);
         QCOMPARE(listed.size(), 35);
         QVERIFY(listed.contains(QStringLiteral("Cust20 Own20")));
+    }
 
-        // A twenty-first is refused without opening the editor.
-        Command(kNewCustom);
-        QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
-        m_f->app.files.answers.push_back(File("Cust01.fsf"));
+    // Only ten digits can be keys: an item past the tenth takes none, so pressing a digit opens
+    // its one group instead of moving between the items that share it.
+    void customGroupMenuItemsTakeTheirDigitUpToTheTenth_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("key");
+        QTest::newRow("second") << 2 << "&1 Own2" << int(Qt::Key_1);
+        QTest::newRow("tenth") << 10 << "&9 Own10" << int(Qt::Key_9);
+        QTest::newRow("eleventh") << 11 << "10 Own11" << 0;
+        QTest::newRow("twentieth") << 20 << "19 Own20" << 0;
+    }
+    void customGroupMenuItemsTakeTheirDigitUpToTheTenth()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        QFETCH(int, key);
+        MakeTwentyGroups();
+        for (const int offset : {0, kUnitsCommandOffset, kFactorsCommandOffset})
+            QCOMPARE(m_f->frame->CommandAction(CustomGroupId(number) + offset)->text(), text);
+        if (key == 0)
+            return;
+        QString opened;
+        m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
+            opened = dialog.windowTitle();
+            return 0;
+        });
+        QMenu* menu = m_f->frame->ConversionMenu();
+        menu->popup(m_f->frame->geometry().center());
+        QTest::keyClick(menu, Qt::Key(key));
+        QVERIFY2(opened.startsWith(QStringLiteral("Own%1 ").arg(number)), qPrintable(opened));
+    }
+
+    // New Custom and Import refuse a twenty-first group alike, before the editor or the file
+    // chooser opens.
+    void atTheLimitNewCustomAndImportRefuseAlikeBeforeAskingAnything()
+    {
+        MakeTwentyGroups();
+        auto& messages = m_f->app.messages;
+        for (const int command : {kNewCustom, kImportGroup}) {
+            Command(command);
+            QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
+            QCOMPARE(messages.Last()->caption, std::string("Error"));
+            QCOMPARE(messages.Last()->icon, MessageIcon::Information);
+            QCOMPARE(messages.beeps.back(), MessageIcon::Information);
+        }
+        QVERIFY(m_f->app.files.offered.empty());
+        QCOMPARE(m_f->app.dialogs.runs, 0);
+
+        // The last number taken elsewhere while the chooser was open: the same refusal after it.
+        QVERIFY(SaveFactorFile(TwoUnitGroup("Extra"), File("extra.fsf"), kalvex::testing::RealDisk()));
+        m_f->app.state.m_numCust = kMaxCustomGroups - 1;
+        m_f->app.files.answers.push_back(File("extra.fsf"));
         Command(kImportGroup);
-        QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
+        QCOMPARE(m_f->app.files.offered.size(), std::size_t(1));
+        QCOMPARE(messages.shown.size(), std::size_t(3));
+        QCOMPARE(messages.Last()->caption, std::string("Error"));
+        QCOMPARE(messages.Last()->icon, MessageIcon::Information);
+        QCOMPARE(Setting("NumCust"), kMaxCustomGroups);
     }
 };
 
