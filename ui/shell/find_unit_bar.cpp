@@ -38,6 +38,10 @@ CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("findUnitResults"));
     m_results->setAccessibleName(tr("Matching units"));
+    // A long unit name is cut in its middle, keeping the group that ends the row; a scroll bar
+    // would cover the only row shown.
+    m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_results->setTextElideMode(Qt::ElideMiddle);
     m_results->installEventFilter(this);
     connect(m_results, &QListWidget::itemActivated, this, &CFindUnitBar::OpenChosen);
     connect(m_results, &QListWidget::currentRowChanged, this, &CFindUnitBar::ShowHint);

@@ -32,7 +32,8 @@ QStringList CFindUnitHint::ShownLines(int textWidth) const
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
         if (lines.size() == kMaxLines - 1) {
-            lines << fontMetrics().elidedText(hint.mid(line.textStart()), Qt::ElideRight, width);
+            // Cut in the middle: the end names the group of the unit.
+            lines << fontMetrics().elidedText(hint.mid(line.textStart()), Qt::ElideMiddle, width);
             break;
         }
         lines << hint.mid(line.textStart(), line.textLength());

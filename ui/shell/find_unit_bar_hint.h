@@ -7,7 +7,8 @@ namespace kalvex {
 
 // The find field's hint. It never asks for more width than the window gives it, so a long unit
 // name cannot widen the window: the text wraps, a word longer than a line is broken, and a hint
-// longer than a few lines ends in an ellipsis (the units it names are rows of the list below).
+// longer than a few lines has its last line cut in the middle with an ellipsis (the units it
+// names are rows of the list below).
 // text(), and what a screen reader reads, stay the whole hint.
 class CFindUnitHint final : public QLabel {
     Q_OBJECT

@@ -244,6 +244,9 @@ private slots:
         for (const QString& line : lines)
             QVERIFY2(hint->fontMetrics().horizontalAdvance(line) <= hint->contentsRect().width(),
                      qPrintable(line));
+        // The one row found is in sight, not under a scroll bar.
+        const QListWidget& found = f.Bar().Results();
+        QVERIFY(found.visualItemRect(found.item(0)).bottom() < found.viewport()->height());
         f.frame->SavePlacement();
         QCOMPARE(f.app.settings.ReadInt("Frame", "Right", 0) - f.app.settings.ReadInt("Frame", "Left", 0),
                  width);
