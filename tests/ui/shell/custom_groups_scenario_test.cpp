@@ -390,30 +390,28 @@ private slots:
     }
 
     // New Custom and Import refuse a twenty-first group alike, before the editor or the file
-    // chooser opens.
-    void atTheLimitNewCustomAndImportRefuseAlikeBeforeAskingAnything()
+    // chooser opens; an Import that meets the limit only after the chooser refuses the same way.
+    void atTheLimitImportRefusesAsNewCustomDoesBeforeAskingForAFile()
     {
         MakeTwentyGroups();
-        auto& messages = m_f->app.messages;
-        for (const int command : {kNewCustom, kImportGroup}) {
-            Command(command);
-            QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
-            QCOMPARE(messages.Last()->caption, std::string("Error"));
-            QCOMPARE(messages.Last()->icon, MessageIcon::Information);
-            QCOMPARE(messages.beeps.back(), MessageIcon::Information);
-        }
-        QVERIFY(m_f->app.files.offered.empty());
-        QCOMPARE(m_f->app.dialogs.runs, 0);
-
-        // The last number taken elsewhere while the chooser was open: the same refusal after it.
+        Command(kNewCustom);
+        Command(kImportGroup);
         QVERIFY(SaveFactorFile(TwoUnitGroup("Extra"), File("extra.fsf"), kalvex::testing::RealDisk()));
-        m_f->app.state.m_numCust = kMaxCustomGroups - 1;
+        m_f->app.state.m_numCust = kMaxCustomGroups - 1; // the last number taken by another window
         m_f->app.files.answers.push_back(File("extra.fsf"));
         Command(kImportGroup);
-        QCOMPARE(m_f->app.files.offered.size(), std::size_t(1));
+
+        QCOMPARE(m_f->app.files.offered.size(), std::size_t(1)); // by the last Import only
+        auto& messages = m_f->app.messages;
         QCOMPARE(messages.shown.size(), std::size_t(3));
-        QCOMPARE(messages.Last()->caption, std::string("Error"));
-        QCOMPARE(messages.Last()->icon, MessageIcon::Information);
+        QVERIFY(messages.beeps == std::vector<MessageIcon>(3, MessageIcon::Information));
+        for (const MessageRequest& refusal : messages.shown) {
+            QVERIFY(
+                QString::fromStdString(refusal.text).startsWith("You have reached the maximum of 20 custom"));
+            QCOMPARE(refusal.caption, std::string("Error"));
+            QCOMPARE(refusal.icon, MessageIcon::Information);
+        }
+        QCOMPARE(m_f->app.dialogs.runs, 0);
         QCOMPARE(Setting("NumCust"), kMaxCustomGroups);
     }
 };
