@@ -3,12 +3,13 @@
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/unit_catalog.h"
+#include "ui/shell/find_unit_bar_hint.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace kalvex {
@@ -31,15 +32,19 @@ CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_
     m_field->installEventFilter(this);
     connect(m_field, &QLineEdit::textChanged, this, &CFindUnitBar::OnTextChanged);
 
-    m_state = new QLabel(this);
+    m_state = new CFindUnitHint(this);
     m_state->setObjectName(QStringLiteral("findUnitState"));
-    m_state->setWordWrap(true);
 
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("findUnitResults"));
     m_results->setAccessibleName(tr("Matching units"));
+    // A long unit name is cut in its middle, keeping the group that ends the row; a scroll bar
+    // would cover the only row shown.
+    m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_results->setTextElideMode(Qt::ElideMiddle);
     m_results->installEventFilter(this);
     connect(m_results, &QListWidget::itemActivated, this, &CFindUnitBar::OpenChosen);
+    connect(m_results, &QListWidget::currentRowChanged, this, &CFindUnitBar::ShowHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_field);
@@ -72,28 +77,39 @@ void CFindUnitBar::Close()
 
 void CFindUnitBar::OnTextChanged(const QString& text)
 {
-    m_results->clear();
-    m_found = m_finder ? m_finder->Find(text.toStdString()) : FoundUnits{};
-    for (const UnitMatch& match : m_found.matches)
-        m_results->addItem(WithVisibleBidiControls(m_finder->Label(match)));
-    if (m_found.text.unit.empty())
-        ShowState(tr("Type a unit, or a value and a unit."));
-    else if (m_found.matches.empty())
-        ShowState(tr("No unit matches."));
-    else if (m_found.suggested && m_found.bestCount == 1)
-        ShowState(tr("Did you mean %1? Down chooses it.").arg(m_results->item(0)->text()));
-    else if (m_found.suggested)
-        ShowState(tr("Did you mean one of these %n units? Up and Down choose.", nullptr, m_found.bestCount));
-    else if (!m_found.taken)
-        ShowState(tr("Units of several groups match: choose one with Up and Down."));
-    else
-        ShowState(TakenState());
-    // A match is only chosen for the user when it is exact and the best ones lie in one group.
-    m_results->setCurrentRow(m_found.taken ? 0 : -1);
+    {
+        // The hint follows once the list is complete.
+        const QSignalBlocker filling(m_results);
+        m_results->clear();
+        m_found = m_finder ? m_finder->Find(text.toStdString()) : FoundUnits{};
+        for (const UnitMatch& match : m_found.matches)
+            m_results->addItem(WithVisibleBidiControls(m_finder->Label(match)));
+        // A match is only chosen for the user when it is exact and the best ones lie in one group.
+        m_results->setCurrentRow(m_found.taken ? 0 : -1);
+    }
+    ShowHint();
     // The launcher keeps most of the window: the list shows a few rows and scrolls.
     m_results->setVisible(m_results->count() > 0);
     const int rows = std::min(m_results->count(), kShownRows);
     m_results->setFixedHeight(rows * m_results->sizeHintForRow(0) + 2 * m_results->frameWidth());
+}
+
+QString CFindUnitBar::HintText() const
+{
+    const int row = m_results->currentRow();
+    if (m_found.text.unit.empty())
+        return tr("Type a unit, or a value and a unit.");
+    if (m_found.matches.empty())
+        return tr("No unit matches.");
+    if (m_found.taken && row == 0)
+        return TakenState();
+    if (row >= 0)
+        return tr("Enter opens %1.").arg(m_results->item(row)->text());
+    if (m_found.suggested && m_found.bestCount == 1)
+        return tr("Did you mean %1? Down chooses it.").arg(m_results->item(0)->text());
+    if (m_found.suggested)
+        return tr("Did you mean one of these %n units? Up and Down choose.", nullptr, m_found.bestCount);
+    return tr("Units of several groups match: choose one with Up and Down.");
 }
 
 QString CFindUnitBar::TakenState() const
@@ -108,9 +124,9 @@ QString CFindUnitBar::TakenState() const
     return text;
 }
 
-void CFindUnitBar::ShowState(const QString& text)
+void CFindUnitBar::ShowHint()
 {
-    m_state->setText(text);
+    m_state->setText(HintText());
     QAccessibleEvent event(m_state, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

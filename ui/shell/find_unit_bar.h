@@ -5,13 +5,13 @@
 #include <QWidget>
 #include <optional>
 
-class QLabel;
 class QLineEdit;
 class QListWidget;
 
 namespace kalvex {
 
 struct AppState;
+class CFindUnitHint;
 
 // The find field above the launcher: the user types a unit, or a value and a unit ("2 1/2 in"),
 // and picks one of the matching units of the enabled groups ("name (symbol), Group") with Up and
@@ -39,8 +39,11 @@ protected:
 
 private:
     void OnTextChanged(const QString& text);
+    // What the hint says for the text typed and the row chosen: once the user has chosen a row,
+    // what Enter opens rather than how to choose.
+    QString HintText() const;
     QString TakenState() const;
-    void ShowState(const QString& text);
+    void ShowHint();
     void MoveChoice(int step);
     void OpenChosen();
 
@@ -49,7 +52,7 @@ private:
     FoundUnits m_found;
     QLineEdit* m_field = nullptr;
     QListWidget* m_results = nullptr;
-    QLabel* m_state = nullptr;
+    CFindUnitHint* m_state = nullptr;
 };
 
 } // namespace kalvex

@@ -7,8 +7,10 @@
 #include "storage/app_state.h"
 #include "storage/custom_group_removal.h"
 #include "storage/factor_file.h"
+#include "storage/group_counts.h"
 #include "storage/group_import.h"
 #include "ui/editing/group_name_dlg.h"
+#include "ui/shell/launcher_commands.h"
 #include "ui/shell/launcher_texts.h"
 
 #include <QDialog>
@@ -64,6 +66,11 @@ std::string GroupFileCommands::LibraryFolder() const
 
 void GroupFileCommands::ImportGroup()
 {
+    // Refused before a file is chosen, as New Custom refuses before its editor opens.
+    if (m_app.m_numCust >= kMaxCustomGroups) {
+        ShowCustomGroupLimit(*m_app.services.messages);
+        return;
+    }
     const std::optional<std::string> file = m_app.services.files->ChooseToOpen(LibraryFolder());
     if (!file)
         return;
@@ -74,8 +81,11 @@ void GroupFileCommands::ImportGroup()
     }
     if (!AskForFreeName(group.m_name))
         return;
+    // Another window or `kalvex --import` may have taken the last number while the chooser was open.
     const ImportOutcome outcome = AddImportedGroup(m_app, group);
-    if (!outcome.refusal.empty())
+    if (outcome.refusal == CustomGroupLimitText())
+        ShowCustomGroupLimit(*m_app.services.messages);
+    else if (!outcome.refusal.empty())
         Warn(outcome.refusal);
     if (outcome.groupId != 0)
         m_groupsChanged();

@@ -56,6 +56,12 @@ void KeepListedUnitsThatExist(CConversion& group)
 
 } // namespace
 
+void ShowCustomGroupLimit(IMessageService& messages)
+{
+    messages.Beep(MessageIcon::Information);
+    messages.Show({CustomGroupLimitText(), "Error", MessageButtons::Ok, MessageIcon::Information});
+}
+
 LauncherCommands::LauncherCommands(AppState& app, CurrentGroup& current, QWidget& owner,
                                    std::function<void()> rebuild)
     : m_app(app), m_current(current), m_owner(owner), m_rebuild(std::move(rebuild))
@@ -141,7 +147,7 @@ void LauncherCommands::EditFactors(int groupId)
 void LauncherCommands::NewCustom()
 {
     if (m_app.m_numCust >= kMaxCustomGroups) {
-        ShowLimit();
+        ShowCustomGroupLimit(*m_app.services.messages);
         return;
     }
     const int offered = m_app.m_numCust + 1;
@@ -156,7 +162,7 @@ void LauncherCommands::NewCustom()
         const CustomGroupsOwnership owner(m_app);
         number = ReconcileCustomGroups(m_app) + 1;
         if (number > kMaxCustomGroups) {
-            ShowLimit();
+            ShowCustomGroupLimit(*m_app.services.messages);
             CheckInventoryAndRebuild();
             return;
         }
@@ -201,13 +207,6 @@ bool LauncherCommands::CommitNewCustom(int number, int unitCount)
                  .arg(QString::fromStdString(group.m_name), QString::fromStdString(file))
                  .toStdString());
     return true;
-}
-
-void LauncherCommands::ShowLimit()
-{
-    IMessageService& messages = *m_app.services.messages;
-    messages.Beep(MessageIcon::Information);
-    messages.Show({CustomGroupLimitText(), "Error", MessageButtons::Ok, MessageIcon::Information});
 }
 
 void LauncherCommands::EditGroups()

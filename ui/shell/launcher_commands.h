@@ -15,6 +15,11 @@ namespace kalvex {
 
 struct AppState;
 class CurrentGroup;
+class IMessageService;
+
+// The refusal of a new custom group, by New Custom or Import, when every custom group number is
+// taken.
+void ShowCustomGroupLimit(IMessageService& messages);
 
 // A unit and a value to enter into a conversion window as it opens, as if the user chose and
 // typed them there.
@@ -51,7 +56,6 @@ private:
     void Warn(const std::string& text);
     // Saves the current group as custom group number and counts it; false when nothing was saved.
     bool CommitNewCustom(int number, int unitCount);
-    void ShowLimit();
     // Completes and saves the current group after an editing dialog returned its unit count.
     void CommitEdited(int groupId, int unitCount);
 

@@ -76,13 +76,22 @@ LauncherGroup ListStandardGroup(const AppState& app, CConversion& record, int gr
     return group;
 }
 
+// Custom group k reads "k-1 name". Only ten digits can be keys: groups 11 to 20 get none, as a
+// second "1" would make pressing 1 move between items instead of choosing one.
+QString CustomGroupMenuText(int customNumber, const QString& menuName)
+{
+    const int shownNumber = customNumber - 1;
+    const QString key = shownNumber <= 9 ? QStringLiteral("&") : QString();
+    return key + QString::number(shownNumber) + QLatin1Char(' ') + menuName;
+}
+
 LauncherGroup ListCustomGroup(const AppState& app, CConversion& record, int groupIndex)
 {
     const int customNumber = groupIndex - kCustomGroupIndex + 1;
     LauncherGroup group;
     group.name =
         LoadName(app, record, CustomGroupId(customNumber)).value_or(QString::fromLatin1(kNotFoundName));
-    group.menuText = QStringLiteral("&%1 %2").arg(groupIndex - kCustomGroupIndex).arg(MenuTextOf(group.name));
+    group.menuText = CustomGroupMenuText(customNumber, MenuTextOf(group.name));
     group.editingText = group.menuText;
     return group;
 }

@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <sys/stat.h>
 
 using namespace kalvex;
@@ -106,6 +107,17 @@ private:
         return -1;
     }
     std::string File(const char* name) const { return m_f->app.state.m_factorPath + name; }
+    // Custom groups "Own1" to "Own20", all enabled, as a restart finds them.
+    void MakeTwentyGroups()
+    {
+        for (int k = 1; k <= kMaxCustomGroups; ++k)
+            QVERIFY(SaveFactorFile(TwoUnitGroup("Own" + std::to_string(k)),
+                                   File((GroupTag(CustomGroupId(k)) + ".fsf").c_str()),
+                                   kalvex::testing::RealDisk()));
+        m_f->app.settings.WriteInt("Settings", "NumCust", 20);
+        m_f->app.settings.WriteInt("Settings", "NumActCust", 20);
+        m_f->Restart();
+    }
 
 private slots:
     void init()
@@ -309,13 +321,7 @@ private slots:
 
     void twentyGroupsEachHaveTheirOwnIconMenusPromptsAndFlag()
     {
-        for (int k = 1; k <= kMaxCustomGroups; ++k)
-            QVERIFY(SaveFactorFile(TwoUnitGroup("Own" + std::to_string(k)),
-                                   File((GroupTag(CustomGroupId(k)) + ".fsf").c_str()),
-                                   kalvex::testing::RealDisk()));
-        m_f->app.settings.WriteInt("Settings", "NumCust", 20);
-        m_f->app.settings.WriteInt("Settings", "NumActCust", 20);
-        m_f->Restart();
+        MakeTwentyGroups();
 
         QCOMPARE(m_f->view->EntryCount(), 35);
         QCOMPARE(m_f->view->EntryName(34), QStringLiteral("Own20"));
@@ -324,7 +330,6 @@ private slots:
         QCOMPARE(ids.back(), 4137);
         QCOMPARE(LauncherFixture::CommandIds(m_f->frame->UnitsMenu()).back(), 4186);
         QCOMPARE(LauncherFixture::CommandIds(m_f->frame->FactorsMenu()).back(), 4286);
-        QCOMPARE(m_f->frame->CommandAction(4137)->text(), QStringLiteral("&19 Own20"));
         QCOMPARE(m_f->frame->PromptFor(4137), QStringLiteral("Own20 things"));
         QCOMPARE(m_f->frame->PromptFor(4386), QStringLiteral("Disable the own20 group"));
         QCOMPARE(m_f->frame->PromptFor(4486), QStringLiteral("Delete the own20 group"));
@@ -349,13 +354,65 @@ private slots:
         Command(3008);
         QCOMPARE(listed.size(), 35);
         QVERIFY(listed.contains(QStringLiteral("Cust20 Own20")));
+    }
 
-        // A twenty-first is refused without opening the editor.
+    // Only ten digits can be keys: an item past the tenth takes none, so pressing a digit opens
+    // its one group instead of moving between the items that share it.
+    void customGroupMenuItemsTakeTheirDigitUpToTheTenth_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("key");
+        QTest::newRow("second") << 2 << "&1 Own2" << int(Qt::Key_1);
+        QTest::newRow("tenth") << 10 << "&9 Own10" << int(Qt::Key_9);
+        QTest::newRow("eleventh") << 11 << "10 Own11" << 0;
+        QTest::newRow("twentieth") << 20 << "19 Own20" << 0;
+    }
+    void customGroupMenuItemsTakeTheirDigitUpToTheTenth()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        QFETCH(int, key);
+        MakeTwentyGroups();
+        for (const int offset : {0, kUnitsCommandOffset, kFactorsCommandOffset})
+            QCOMPARE(m_f->frame->CommandAction(CustomGroupId(number) + offset)->text(), text);
+        if (key == 0)
+            return;
+        QString opened;
+        m_f->app.dialogs.steps.push_back([&](QDialog& dialog) {
+            opened = dialog.windowTitle();
+            return 0;
+        });
+        QMenu* menu = m_f->frame->ConversionMenu();
+        menu->popup(m_f->frame->geometry().center());
+        QTest::keyClick(menu, Qt::Key(key));
+        QVERIFY2(opened.startsWith(QStringLiteral("Own%1 ").arg(number)), qPrintable(opened));
+    }
+
+    // New Custom and Import refuse a twenty-first group alike, before the editor or the file
+    // chooser opens; an Import that meets the limit only after the chooser refuses the same way.
+    void atTheLimitImportRefusesAsNewCustomDoesBeforeAskingForAFile()
+    {
+        MakeTwentyGroups();
         Command(kNewCustom);
-        QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
-        m_f->app.files.answers.push_back(File("Cust01.fsf"));
         Command(kImportGroup);
-        QVERIFY(LastText().startsWith("You have reached the maximum of 20 custom groups."));
+        QVERIFY(SaveFactorFile(TwoUnitGroup("Extra"), File("extra.fsf"), kalvex::testing::RealDisk()));
+        m_f->app.state.m_numCust = kMaxCustomGroups - 1; // the last number taken by another window
+        m_f->app.files.answers.push_back(File("extra.fsf"));
+        Command(kImportGroup);
+
+        QCOMPARE(m_f->app.files.offered.size(), std::size_t(1)); // by the last Import only
+        auto& messages = m_f->app.messages;
+        QCOMPARE(messages.shown.size(), std::size_t(3));
+        QVERIFY(messages.beeps == std::vector<MessageIcon>(3, MessageIcon::Information));
+        for (const MessageRequest& refusal : messages.shown) {
+            QVERIFY(
+                QString::fromStdString(refusal.text).startsWith("You have reached the maximum of 20 custom"));
+            QCOMPARE(refusal.caption, std::string("Error"));
+            QCOMPARE(refusal.icon, MessageIcon::Information);
+        }
+        QCOMPARE(m_f->app.dialogs.runs, 0);
+        QCOMPARE(Setting("NumCust"), kMaxCustomGroups);
     }
 };
 

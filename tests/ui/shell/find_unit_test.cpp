@@ -3,6 +3,7 @@
 #include "core/temperature.h"
 #include "platform/qt/help_index.h"
 #include "storage/factor_file.h"
+#include "tests/support/two_unit_group.h"
 #include "tests/ui/support/isolated_environment.h"
 #include "ui/controls/control_id.h"
 #include "ui/conversion/all_units_dlg.h"
@@ -11,6 +12,7 @@
 #include "ui/editing/unit_order_dlg.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/find_unit_bar.h"
+#include "ui/shell/find_unit_bar_hint.h"
 #include "ui/shell/kalvex_view.h"
 #include "ui/shell/launcher_pane.h"
 #include "ui/shell/main_frame.h"
@@ -215,6 +217,45 @@ private slots:
         QVERIFY(after.m_unitOrder == before.m_unitOrder);
         QCOMPARE(after.m_shownCount, before.m_shownCount);
         QVERIFY(after.m_updateDate != before.m_updateDate); // it was saved
+    }
+
+    // A unit name as long as the editor allows, in a group of the user's: the hint wraps within
+    // the window, which keeps the width it has and saves; once a row is chosen, the hint names it.
+    void aLongMatchKeepsTheWindowWidthAndTheHintFollowsTheChoice()
+    {
+        FindFixture f;
+        const QString longName(41, u'W');
+        QVERIFY(SaveFactorFile(TwoUnitGroup("Long Names Group", longName.toStdString() + ",WWWWWWWWWW",
+                                            std::string(41, 'V') + ",VVVVVVVVVV"),
+                               f.app.state.m_factorPath + "Cust01.fsf", f.app.replacer));
+        f.app.settings.WriteInt("Settings", "NumCust", 1);
+        const auto* hint = f.Bar().findChild<CFindUnitHint*>(QStringLiteral("findUnitState"));
+        QVERIFY(hint);
+        const int width = f.frame->width();
+
+        f.Find(QStringLiteral("WWWWWWWWWW"));
+        // Each layout tells its parent's in turn, up to the window.
+        for (int level = 0; level < 4; ++level)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(hint->text(), "Enter opens " + longName + " (WWWWWWWWWW), Long Names Group.");
+        QCOMPARE(f.frame->width(), width);
+        QVERIFY(hint->ShownLines(hint->contentsRect().width()).size() > 1); // wrapped, not clipped
+        // The one row found is in sight, not under a scroll bar.
+        const QListWidget& found = f.Bar().Results();
+        QVERIFY(found.visualItemRect(found.item(0)).bottom() < found.viewport()->height());
+        f.frame->SavePlacement();
+        QCOMPARE(f.app.settings.ReadInt("Frame", "Right", 0) - f.app.settings.ReadInt("Frame", "Left", 0),
+                 width);
+
+        // Until a row is chosen the hint tells how to choose; then it names what Enter opens.
+        f.Find(QStringLiteral("oz"));
+        QVERIFY(hint->text().contains(QStringLiteral("Up and Down")));
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Down);
+        QCOMPARE(hint->text(), QStringLiteral("Enter opens ounce (oz), Mass."));
+        // A match chosen for the user names the others; choosing one of them names that one alone.
+        f.Find(QStringLiteral("3 miles"));
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Down);
+        QCOMPARE(hint->text(), QStringLiteral("Enter opens mile (US statute) (mi), Distance."));
     }
 
     void lettersTypedIntoTheFieldAreTextAndEscapeGivesTheLauncherItsKeysBack()
