@@ -184,7 +184,8 @@ private slots:
     {
         UseRates("/slow.xml");
         QVERIFY(!UpdateExchangeRates(m_app->state, m_app->current.Record(), m_frame.get(), 200));
-        QVERIFY(QString::fromStdString(LastMessage().text).contains("no answer from the server within"));
+        QVERIFY(QString::fromStdString(LastMessage().text)
+                    .contains("the server did not finish answering within the time limit of 0.2 seconds"));
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
     }
 
