@@ -1,6 +1,5 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_help_service.h"
-#include "tests/ui/support/isolated_environment.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -50,12 +49,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    kalvex::testing::IsolateUserFolders();
-    QApplication app(argc, argv);
-    HelpWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(HelpWindowTest)
 #include "help_window_test.moc"
