@@ -4,6 +4,8 @@
 
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
@@ -41,12 +43,17 @@ HelpWindow::HelpWindow(HelpIndex index, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
 
-    // The list follows the page, whether it was chosen there or reached by a link.
+    // The list follows the page, whether it was chosen there or reached by a link; the page
+    // follows the topic selected in the list, so the arrow keys read as they move.
     connect(m_pageView, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectTopicOfPage);
-    connect(m_topicList, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
-    connect(m_topicList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
+    const auto showTopic = [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); };
+    connect(m_topicList, &QListWidget::itemSelectionChanged, this, [this, showTopic] {
+        if (const QList<QListWidgetItem*> selected = m_topicList->selectedItems(); !selected.isEmpty())
+            showTopic(selected.first());
+    });
+    connect(m_topicList, &QListWidget::itemActivated, this, showTopic);
+    connect(m_topicList, &QListWidget::itemClicked, this, showTopic);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::ShowTopic(int contextId)
@@ -70,12 +77,16 @@ void HelpWindow::SelectTopicOfPage(const QUrl& source)
 {
     // The browser's own source is not yet the new page while it reports the change.
     const QString file = source.toString().remove(kHelpRoot).section(u'#', 0, 0);
+    // Selecting the topic here must not show it again: that would drop the page's anchor.
+    const QSignalBlocker quiet(m_topicList);
     for (int row = 0; row < m_topicList->count(); ++row) {
         if (m_topicList->item(row)->data(Qt::UserRole).toString() == file) {
             m_topicList->setCurrentRow(row);
-            break;
+            return;
         }
     }
+    // A page without a topic of its own leaves no other topic claiming to be shown.
+    m_topicList->clearSelection();
 }
 
 QString HelpWindow::CurrentPage() const

@@ -1,6 +1,7 @@
 #include "platform/qt/screen_fit.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -36,6 +37,17 @@ int Clamped(int start, int length, int low, int room)
     return std::max(low, std::min(start, low + room - length));
 }
 
+// The title bar's width: the title in bold, as window managers mostly draw it, in the toolkit's
+// title bar font, which is the nearest measure of theirs; room for four buttons (window menu,
+// minimize, maximize, close); and a button's width of margins at each end.
+int TitleBarWidth(const QWidget& window)
+{
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int button = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + 6 * button;
+}
+
 } // namespace
 
 void FitWithinScreen(QWidget& window)
@@ -58,6 +70,17 @@ void CentreWithinScreen(QWidget& window)
     outer.moveCenter(area.center());
     window.move(Clamped(outer.left(), outer.width(), area.left(), area.width()),
                 Clamped(outer.top(), outer.height(), area.top(), area.height()));
+}
+
+void WidenForTitle(QWidget& window)
+{
+    int width = TitleBarWidth(window);
+    if (const QRect area = AvailableArea(window); !area.isEmpty()) {
+        const QMargins frame = FrameMargins(window);
+        width = std::min(width, area.width() - frame.left() - frame.right());
+    }
+    if (width > window.minimumWidth())
+        window.setMinimumWidth(width);
 }
 
 } // namespace kalvex

@@ -24,3 +24,7 @@ kalvex_copy_network_module(network_download_test)
 kalvex_add_gtest(plain_settings_file_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/plain_settings_file_test.cpp
   LIBS kalvex_platform_qtcore)
+# The help window with the program's own help pages, which the user interface library carries.
+kalvex_add_qttest(help_window_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/help_window_test.cpp
+  LIBS kalvex_ui)

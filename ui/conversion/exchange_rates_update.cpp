@@ -2,6 +2,7 @@
 
 #include "core/conversion.h"
 #include "platform/qt/network_download.h"
+#include "platform/qt/screen_fit.h"
 #include "storage/app_state.h"
 #include "storage/rates_update.h"
 #include "storage/settings_profile.h"
@@ -24,6 +25,7 @@ public:
     {
         m_window.setObjectName(QStringLiteral("ratesProgress"));
         m_window.setWindowTitle(QString::fromLatin1(kCaption));
+        WidenForTitle(m_window);
         // The download runs its own event loop: nothing else may be started meanwhile.
         m_window.setWindowModality(Qt::ApplicationModal);
         m_window.setAutoReset(false);

@@ -12,6 +12,7 @@
 #include "ui/controls/unit_edit.h"
 #include "ui/editing/factor_text.h"
 #include "ui/editing/group_def_rules.h"
+#include "ui/editing/status_line.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -189,8 +190,7 @@ void CGroupDefDlg::WriteFields()
     m_form.factorEdit->setText(QString::asprintf("%.*g", 15, m_factor));
     m_form.symbolEdit->setText(m_symbol);
     m_form.countLabel->setText(QString::number(m_copy.Count()));
-    m_form.statusLabel->setText(m_status);
-    m_form.statusLabel->setToolTip(m_status);
+    m_form.statusLabel->SetFullText(m_status);
     m_form.hintLabel->setText(m_hint);
 }
 

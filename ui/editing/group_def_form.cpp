@@ -5,6 +5,7 @@
 #include "ui/controls/image_button.h"
 #include "ui/controls/unit_combo_box.h"
 #include "ui/controls/unit_edit.h"
+#include "ui/editing/status_line.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -116,14 +117,14 @@ void CreateLabels(GroupDefForm& form, QDialog* dialog)
     form.baseLabel = NewLabel(Tr("Base Unit"), dialog, 201, QStringLiteral("baseLabel"));
     form.factorLabel = NewLabel(Tr("x  Factor"), dialog, 202, QStringLiteral("factorLabel"));
     form.countLabel = NewLabel({}, dialog, 112, QStringLiteral("countLabel"));
-    form.statusLabel = NewLabel({}, dialog, 113, QStringLiteral("statusLabel"));
+    // A long unit name in the status must not widen the dialog.
+    form.statusLabel = new CStatusLine(dialog);
+    SetControlId(*form.statusLabel, 113, QStringLiteral("statusLabel"));
     form.hintLabel = NewLabel({}, dialog, 115, QStringLiteral("hintLabel"));
     form.hintLabel->setWordWrap(true);
     // Names come from files and the user: shown as typed, never as markup.
-    for (QLabel* label : {form.countLabel, form.statusLabel, form.hintLabel})
+    for (QLabel* label : {form.countLabel, form.hintLabel})
         label->setTextFormat(Qt::PlainText);
-    // A long unit name in the status must not widen the dialog; the tooltip shows it whole.
-    form.statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void LayOut(const GroupDefForm& form, QDialog* dialog)

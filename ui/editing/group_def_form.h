@@ -9,6 +9,7 @@ class QWidget;
 namespace kalvex {
 
 class CImageButton;
+class CStatusLine;
 class CUnitComboBox;
 class CUnitEdit;
 
@@ -35,7 +36,7 @@ struct GroupDefForm {
     QLabel* baseLabel = nullptr;
     QLabel* factorLabel = nullptr;
     QLabel* countLabel = nullptr;
-    QLabel* statusLabel = nullptr;
+    CStatusLine* statusLabel = nullptr;
     QLabel* hintLabel = nullptr;
 
     // A unit is an entry of both lists.

@@ -10,4 +10,6 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/group_def_rules.h
   ${CMAKE_CURRENT_LIST_DIR}/group_working_copy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_working_copy.h
+  ${CMAKE_CURRENT_LIST_DIR}/status_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/status_line.h
 )

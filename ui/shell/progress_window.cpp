@@ -1,5 +1,6 @@
 #include "ui/shell/progress_window.h"
 
+#include "platform/qt/screen_fit.h"
 #include "ui/controls/centring.h"
 #include "ui/controls/control_id.h"
 
@@ -43,6 +44,7 @@ CProgressWindow::CProgressWindow(QWidget* parent)
     layout->addWidget(EtchedFrame(7501, QStringLiteral("lowerFrame")));
     layout->addWidget(m_progressText);
     setMinimumWidth(360);
+    WidenForTitle(*this);
     CentreOnDesktop(*this);
 }
 

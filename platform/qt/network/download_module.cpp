@@ -40,6 +40,15 @@ std::string ErrorText(QNetworkReply& reply)
     return reply.errorString().toStdString();
 }
 
+// A server that has the request is slow, not silent: it is told so, with the limit it missed.
+std::string TimeOutText(bool requestSent, int timeoutMs)
+{
+    const std::string seconds = QString::number(timeoutMs / 1000.0).toStdString() + " seconds";
+    if (requestSent)
+        return "the server did not finish answering within the time limit of " + seconds;
+    return "no answer from the server within " + seconds;
+}
+
 void Download(const DownloadRequest& request, IDownloadProgress& progress, DownloadResult& result)
 {
     const QUrl url(QString::fromStdString(request.url), QUrl::StrictMode);
@@ -55,6 +64,7 @@ void Download(const DownloadRequest& request, IDownloadProgress& progress, Downl
     QNetworkReply* reply = network.get(networkRequest);
     QEventLoop loop;
     bool timedOut = false;
+    bool requestSent = false;
     bool tooLarge = false;
     QObject::connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl& target) {
         if (IsAllowedUrl(target))
@@ -69,6 +79,7 @@ void Download(const DownloadRequest& request, IDownloadProgress& progress, Downl
             reply->abort();
         }
     });
+    QObject::connect(reply, &QNetworkReply::requestSent, reply, [&] { requestSent = true; });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QTimer deadline;
     deadline.setSingleShot(true);
@@ -93,8 +104,7 @@ void Download(const DownloadRequest& request, IDownloadProgress& progress, Downl
     if (result.cancelled)
         result.error.clear();
     else if (timedOut)
-        result.error = "no answer from the server within " +
-                       QString::number(request.timeoutMs / 1000.0).toStdString() + " seconds";
+        result.error = TimeOutText(requestSent, request.timeoutMs);
     else if (tooLarge)
         result.error = "the server's answer is too large";
     else if (reply->error() != QNetworkReply::NoError)

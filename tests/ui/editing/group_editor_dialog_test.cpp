@@ -122,6 +122,15 @@ private slots:
                 Edit(102)->fontMetrics().horizontalAdvance(QStringLiteral("0.333333333333333")));
         QCOMPARE(Combo(104)->itemData(2, Qt::ToolTipRole).toString(), longName);
         QCOMPARE(Combo(101)->itemData(2, Qt::ToolTipRole).toString(), longName);
+
+        // The status line is cut visibly at its width and shows more as the editor widens.
+        auto* status = FindControl<QLabel>(*m_dlg, 113);
+        const QString whole = QStringLiteral("Unit '%1' added.").arg(longName);
+        QCOMPARE(status->toolTip(), whole);
+        QVERIFY2(status->text().endsWith(QChar(0x2026)), qPrintable(status->text()));
+        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->contentsRect().width());
+        m_dlg->resize(m_dlg->width() + status->fontMetrics().horizontalAdvance(whole), m_dlg->height());
+        QTRY_COMPARE(status->text(), whole);
     }
 
     void acceptRefusesOneUnitAndLeavesZerosBeyondN()

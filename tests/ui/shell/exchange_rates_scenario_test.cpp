@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -184,18 +185,31 @@ private slots:
     {
         UseRates("/slow.xml");
         QVERIFY(!UpdateExchangeRates(m_app->state, m_app->current.Record(), m_frame.get(), 200));
-        QVERIFY(QString::fromStdString(LastMessage().text).contains("no answer from the server within"));
+        QVERIFY(QString::fromStdString(LastMessage().text)
+                    .contains("the server did not finish answering within the time limit of 0.2 seconds"));
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
     }
 
+    // The window is wide enough for a window manager to show its whole title, in bold, beside
+    // four title bar buttons.
     void cancelInTheProgressWindowChangesNothing()
     {
         UseRates("/slow.xml");
-        QTimer::singleShot(100, this, [] {
-            if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
-                progress->cancel();
+        int width = 0;
+        int titleBar = 0;
+        QTimer::singleShot(100, this, [&] {
+            auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (!progress)
+                return;
+            QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+            bold.setBold(true);
+            width = progress->width();
+            titleBar = QFontMetrics(bold).horizontalAdvance(progress->windowTitle()) +
+                       4 * progress->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, progress);
+            progress->cancel();
         });
         QVERIFY(!UpdateExchangeRates(m_app->state, m_app->current.Record(), m_frame.get(), 10000));
+        QVERIFY2(width >= titleBar, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(titleBar)));
         QVERIFY(m_app->messages.shown.empty());
         QVERIFY(ReadBytes(MoneyFile()) == m_original);
     }
