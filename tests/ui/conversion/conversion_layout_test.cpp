@@ -4,6 +4,22 @@
 using namespace kalvex;
 using namespace kalvex::testing;
 
+namespace {
+
+// Where a button shows dark lettering, inside its frame and edge.
+QRect InkBounds(const QImage& button)
+{
+    constexpr int kEdge = 3;
+    QRect ink;
+    for (int y = kEdge; y < button.height() - kEdge; ++y)
+        for (int x = kEdge; x < button.width() - kEdge; ++x)
+            if (button.pixelColor(x, y).lightness() < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+} // namespace
+
 // What the window shows: titles, rows, names from files, tab order, colours and help.
 class ConversionLayoutTest : public QObject, private ConversionDlgFixture {
     Q_OBJECT
@@ -237,6 +253,28 @@ private slots:
                     light += isDark(end.pixelColor(x, y)) ? 0 : 1;
             QVERIFY2(isDark(end.pixelColor(0, 0)), qPrintable(QString::number(id)));
             QVERIFY2(light > 0, qPrintable(QString::number(id))); // the arrow, in the light text colour
+        }
+    }
+
+    // The buttons' captions are their text in the window's font, whatever its size; the
+    // buttons grow to hold them.
+    void buttonCaptionsUseTheWindowFont()
+    {
+        Store(DistanceGroup(), kDistanceId);
+        m_t->clipboard.text = "2"; // Paste enabled, its caption drawn like the others
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId,
+                                                 GroupFactorEditor(m_t->state, m_t->current));
+        QFont large = m_dlg->font();
+        large.setPixelSize(24);
+        m_dlg->setFont(large);
+        Show();
+        for (int id : {2, 40, 41, 712, 710}) {
+            auto* button = Control<QPushButton>(id);
+            const QSize caption = QFontMetrics(large).tightBoundingRect(button->text()).size();
+            const QSize ink = InkBounds(button->grab().toImage()).size();
+            QVERIFY2(std::abs(ink.height() - caption.height()) <= 2 &&
+                         std::abs(ink.width() - caption.width()) <= 2,
+                     qPrintable(button->text()));
         }
     }
 
