@@ -17,8 +17,8 @@ struct ArtworkColour {
     QColor (*inPalette)(const QPalette&);
 };
 
-const std::array<ArtworkColour, 13> kArtworkColours = {{
-    {"#fbfbfb", [](const QPalette& p) { return p.color(QPalette::Button).lighter(kFaceHighlight); }},
+const std::array<ArtworkColour, 11> kArtworkColours = {{
+    {"#fbfbfb", FaceHighlight},
     {"#dcdcdc", [](const QPalette& p) { return p.color(QPalette::Button); }},
     {"#c4c4c4", [](const QPalette& p) { return p.color(QPalette::Button).darker(kPressedTop); }},
     {"#dadada", [](const QPalette& p) { return p.color(QPalette::Button).darker(kPressedBottom); }},
@@ -29,12 +29,14 @@ const std::array<ArtworkColour, 13> kArtworkColours = {{
     {"#000000", [](const QPalette& p) { return p.color(QPalette::ButtonText); }},
     {"#ececec", [](const QPalette& p) { return p.color(QPalette::Button); }},
     {"#b4b4b4", [](const QPalette& p) { return p.color(QPalette::Mid); }},
-    // The raised edge of disabled lettering: just above the face, or it glows on dark faces.
-    {"#ffffff", [](const QPalette& p) { return p.color(QPalette::Button).lighter(kFaceHighlight); }},
-    {"#9c9c9c", [](const QPalette& p) { return p.color(QPalette::Disabled, QPalette::ButtonText); }},
 }};
 
 } // namespace
+
+QColor FaceHighlight(const QPalette& palette)
+{
+    return palette.color(QPalette::Button).lighter(kFaceHighlight);
+}
 
 QByteArray ArtworkInPalette(QByteArray svg, const QPalette& palette)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 
 class QPalette;
 
@@ -11,5 +12,9 @@ namespace kalvex {
 // every such colour with the palette's colour for that part, so buttons follow dark palettes
 // and style sheets like the standard controls beside them.
 QByteArray ArtworkInPalette(QByteArray svg, const QPalette& palette);
+
+// Just above the face: the lit side of a button, and the raised edge of the lettering on a
+// disabled one (brighter would glow on dark faces).
+QColor FaceHighlight(const QPalette& palette);
 
 } // namespace kalvex

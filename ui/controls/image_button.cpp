@@ -16,6 +16,8 @@ constexpr int kNormalOffset = 1000;
 constexpr int kPressedOffset = 3000;
 constexpr int kFocusedOffset = 5000;
 constexpr QSize kFallbackSize(72, 24);
+// Room the face keeps on each side of its caption.
+constexpr QSize kCaptionMargin(4, 4);
 
 } // namespace
 
@@ -78,10 +80,43 @@ int CImageButton::ShownImage() const
     return m_imageBase + kNormalOffset;
 }
 
-QSize CImageButton::sizeHint() const
+QSize CImageButton::FaceSize() const
 {
     const QSize image = m_normal ? m_normal->defaultSize() : kFallbackSize;
-    return image + QSize(2, 2);
+    const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
+    return image.expandedTo(caption + QSize(2 * kCaptionMargin.width(), 2 * kCaptionMargin.height()));
+}
+
+QSize CImageButton::sizeHint() const
+{
+    return FaceSize() + QSize(2, 2);
+}
+
+void CImageButton::DrawCaption(QPainter& painter, const QRect& face, const QColor& colour) const
+{
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    QStyleOption option;
+    option.initFrom(this);
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+        flags |= Qt::TextHideMnemonic;
+    painter.setPen(colour);
+    painter.drawText(face, flags, text());
+}
+
+QPixmap CImageButton::GreyedFace(const QSize& size) const
+{
+    // The normal face rendered at the screen's scale, then dimmed the way the style dims
+    // disabled icons.
+    const qreal scale = devicePixelRatioF();
+    QImage rendered(size * scale, QImage::Format_ARGB32_Premultiplied);
+    rendered.setDevicePixelRatio(scale);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    m_normal->render(&painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    QStyleOption option;
+    option.initFrom(this);
+    return style()->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(rendered), &option);
 }
 
 void CImageButton::paintEvent(QPaintEvent*)
@@ -96,37 +131,31 @@ void CImageButton::paintEvent(QPaintEvent*)
         style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
         return;
     }
-    const QRect imageRect(QPoint(1, 1), m_normal->defaultSize());
+    const QRect faceRect(QPoint(1, 1), FaceSize());
     const bool pressed = isEnabled() && isDown();
     const bool focused = isEnabled() && hasFocus();
-    QSvgRenderer* image = m_normal.get();
-    if (!isEnabled() && m_disabled)
-        image = m_disabled.get();
-    else if (pressed && m_pressed)
-        image = m_pressed.get();
-    else if (focused && m_focused)
-        image = m_focused.get();
-
-    if (!isEnabled() && !m_disabled) {
-        // The greyed look: the normal image rendered at the screen's scale, then dimmed the
-        // way the style dims disabled icons.
-        const qreal scale = devicePixelRatioF();
-        QImage rendered(imageRect.size() * scale, QImage::Format_ARGB32_Premultiplied);
-        rendered.setDevicePixelRatio(scale);
-        rendered.fill(Qt::transparent);
-        QPainter imagePainter(&rendered);
-        m_normal->render(&imagePainter, QRectF(QPointF(0, 0), imageRect.size()));
-        imagePainter.end();
-        QStyleOption option;
-        option.initFrom(this);
-        const QPixmap greyed =
-            style()->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(rendered), &option);
-        painter.drawPixmap(imageRect.topLeft(), greyed);
+    const QColor disabledText = palette().color(QPalette::Disabled, QPalette::ButtonText);
+    if (!isEnabled() && m_disabled) {
+        // The button's own disabled face, its lettering pressed into it.
+        m_disabled->render(&painter, faceRect);
+        DrawCaption(painter, faceRect.translated(1, 1), FaceHighlight(palette()));
+        DrawCaption(painter, faceRect, disabledText);
+    } else if (!isEnabled()) {
+        painter.drawPixmap(faceRect.topLeft(), GreyedFace(faceRect.size()));
+        DrawCaption(painter, faceRect, disabledText);
     } else {
-        image->render(&painter, imageRect);
+        QSvgRenderer* image = m_normal.get();
+        if (pressed && m_pressed)
+            image = m_pressed.get();
+        else if (focused && m_focused)
+            image = m_focused.get();
+        image->render(&painter, faceRect);
+        // A pressed button's caption sinks with its face.
+        DrawCaption(painter, pressed ? faceRect.translated(1, 1) : faceRect,
+                    palette().color(QPalette::ButtonText));
     }
     painter.setPen(pressed || focused ? palette().color(QPalette::ButtonText) : face);
-    painter.drawRect(imageRect.adjusted(-1, -1, 0, 0));
+    painter.drawRect(faceRect.adjusted(-1, -1, 0, 0));
 }
 
 } // namespace kalvex

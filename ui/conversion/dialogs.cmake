@@ -11,6 +11,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/conversion_help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_clipboard.h
   ${CMAKE_CURRENT_LIST_DIR}/field_clipboard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/result_rows_focus.h
+  ${CMAKE_CURRENT_LIST_DIR}/result_rows_focus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/value_dlg_base.h
   ${CMAKE_CURRENT_LIST_DIR}/value_dlg_base.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_conversion_dlg.h

@@ -11,6 +11,7 @@
 #include "ui/controls/value_edit.h"
 #include "ui/conversion/conversion_ids.h"
 #include "ui/conversion/field_clipboard.h"
+#include "ui/conversion/result_rows_focus.h"
 #include "ui/conversion/slider_end.h"
 
 #include <QCheckBox>
@@ -120,6 +121,7 @@ void CValueDlgBase::BuildControls()
     m_fieldClipboard =
         std::make_unique<CFieldClipboard>(*m_inputEdit, *m_pasteButton, *m_app.services.clipboard);
     m_fieldClipboard->AddField(*m_inputEdit);
+    m_rowsFocus = new CResultRowsFocus(this);
     connect(m_cancelButton, &QPushButton::clicked, this, &CValueDlgBase::reject);
     connect(m_copyButton, &QPushButton::clicked, m_fieldClipboard.get(), &CFieldClipboard::Copy);
     connect(m_pasteButton, &QPushButton::clicked, this, &CValueDlgBase::OnPaste);
@@ -169,6 +171,7 @@ int CValueDlgBase::AddResultRow(int fieldId, int symbolId, QLineEdit*& field, QL
     symbol->setTextFormat(Qt::PlainText);
     SetControlId(*symbol, symbolId, QStringLiteral("symbolLabel%1").arg(row + 1));
     m_fieldClipboard->AddField(*field);
+    m_rowsFocus->AddRow(*field);
     m_rows.push_back({field, symbol, {}});
     return row;
 }

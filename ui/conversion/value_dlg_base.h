@@ -24,6 +24,7 @@ struct AppState;
 class CFieldClipboard;
 class CFocusScrollBar;
 class CImageButton;
+class CResultRowsFocus;
 class CValueEdit;
 
 // What the conversion windows share: one value typed in an input field, read back in result
@@ -132,7 +133,7 @@ private:
 
     void BuildControls();
     // Tab follows the window from top to bottom: the input field, the initial unit, the
-    // results, the slider, the display settings and the buttons from left to right.
+    // results (one stop), the slider, the display settings and the buttons from left to right.
     void ChainTabOrder();
     QFrame* MakeSection(int frameId, const QString& spokenName, QLayout* content);
 
@@ -148,6 +149,7 @@ private:
     std::vector<ResultRow> m_rows;
     std::vector<ResultLine> m_shownLines;
     std::unique_ptr<CFieldClipboard> m_fieldClipboard;
+    CResultRowsFocus* m_rowsFocus = nullptr;
     bool m_placed = false;
     QVBoxLayout* m_contentLayout = nullptr;
     QHBoxLayout* m_buttonRow = nullptr;

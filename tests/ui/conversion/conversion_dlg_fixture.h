@@ -64,13 +64,25 @@ protected:
     }
     void OpenChosen(int groupId)
     {
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, groupId, GroupFactorEditor(m_t->state, m_t->current));
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, groupId,
+                                                 GroupFactorEditor(m_t->state, m_t->current));
         Show();
     }
     void OpenDistance()
     {
         Store(DistanceGroup(), kDistanceId);
         OpenChosen(kDistanceId);
+    }
+    // The launcher numbers the units 1, 2, ... before it opens the all-units layout.
+    void OpenAllUnits(const CConversion& group, int groupId)
+    {
+        Store(group, groupId);
+        auto& order = m_t->current.Record().m_unitOrder;
+        for (std::size_t k = 0; k < order.size(); ++k)
+            order[k] = std::uint16_t(k + 1);
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, groupId,
+                                               GroupFactorEditor(m_t->state, m_t->current));
+        Show();
     }
 
     template <class T = QWidget> T* Control(int id) const { return FindControl<T>(*m_dlg, id); }
@@ -110,6 +122,12 @@ protected:
                           QPoint(std::min(8, button->width() / 2), button->height() / 2));
     }
     QScrollBar* Slider() const { return Control<QScrollBar>(111); }
+    // The keyboard as the user has it: keys go to the focused control.
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    static int FocusId() { return QApplication::focusWidget() ? ControlId(*QApplication::focusWidget()) : 0; }
 
     // The text a button or a buddy label shows: "&&" is an ampersand, a single "&" marks the
     // keyboard hint and is not shown.

@@ -4,6 +4,22 @@
 using namespace kalvex;
 using namespace kalvex::testing;
 
+namespace {
+
+// Where a button shows dark lettering, inside its frame and edge.
+QRect InkBounds(const QImage& button)
+{
+    constexpr int kEdge = 3;
+    QRect ink;
+    for (int y = kEdge; y < button.height() - kEdge; ++y)
+        for (int x = kEdge; x < button.width() - kEdge; ++x)
+            if (button.pixelColor(x, y).lightness() < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+} // namespace
+
 // What the window shows: titles, rows, names from files, tab order, colours and help.
 class ConversionLayoutTest : public QObject, private ConversionDlgFixture {
     Q_OBJECT
@@ -29,7 +45,8 @@ private slots:
         CConversion group = DistanceGroup();
         group.m_unitCount = 0;
         m_t->current.Record() = group;
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId,
+                                                 GroupFactorEditor(m_t->state, m_t->current));
         QCOMPARE(m_t->messages.Last()->text, std::string("Distance conversions not defined!"));
         QCOMPARE(m_t->messages.beeps, std::vector<MessageIcon>{MessageIcon::Warning});
         QCOMPARE(m_dlg->exec(), 0);
@@ -51,12 +68,7 @@ private slots:
 
     void allUnitsLayoutShowsEveryUnit()
     {
-        Store(CountedGroup(17), kDistanceId);
-        auto& order = m_t->current.Record().m_unitOrder;
-        for (std::size_t k = 0; k < order.size(); ++k)
-            order[k] = std::uint16_t(k + 1);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
-        Show();
+        OpenAllUnits(CountedGroup(17), kDistanceId);
         QCOMPARE(m_dlg->objectName(), QStringLiteral("DIALOG_16"));
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Counted Conversions"));
         QCOMPARE(Control<QGroupBox>(212)->title(), QStringLiteral("Equivalent counted:"));
@@ -84,30 +96,76 @@ private slots:
         QCOMPARE(QString::fromStdString(m_t->clipboard.text).count(u'\n'), 16);
     }
 
-    // Tab follows the screen: input, the checked unit (one stop), results, slider, digits,
-    // notation, then the buttons from left to right; arrows move within the units.
-    void tabFollowsTheScreen()
+    // Tab follows the screen: input, the chosen unit and the results (one stop each), slider,
+    // digits, notation, then the buttons from left to right; Shift+Tab goes back the same way.
+    // Within the results Up and Down move a row, Home and End go to the first and last shown
+    // row; the row reached is selected for Ctrl+C, speaks its name and value, and is where Tab
+    // comes back to.
+    void keyboardWalksTheWindow_data()
     {
-        OpenDistance();
-        Click(8003);
+        QTest::addColumn<bool>("allUnits");
+        QTest::addColumn<int>("unitStop");
+        QTest::addColumn<int>("nextUnit");
+        QTest::addColumn<int>("lastRow");
+        QTest::newRow("chosen units") << false << 8003 << 8004 << 8206;
+        QTest::newRow("all units, rows below the units disabled") << true << 1001 << 8002 << 8217;
+    }
+    void keyboardWalksTheWindow()
+    {
+        QFETCH(bool, allUnits);
+        QFETCH(int, unitStop);
+        QFETCH(int, nextUnit);
+        QFETCH(int, lastRow);
+        if (allUnits) {
+            OpenAllUnits(CountedGroup(17), kDistanceId);
+        } else {
+            OpenDistance();
+            Click(8003);
+        }
         Input()->setFocus();
         QTRY_VERIFY(Input()->hasFocus());
-        QList<int> reached;
-        for (int stop = 0; stop < 15; ++stop) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            reached << ControlId(*QApplication::focusWidget());
-        }
-        // Paste is disabled once the focus leaves the input field.
-        QCOMPARE(reached, (QList<int>{8003, 8201, 8202, 8203, 8204, 8205, 8206, 111, 160, 161, 2, 40, 712,
-                                      710, kInput}));
-        Control(8201)->setFocus();
-        QTest::keyClick(Control(8201), Qt::Key_Backtab);
-        QCOMPARE(ControlId(*QApplication::focusWidget()), 8003);
-        QTest::keyClick(Control(8003), Qt::Key_Down);
-        QCOMPARE(ControlId(*QApplication::focusWidget()), 8004);
-        QCOMPARE(m_dlg->m_selectedId, 8004);
-        QTest::keyClick(Control(8004), Qt::Key_Tab);
-        QCOMPARE(ControlId(*QApplication::focusWidget()), 8201);
+        const QList<int> stops = {kInput, unitStop, kFirstResult, 111, 160, 161, 2, 40, 712, 710};
+        const auto reached = [&stops](Qt::Key key) {
+            QList<int> ids;
+            for (qsizetype i = 0; i < stops.size(); ++i) {
+                Press(key);
+                ids << FocusId();
+            }
+            return ids;
+        };
+        QCOMPARE(reached(Qt::Key_Tab), stops.mid(1) << kInput);
+        QCOMPARE(reached(Qt::Key_Backtab), QList<int>(stops.rbegin(), stops.rend()));
+
+        const auto walk = [this](Qt::Key key, int expected) {
+            Press(key);
+            QCOMPARE(FocusId(), expected);
+            auto* row = Control<QLineEdit>(expected);
+            QCOMPARE(row->selectedText(), row->text());
+            QVERIFY(row->accessibleName().endsWith(QStringLiteral(": ") + row->text()));
+        };
+        Press(Qt::Key_Tab);
+        walk(Qt::Key_Tab, kFirstResult);
+        walk(Qt::Key_Down, kFirstResult + 1);
+        Press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(m_t->clipboard.text), Text(kFirstResult + 1));
+        QVERIFY(!Control<QPushButton>(41)->isEnabled());
+        walk(Qt::Key_End, lastRow);
+        QVERIFY(Control<QLineEdit>(kFirstResult + 1)->selectedText().isEmpty());
+        walk(Qt::Key_Down, lastRow);
+        walk(Qt::Key_Up, lastRow - 1);
+        Press(Qt::Key_Tab);
+        QCOMPARE(FocusId(), 111);
+        walk(Qt::Key_Backtab, lastRow - 1);
+        walk(Qt::Key_Home, kFirstResult);
+        walk(Qt::Key_Up, kFirstResult);
+
+        // Arrows on the unit stop choose the next unit.
+        Press(Qt::Key_Backtab);
+        QCOMPARE(FocusId(), unitStop);
+        Press(Qt::Key_Down);
+        QCOMPARE(m_dlg->m_selectedId, nextUnit);
+        Press(Qt::Key_Tab);
+        QCOMPARE(FocusId(), kFirstResult);
     }
 
     // Names and symbols from a file are shown as written: no markup, and an "&" is an "&".
@@ -134,7 +192,8 @@ private slots:
         m_dlg.reset();
         group.m_showAll = 1;
         Store(group, kCustom1Id);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kCustom1Id, GroupFactorEditor(m_t->state, m_t->current));
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kCustom1Id,
+                                               GroupFactorEditor(m_t->state, m_t->current));
         Show();
         CheckShown(211, QStringLiteral("Initial rock & <b>roll</b> in:"));
         QCOMPARE(Shown(Control<QGroupBox>(212)->title()), QStringLiteral("Equivalent rock & <b>roll</b>:"));
@@ -148,7 +207,8 @@ private slots:
         group.m_units[0] = "US gallon,gal";
         group.m_units[1] = "<b>imperial</b> gallon,gal";
         Store(group, kDistanceId);
-        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
+        m_dlg = std::make_unique<CAllUnitsDlg>(m_t->state, m_t->current, kDistanceId,
+                                               GroupFactorEditor(m_t->state, m_t->current));
         Show();
         QTextDocument tip;
         tip.setHtml(Control(8102)->toolTip());
@@ -167,7 +227,8 @@ private slots:
     void darkPaletteReachesButtonsAndSliderEnds()
     {
         Store(DistanceGroup(), kDistanceId);
-        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId, GroupFactorEditor(m_t->state, m_t->current));
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId,
+                                                 GroupFactorEditor(m_t->state, m_t->current));
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
         dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
@@ -192,6 +253,28 @@ private slots:
                     light += isDark(end.pixelColor(x, y)) ? 0 : 1;
             QVERIFY2(isDark(end.pixelColor(0, 0)), qPrintable(QString::number(id)));
             QVERIFY2(light > 0, qPrintable(QString::number(id))); // the arrow, in the light text colour
+        }
+    }
+
+    // The buttons' captions are their text in the window's font, whatever its size; the
+    // buttons grow to hold them.
+    void buttonCaptionsUseTheWindowFont()
+    {
+        Store(DistanceGroup(), kDistanceId);
+        m_t->clipboard.text = "2"; // Paste enabled, its caption drawn like the others
+        m_dlg = std::make_unique<CConversionDlg>(m_t->state, m_t->current, kDistanceId,
+                                                 GroupFactorEditor(m_t->state, m_t->current));
+        QFont large = m_dlg->font();
+        large.setPixelSize(24);
+        m_dlg->setFont(large);
+        Show();
+        for (int id : {2, 40, 41, 712, 710}) {
+            auto* button = Control<QPushButton>(id);
+            const QSize caption = QFontMetrics(large).tightBoundingRect(button->text()).size();
+            const QSize ink = InkBounds(button->grab().toImage()).size();
+            QVERIFY2(std::abs(ink.height() - caption.height()) <= 2 &&
+                         std::abs(ink.width() - caption.width()) <= 2,
+                     qPrintable(button->text()));
         }
     }
 
