@@ -29,6 +29,7 @@ int RunModule(const char* module, const char* entry, const char* what, int& argc
 int RunWindowModule(int& argc, char* argv[])
 {
     static_assert(std::is_same_v<WindowEntry, Entry>);
+    static_assert(kWindowWithoutDisplay == kExitNoDisplay);
     return RunModule(kWindowModuleName, kWindowEntryName, "window", argc, argv);
 }
 

@@ -110,7 +110,7 @@ ImportOutcome AddImportedGroup(AppState& app, const CConversion& group)
     ISettingsStore& settings = *app.services.settings;
     const int count = ReconcileCustomGroups(app);
     if (count >= kMaxCustomGroups)
-        return {0, CustomGroupLimitText()};
+        return {0, CustomGroupLimitText(), true};
     const int groupId = CustomGroupId(count + 1);
     const std::string file = FactorFileName(app.m_factorPath, groupId);
     std::error_code error;

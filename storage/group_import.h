@@ -33,6 +33,7 @@ std::string FreeGroupName(const std::vector<std::string>& names, const std::stri
 struct ImportOutcome {
     int groupId = 0;
     std::string refusal;
+    bool limitReached = false; // the refusal is that every custom group number is taken
 };
 ImportOutcome AddImportedGroup(AppState& app, const CConversion& group);
 

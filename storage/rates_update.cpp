@@ -155,7 +155,14 @@ RatesUpdateResult UpdateMoneyGroup(CConversion& group, std::string_view document
     if (!result.error.empty())
         return result;
     // A unit count of 0 keeps the rates' date rather than stamping today's.
-    CommitGroup(updated, kMoneyId, 0, factorPath, services);
+    const SaveStatus saved = CommitGroup(updated, kMoneyId, 0, factorPath, services);
+    if (saved != SaveStatus::Saved) {
+        RatesUpdateResult unsaved;
+        unsaved.error = "the Money group could not be saved to " + FactorFileName(factorPath, kMoneyId) +
+                        (saved == SaveStatus::ReadOnly ? " (the file is read-only)"
+                                                       : " (the folder may be read-only or the disk full)");
+        return unsaved;
+    }
     group = std::move(updated);
     return result;
 }

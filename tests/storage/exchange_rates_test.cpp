@@ -224,13 +224,22 @@ TEST_F(MoneyUpdateTest, ANearlyFullGroupTakesTheEuroAndWhatFitsAndNamesTheRest)
 
 TEST_F(MoneyUpdateTest, EveryFailureLeavesGroupFileAndDateAlone)
 {
-    const std::pair<std::string, std::string> failures[] = {
-        {RatesDocument("missing_usd.xml"), "no rate for USD"},
-        {RatesDocument("malformed.xml"), "not well-formed"},
-        {RatesDocument("negative_rate.xml"), "GBP"},
-        {"<html>Not found</html>", "no Cube element"},
+    struct Failure {
+        std::string document;
+        ReplaceFault fault;
+        std::string expected;
     };
-    for (const auto& [document, expected] : failures) {
+    const std::string normal = RatesDocument("normal_day.xml");
+    const Failure failures[] = {
+        {RatesDocument("missing_usd.xml"), ReplaceFault::None, "no rate for USD"},
+        {RatesDocument("malformed.xml"), ReplaceFault::None, "not well-formed"},
+        {RatesDocument("negative_rate.xml"), ReplaceFault::None, "GBP"},
+        {"<html>Not found</html>", ReplaceFault::None, "no Cube element"},
+        {normal, ReplaceFault::DiskFull, "could not be saved to " + MoneyFile()},
+        {normal, ReplaceFault::CannotCreate, "could not be saved to " + MoneyFile()},
+    };
+    for (const auto& [document, fault, expected] : failures) {
+        replacer.fault = fault;
         const RatesUpdateResult result = Update(document);
         EXPECT_NE(result.error.find(expected), std::string::npos) << result.error;
         EXPECT_EQ(ReadBytes(MoneyFile()), original);

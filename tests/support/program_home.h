@@ -16,7 +16,7 @@ namespace kalvex::testing {
 // question is asked and every file stays inside the home.
 class ProgramHome {
 public:
-    enum class Display { Offscreen, None };
+    enum class Display { Offscreen, None, Unreachable };
 
     ProgramHome()
     {
@@ -45,7 +45,7 @@ public:
     }
 
     // The environment of a user whose home this is; with Display::None, of a terminal with no
-    // display at all.
+    // display at all; with Display::Unreachable, one naming an X display no server runs.
     QProcessEnvironment Environment(Display display) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -59,6 +59,8 @@ public:
         } else {
             for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
                 env.remove(name);
+            if (display == Display::Unreachable)
+                env.insert("DISPLAY", ":987");
         }
         return env;
     }

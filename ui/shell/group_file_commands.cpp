@@ -83,7 +83,7 @@ void GroupFileCommands::ImportGroup()
         return;
     // Another window or `kalvex --import` may have taken the last number while the chooser was open.
     const ImportOutcome outcome = AddImportedGroup(m_app, group);
-    if (outcome.refusal == CustomGroupLimitText())
+    if (outcome.limitReached)
         ShowCustomGroupLimit(*m_app.services.messages);
     else if (!outcome.refusal.empty())
         Warn(outcome.refusal);

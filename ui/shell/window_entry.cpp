@@ -8,11 +8,41 @@
 #include "ui/shell/program_images.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+namespace {
+
+QtMessageHandler g_earlierHandler = nullptr;
+
+// The toolkit ends the process when its display cannot be reached (a DISPLAY naming no running
+// server); the program's status for a window without a display is kWindowWithoutDisplay, not
+// the toolkit's abort.
+void EndWhenTheDisplayFails(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "kalvex: the window cannot open: %s\n", qPrintable(text));
+        std::_Exit(kalvex::kWindowWithoutDisplay);
+    }
+    if (g_earlierHandler)
+        g_earlierHandler(type, context, text);
+}
+
+// The toolkit's own start-up, where a fatal message can only mean the display failed.
+class DisplayConnection {
+public:
+    DisplayConnection() { g_earlierHandler = qInstallMessageHandler(EndWhenTheDisplayFails); }
+    ~DisplayConnection() { qInstallMessageHandler(g_earlierHandler); }
+};
+
+} // namespace
 
 extern "C" int kalvex_run_window_v1(int* argc, char** argv)
 {
+    std::optional<DisplayConnection> connecting(std::in_place);
     QApplication application(*argc, argv);
+    connecting.reset();
     kalvex::SetApplicationNames();
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.qorcorporation.Kalvex"));

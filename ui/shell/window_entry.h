@@ -17,6 +17,9 @@ inline constexpr const char* kWindowEntryName = "kalvex_run_window_v1";
 // the exit code. argc is the one the toolkit keeps a reference to: it must outlive the call.
 using WindowEntry = int (*)(int* argc, char** argv);
 
+// The exit code of a windowed run whose display cannot be reached.
+inline constexpr int kWindowWithoutDisplay = 1;
+
 } // namespace kalvex
 
 extern "C" __attribute__((visibility("default"))) int kalvex_run_window_v1(int* argc, char** argv);
