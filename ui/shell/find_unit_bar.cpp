@@ -61,11 +61,24 @@ void CFindUnitBar::Open()
         m_field->setFocus();
         return;
     }
-    m_finder.emplace(QueryGroups(LoadEnabledGroups(*m_app.services.settings, m_app.m_factorPath)));
+    LoadGroups();
     m_field->clear();
     OnTextChanged({});
     show();
     m_field->setFocus();
+}
+
+void CFindUnitBar::ReloadGroups()
+{
+    if (!isVisible())
+        return;
+    LoadGroups();
+    OnTextChanged(m_field->text());
+}
+
+void CFindUnitBar::LoadGroups()
+{
+    m_finder.emplace(QueryGroups(LoadEnabledGroups(*m_app.services.settings, m_app.m_factorPath)));
 }
 
 void CFindUnitBar::Close()

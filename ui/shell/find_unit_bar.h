@@ -25,6 +25,9 @@ public:
     // field is open, selects what it holds.
     void Open();
     void Close();
+    // The groups changed while the field is open (an import, here or in another window): what
+    // was typed is looked up again among them.
+    void ReloadGroups();
 
     QLineEdit& Field() const { return *m_field; }
     QListWidget& Results() const { return *m_results; }
@@ -38,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void LoadGroups();
     void OnTextChanged(const QString& text);
     // What the hint says for the text typed and the row chosen: once the user has chosen a row,
     // what Enter opens rather than how to choose.

@@ -48,11 +48,8 @@ std::optional<LauncherKey> NavigationKey(int key)
 } // namespace
 
 CKalvexView::CKalvexView(AppState& app, CurrentGroup& current, CMainFrame& frame, QWidget* parent)
-    : QAbstractScrollArea(parent), m_app(app), m_frame(frame), m_commands(app, current, *this,
-                                                                          [this] {
-                                                                              Rebuild();
-                                                                              viewport()->update();
-                                                                          }),
+    : QAbstractScrollArea(parent), m_app(app), m_frame(frame),
+      m_commands(app, current, *this, [this] { RebuildChangedGroups(); }),
       m_fileCommands(app, *this, [this] { m_commands.CheckInventoryAndRebuild(); })
 {
     setObjectName(QStringLiteral("launcherView"));
@@ -160,6 +157,13 @@ void CKalvexView::Rebuild()
     DrawPicture();
     m_frame.RefreshCommandStates();
     NotifyLauncherReordered(this);
+}
+
+void CKalvexView::RebuildChangedGroups()
+{
+    Rebuild();
+    viewport()->update();
+    emit groupsChanged();
 }
 
 void CKalvexView::ShowGroupsChangedElsewhere()

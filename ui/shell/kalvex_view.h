@@ -38,6 +38,9 @@ public:
     // Groups were added by another process: the counts are read again and the grid rebuilt at
     // once, an open window keeping its own group.
     void ShowGroupsChangedElsewhere();
+    // After a command that may have added, changed or removed groups: rebuilds, repaints and
+    // tells whoever holds the groups in memory.
+    void RebuildChangedGroups();
 
     // What the grid shows, for the accessibility layer and for tests.
     const LauncherGrid& Grid() const { return m_grid; }
@@ -52,6 +55,9 @@ public:
     int EntryAt(QPoint viewportPoint) const;
     // The right-click menu while it is open.
     QMenu* ContextMenu() const { return m_contextMenu; }
+
+signals:
+    void groupsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -11,10 +11,8 @@ namespace kalvex {
 
 CLauncherPane::CLauncherPane(AppState& app, CurrentGroup& current, CMainFrame& frame, QWidget* parent)
     : QWidget(parent), m_findBar(new CFindUnitBar(app, this)),
-      m_view(new CKalvexView(app, current, frame, this)), m_commands(app, current, *this, [this] {
-          m_view->Rebuild();
-          m_view->viewport()->update();
-      })
+      m_view(new CKalvexView(app, current, frame, this)),
+      m_commands(app, current, *this, [this] { m_view->RebuildChangedGroups(); })
 {
     setObjectName(QStringLiteral("launcherPane"));
     auto* layout = new QVBoxLayout(this);
@@ -24,6 +22,7 @@ CLauncherPane::CLauncherPane(AppState& app, CurrentGroup& current, CMainFrame& f
     layout->addWidget(m_view, 1);
     setFocusProxy(m_view);
     connect(m_findBar, &CFindUnitBar::unitChosen, this, &CLauncherPane::OpenFoundUnit);
+    connect(m_view, &CKalvexView::groupsChanged, m_findBar, &CFindUnitBar::ReloadGroups);
     connect(m_findBar, &CFindUnitBar::closed, m_view, [this] { m_view->setFocus(); });
 }
 

@@ -16,14 +16,19 @@
 #include "ui/controls/control_id.h"
 #include "ui/conversion/conversion_dlg.h"
 #include "ui/editing/group_def_dlg.h"
+#include "ui/shell/command_ids.h"
+#include "ui/shell/find_unit_bar.h"
 #include "ui/shell/kalvex_app.h"
 #include "ui/shell/kalvex_view.h"
+#include "ui/shell/launcher_pane.h"
 #include "ui/shell/main_frame.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
@@ -272,6 +277,28 @@ private slots:
         QCOMPARE(saved.m_name, std::string("Distance"));
         QVERIFY(saved.m_unitCount > 2);
         QCOMPARE(saved.m_factors[2][0], 0.002);
+    }
+
+    // The same import while the find field is open: what was typed finds the new group's unit
+    // without the field being closed and opened again.
+    void aGroupImportedElsewhereIsFoundByTheOpenFindField()
+    {
+        StartupFixture fixture;
+        fixture.test.settings.WriteString("Settings", "ConvFilePath", fixture.Folder());
+        auto app = fixture.MakeApp();
+        QVERIFY(app->InitApplication());
+        QVERIFY(app->InitInstance());
+        auto* pane = app->Frame()->findChild<CLauncherPane*>();
+        QVERIFY(pane);
+        QVERIFY(pane->OnCommand(command::kFindUnit));
+        QTest::keyClicks(&pane->FindBar().Field(), QStringLiteral("3 semipes"));
+        QCOMPARE(pane->FindBar().Results().count(), 0);
+
+        QVERIFY(ImportAsAnotherProcess(fixture.Folder(), fixture.test.settings));
+        QVERIFY(QTest::qWaitFor([&] { return pane->FindBar().Results().count() > 0; }));
+        QCOMPARE(pane->FindBar().Results().item(0)->text(),
+                 QStringLiteral("Roman half foot (semipes), Outside"));
+        QCOMPARE(pane->FindBar().Field().text(), QStringLiteral("3 semipes"));
     }
 
     void absurdPlacementGivesAFrameNoLargerThanTheDesktop()
