@@ -36,6 +36,11 @@ class CValueDlgBase : public QDialog {
 public:
     ~CValueDlgBase() override;
 
+signals:
+    // The input field's description was given new results and assistive tools were told.
+    void resultsAnnounced(const QString& text);
+
+public:
     // Bound fields, exchanged with the controls by DoDataExchange.
     int m_sci = 0;       // check box 161
     QString m_inputText; // input field 306
@@ -89,6 +94,8 @@ protected:
     virtual int DialogHelpTopic() const = 0;
     // The controls that choose the initial unit, in the order Tab should reach them.
     virtual std::vector<QWidget*> InitialUnitControls() const = 0;
+    // The result row of the initial unit.
+    virtual int InitialRow() const = 0;
     // Called after the digits or the notation changed, with the bound fields read.
     virtual void OnDisplaySettingsChanged() {}
 
@@ -138,6 +145,8 @@ private:
     QFrame* MakeSection(int frameId, const QString& spokenName, QLayout* content);
 
     void OnScroll(ScrollRequest request);
+    // Shows the rows for a slider value; a value whose results overflow is refused with a beep.
+    void MoveSliderTo(double value);
     void OnSliderAction(int action);
     void OnDigits();
     void OnScientific();
@@ -145,6 +154,15 @@ private:
     void RecomputeDisplay();
     void OnPaste();
     void OnCopyWholeResults();
+    // F6: from anywhere to the result rows, from the rows back to the input field.
+    void OnResultsKey();
+
+    QString ValueInUnit(const QString& value, int row) const;
+    // What assistive tools read on the slider: its value in the initial unit.
+    void ShowSliderReading();
+    // Screen readers hear new results through the input field's description, which holds the
+    // value in the initial unit and the first two other results.
+    void AnnounceResults();
 
     std::vector<ResultRow> m_rows;
     std::vector<ResultLine> m_shownLines;

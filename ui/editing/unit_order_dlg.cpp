@@ -74,6 +74,8 @@ void CUnitOrderDlg::BuildControls()
         list->setMinimumContentsLength(14);
         auto* number = new QLabel(QStringLiteral("&%1.").arg(k + 1), lists);
         number->setBuddy(list);
+        // "1." alone says nothing of what the list chooses.
+        list->setAccessibleName(QStringLiteral("Unit %1").arg(k + 1));
         const int row = k % kRowsPerColumn;
         const int column = 2 * (k / kRowsPerColumn);
         grid->addWidget(number, row, column);
