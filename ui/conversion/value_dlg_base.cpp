@@ -14,7 +14,6 @@
 #include "ui/conversion/result_rows_focus.h"
 #include "ui/conversion/slider_end.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -189,6 +188,8 @@ void CValueDlgBase::SetRowUnit(int row, const QString& unitName, const QString& 
     // Symbols alone can look alike (two gallons, two ounces); the full name is a hover away.
     entry.symbol->setToolTip(PlainToolTip(unitName));
     entry.symbol->setAccessibleName(unitName);
+    // Assistive tools would read the tooltip's markup as the description.
+    entry.symbol->setAccessibleDescription(symbol.isEmpty() ? unitName : symbol);
     entry.field->setAccessibleName(
         unitName.isEmpty() ? tr("Unused row") : unitName + QStringLiteral(": ") + entry.field->text());
 }
@@ -229,22 +230,20 @@ QString CValueDlgBase::ValueInUnit(const QString& value, int row) const
 void CValueDlgBase::AnnounceResults()
 {
     const int initial = InitialRow();
-    if (initial < 0 || std::size_t(initial) >= m_shownLines.size())
+    const std::size_t shown = std::min(m_shownLines.size(), m_rows.size());
+    if (initial < 0 || std::size_t(initial) >= shown)
         return;
     QStringList others;
-    for (std::size_t row = 0; row < m_shownLines.size() && others.size() < kAnnouncedResults; ++row)
+    for (std::size_t row = 0; row < shown && others.size() < kAnnouncedResults; ++row)
         if (int(row) != initial && !m_rows[row].unitName.isEmpty())
             others << ValueInUnit(QString::fromStdString(m_shownLines[row].value), int(row));
     QString text = ValueInUnit(QString::fromStdString(m_shownLines[std::size_t(initial)].value), initial);
     if (!others.isEmpty())
         text = tr("%1 is %2").arg(text, others.join(QStringLiteral(", ")));
-    // The same results again are not news.
-    if (text == m_inputEdit->accessibleDescription())
-        return;
-    m_inputEdit->setAccessibleDescription(text);
-    QAccessibleEvent event(m_inputEdit, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-    emit resultsAnnounced(text);
+    // Setting the description tells assistive tools that it changed, even to the same text;
+    // the same results again are not news.
+    if (text != m_inputEdit->accessibleDescription())
+        m_inputEdit->setAccessibleDescription(text);
 }
 
 void CValueDlgBase::ShowSliderReading()

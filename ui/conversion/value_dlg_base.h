@@ -36,11 +36,6 @@ class CValueDlgBase : public QDialog {
 public:
     ~CValueDlgBase() override;
 
-signals:
-    // The input field's description was given new results and assistive tools were told.
-    void resultsAnnounced(const QString& text);
-
-public:
     // Bound fields, exchanged with the controls by DoDataExchange.
     int m_sci = 0;       // check box 161
     QString m_inputText; // input field 306

@@ -133,6 +133,8 @@ QLabel* Caption(QLabel* label, QWidget& field, const QString& spokenName = {})
 {
     label->setBuddy(&field);
     field.setAccessibleName(spokenName.isEmpty() ? label->text() : spokenName);
+    if (auto* list = qobject_cast<QComboBox*>(&field))
+        list->view()->setAccessibleName(field.accessibleName());
     return label;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/controls/image_button.h"
 #include "ui/editing/group_def_dlg.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -76,6 +77,7 @@ void CUnitOrderDlg::BuildControls()
         number->setBuddy(list);
         // "1." alone says nothing of what the list chooses.
         list->setAccessibleName(QStringLiteral("Unit %1").arg(k + 1));
+        list->view()->setAccessibleName(list->accessibleName());
         const int row = k % kRowsPerColumn;
         const int column = 2 * (k / kRowsPerColumn);
         grid->addWidget(number, row, column);

@@ -21,5 +21,5 @@ kalvex_add_qttest(short_screen_test
   LIBS kalvex_ui kalvex_testing)
 kalvex_add_qttest(conversion_accessibility_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/conversion_accessibility_test.cpp ${CMAKE_CURRENT_LIST_DIR}/conversion_dlg_fixture.h
-    ${CMAKE_CURRENT_LIST_DIR}/test_groups.h ${PROJECT_SOURCE_DIR}/tests/ui/support/unnamed_controls.h
+    ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
   LIBS kalvex_ui kalvex_testing)
