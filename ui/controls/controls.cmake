@@ -21,6 +21,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/focus_button.h
   ${CMAKE_CURRENT_LIST_DIR}/focus_scroll_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/focus_scroll_bar.h
+  ${CMAKE_CURRENT_LIST_DIR}/value_slider_accessible.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/value_slider_accessible.h
   ${CMAKE_CURRENT_LIST_DIR}/image_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/image_button.h
   ${CMAKE_CURRENT_LIST_DIR}/paste_control.cpp

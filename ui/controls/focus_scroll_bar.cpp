@@ -1,7 +1,9 @@
 #include "ui/controls/focus_scroll_bar.h"
 
 #include "ui/controls/paste_control.h"
+#include "ui/controls/value_slider_accessible.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -16,7 +18,17 @@ constexpr int kWheelNotch = 120; // angle delta of one wheel step, in eighths of
 CFocusScrollBar::CFocusScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent)
 {
+    InstallValueSliderAccessible();
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void CFocusScrollBar::SetReading(const SliderReading& reading)
+{
+    if (reading == m_reading)
+        return;
+    m_reading = reading;
+    QAccessibleValueChangeEvent event(this, reading.value);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CFocusScrollBar::focusInEvent(QFocusEvent* event)

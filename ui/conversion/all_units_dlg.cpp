@@ -7,6 +7,7 @@
 #include "ui/conversion/conversion_help.h"
 #include "ui/conversion/conversion_ids.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,6 +77,7 @@ void CAllUnitsDlg::ExchangeFields(bool saving)
     } else {
         m_unitList->setCurrentIndex(m_unitIndex);
         m_unitList->setAccessibleName(m_initialInLabel);
+        m_unitList->view()->setAccessibleName(m_initialInLabel);
     }
 }
 

@@ -196,6 +196,11 @@ ConversionRows CGroupConversionDlg::Rows(double value)
                      UnitAt(m_selectedId - kFirstUnitRadio), value, {m_numDigits, m_sci != 0});
 }
 
+int CGroupConversionDlg::InitialRow() const
+{
+    return m_selectedId - kFirstUnitRadio;
+}
+
 void CGroupConversionDlg::ExchangeFields(bool saving)
 {
     if (saving)

@@ -55,6 +55,7 @@ protected:
     void Open();
 
     void ExchangeFields(bool saving) override;
+    int InitialRow() const override;
 
     QLabel& InitialInCaption() { return *m_initialInCaption; }
     // A caption holding a name shows the name's "&" as written; only a label with a buddy

@@ -20,6 +20,20 @@ void CResultRowsFocus::MakeTabStop(const QLineEdit& field)
         row->setFocusPolicy(row == &field ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+void CResultRowsFocus::FocusRows() const
+{
+    const auto tabStop = std::find_if(m_rows.begin(), m_rows.end(), [](const QLineEdit* row) {
+        return row->focusPolicy() == Qt::StrongFocus && row->isEnabled();
+    });
+    if (QLineEdit* row = tabStop != m_rows.end() ? *tabStop : EnabledRow(-1, 1))
+        row->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool CResultRowsFocus::HasFocus() const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(), [](const QLineEdit* row) { return row->hasFocus(); });
+}
+
 QLineEdit* CResultRowsFocus::EnabledRow(int from, int step) const
 {
     for (int row = from + step; row >= 0 && row < int(m_rows.size()); row += step)

@@ -17,6 +17,9 @@ public:
     explicit CResultRowsFocus(QObject* parent) : QObject(parent) {}
 
     void AddRow(QLineEdit& field);
+    // Puts the focus where Tab would bring it into the rows.
+    void FocusRows() const;
+    bool HasFocus() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -147,6 +147,11 @@ int CTemperatureDlg::DialogHelpTopic() const
     return kTemperatureHelpTopic;
 }
 
+int CTemperatureDlg::InitialRow() const
+{
+    return m_scale - kFahrenheit; // the rows follow the scales
+}
+
 std::vector<QWidget*> CTemperatureDlg::InitialUnitControls() const
 {
     const QList<QAbstractButton*> radios = m_scaleButtons->buttons();

@@ -28,6 +28,7 @@ private:
     ConversionRows Rows(double value) override;
     int DialogHelpTopic() const override;
     std::vector<QWidget*> InitialUnitControls() const override;
+    int InitialRow() const override;
     void OnDisplaySettingsChanged() override;
 
     QButtonGroup* m_scaleButtons = nullptr;

@@ -32,6 +32,8 @@ using namespace conversion_ids;
 namespace {
 
 constexpr int kRefusedEntryDigits = 7;
+// Results beside the initial unit's value that a screen reader is told after a conversion.
+constexpr qsizetype kAnnouncedResults = 2;
 
 std::string Utf8(const QString& text)
 {
@@ -83,6 +85,8 @@ void CValueDlgBase::BuildControls()
     connect(m_slider, &QAbstractSlider::actionTriggered, this, &CValueDlgBase::OnSliderAction);
     connect(m_slider, &QAbstractSlider::sliderReleased, this,
             [this] { OnScroll(ScrollRequest::ThumbReleased); });
+    connect(m_slider, &CFocusScrollBar::valueRequested, this,
+            [this](double value) { MoveSliderTo(std::clamp(value, m_sliderMin, m_sliderMax)); });
     auto* highEnd = new CSliderEnd(Qt::RightArrow, this);
     SetControlId(*highEnd, kSliderHighImage, QStringLiteral("sliderHighImage"));
     highEnd->setAccessibleName(tr("Larger values"));
@@ -184,8 +188,10 @@ void CValueDlgBase::SetRowUnit(int row, const QString& unitName, const QString& 
     // Symbols alone can look alike (two gallons, two ounces); the full name is a hover away.
     entry.symbol->setToolTip(PlainToolTip(unitName));
     entry.symbol->setAccessibleName(unitName);
+    // Assistive tools would read the tooltip's markup as the description.
+    entry.symbol->setAccessibleDescription(symbol.isEmpty() ? unitName : symbol);
     entry.field->setAccessibleName(
-        unitName.isEmpty() ? QString() : unitName + QStringLiteral(": ") + entry.field->text());
+        unitName.isEmpty() ? tr("Unused row") : unitName + QStringLiteral(": ") + entry.field->text());
 }
 
 void CValueDlgBase::ShowResult(int row, const QString& text)
@@ -212,7 +218,41 @@ std::string CValueDlgBase::Recompute(double value)
     for (std::size_t row = 0; row < rows.lines.size() && row < m_rows.size(); ++row)
         ShowResult(int(row), QString::fromStdString(rows.lines[row].value));
     m_shownLines = std::move(rows.lines);
+    AnnounceResults();
     return {};
+}
+
+QString CValueDlgBase::ValueInUnit(const QString& value, int row) const
+{
+    return tr("%1 %2").arg(value, m_rows[std::size_t(row)].unitName);
+}
+
+void CValueDlgBase::AnnounceResults()
+{
+    const int initial = InitialRow();
+    const std::size_t shown = std::min(m_shownLines.size(), m_rows.size());
+    if (initial < 0 || std::size_t(initial) >= shown)
+        return;
+    QStringList others;
+    for (std::size_t row = 0; row < shown && others.size() < kAnnouncedResults; ++row)
+        if (int(row) != initial && !m_rows[row].unitName.isEmpty())
+            others << ValueInUnit(QString::fromStdString(m_shownLines[row].value), int(row));
+    QString text = ValueInUnit(QString::fromStdString(m_shownLines[std::size_t(initial)].value), initial);
+    if (!others.isEmpty())
+        text = tr("%1 is %2").arg(text, others.join(QStringLiteral(", ")));
+    // Setting the description tells assistive tools that it changed, even to the same text;
+    // the same results again are not news.
+    if (text != m_inputEdit->accessibleDescription())
+        m_inputEdit->setAccessibleDescription(text);
+}
+
+void CValueDlgBase::ShowSliderReading()
+{
+    const int initial = InitialRow();
+    if (initial < 0 || initial >= RowCount())
+        return;
+    const QString value = QString::fromStdString(FormatResult(m_sliderValue, m_numDigits, m_sci != 0));
+    m_slider->SetReading({m_sliderValue, m_sliderMin, m_sliderMax, ValueInUnit(value, initial)});
 }
 
 void CValueDlgBase::DoDataExchange(bool saving)
@@ -229,6 +269,8 @@ void CValueDlgBase::DoDataExchange(bool saving)
         m_slider->setValue(m_sliderPos);
     }
     ExchangeFields(saving);
+    if (!saving)
+        ShowSliderReading();
 }
 
 CContextHelp& CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
@@ -239,6 +281,8 @@ CContextHelp& CValueDlgBase::AttachBehaviours(const HelpPair* helpTable)
     connect(copyWhole, &QShortcut::activated, this, &CValueDlgBase::OnCopyWholeResults);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, m_fieldClipboard.get(), &CFieldClipboard::Copy);
+    auto* results = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(results, &QShortcut::activated, this, &CValueDlgBase::OnResultsKey);
     m_fieldClipboard->UpdatePasteButton();
     return *contextHelp;
 }
@@ -353,11 +397,15 @@ void CValueDlgBase::OnSliderAction(int action)
 void CValueDlgBase::OnScroll(ScrollRequest request)
 {
     const int thumb = m_slider->sliderPosition();
+    MoveSliderTo(ScrolledValue(request, m_sliderValue, thumb, Scale()));
+}
+
+void CValueDlgBase::MoveSliderTo(double value)
+{
     DoDataExchange(true);
-    const double scrolled = ScrolledValue(request, m_sliderValue, thumb, Scale());
     // A value whose results overflow stays out of reach; the slider keeps its last one.
-    if (Recompute(scrolled).empty())
-        m_sliderValue = scrolled;
+    if (Recompute(value).empty())
+        m_sliderValue = value;
     else
         m_app.services.messages->Beep(MessageIcon::Warning);
     m_sliderPos = SliderPosition(m_sliderValue, Scale());
@@ -398,6 +446,14 @@ void CValueDlgBase::OnPaste()
 void CValueDlgBase::OnCopyWholeResults()
 {
     m_fieldClipboard->CopyText(WholeResultsText());
+}
+
+void CValueDlgBase::OnResultsKey()
+{
+    if (m_rowsFocus->HasFocus())
+        m_inputEdit->setFocus(Qt::ShortcutFocusReason);
+    else
+        m_rowsFocus->FocusRows();
 }
 
 void CValueDlgBase::accept()

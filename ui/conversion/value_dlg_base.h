@@ -89,6 +89,8 @@ protected:
     virtual int DialogHelpTopic() const = 0;
     // The controls that choose the initial unit, in the order Tab should reach them.
     virtual std::vector<QWidget*> InitialUnitControls() const = 0;
+    // The result row of the initial unit.
+    virtual int InitialRow() const = 0;
     // Called after the digits or the notation changed, with the bound fields read.
     virtual void OnDisplaySettingsChanged() {}
 
@@ -138,6 +140,8 @@ private:
     QFrame* MakeSection(int frameId, const QString& spokenName, QLayout* content);
 
     void OnScroll(ScrollRequest request);
+    // Shows the rows for a slider value; a value whose results overflow is refused with a beep.
+    void MoveSliderTo(double value);
     void OnSliderAction(int action);
     void OnDigits();
     void OnScientific();
@@ -145,6 +149,15 @@ private:
     void RecomputeDisplay();
     void OnPaste();
     void OnCopyWholeResults();
+    // F6: from anywhere to the result rows, from the rows back to the input field.
+    void OnResultsKey();
+
+    QString ValueInUnit(const QString& value, int row) const;
+    // What assistive tools read on the slider: its value in the initial unit.
+    void ShowSliderReading();
+    // Screen readers hear new results through the input field's description, which holds the
+    // value in the initial unit and the first two other results.
+    void AnnounceResults();
 
     std::vector<ResultRow> m_rows;
     std::vector<ResultLine> m_shownLines;

@@ -125,6 +125,7 @@ void CGroupDefDlg::Open(int signedUnitCount)
     if (!m_mayChangeUnits) {
         m_form.addButton->SetImageBase(kModFactImageBase);
         m_form.addButton->setText(tr("Mod Fact"));
+        m_form.addButton->setAccessibleDescription(tr("Keep the factor of the chosen unit"));
         m_form.changeButton->setEnabled(false);
         m_form.deleteButton->setEnabled(false);
         m_form.nameEdit->setEnabled(false);
@@ -190,6 +191,7 @@ void CGroupDefDlg::WriteFields()
     m_form.factorEdit->setText(QString::asprintf("%.*g", 15, m_factor));
     m_form.symbolEdit->setText(m_symbol);
     m_form.countLabel->setText(QString::number(m_copy.Count()));
+    m_form.countLabel->setAccessibleName(tr("Units: %1").arg(m_copy.Count()));
     m_form.statusLabel->SetFullText(m_status);
     m_form.hintLabel->setText(m_hint);
 }

@@ -127,21 +127,41 @@ void CreateLabels(GroupDefForm& form, QDialog* dialog)
         label->setTextFormat(Qt::PlainText);
 }
 
+// A caption tied to its field: a screen reader reads it as the field's name. The field's own
+// name says the same where the caption is terse or the field sits inside another control.
+QLabel* Caption(QLabel* label, QWidget& field, const QString& spokenName = {})
+{
+    label->setBuddy(&field);
+    field.setAccessibleName(spokenName.isEmpty() ? label->text() : spokenName);
+    if (auto* list = qobject_cast<QComboBox*>(&field))
+        list->view()->setAccessibleName(field.accessibleName());
+    return label;
+}
+
+void NameControls(const GroupDefForm& form)
+{
+    form.unitList->lineEdit()->setAccessibleName(Tr("Unit name"));
+    form.factorEdit->setAccessibleDescription(Tr("How many of the unit make one base unit"));
+    form.changeButton->setAccessibleDescription(Tr("Change the chosen unit"));
+    form.deleteButton->setAccessibleDescription(Tr("Delete the chosen unit"));
+    form.calcButton->setAccessibleDescription(Tr("Work out the factors not given"));
+}
+
 void LayOut(const GroupDefForm& form, QDialog* dialog)
 {
     auto* texts = NewFrame(7500, dialog);
     auto* textsLayout = new QGridLayout(texts);
-    textsLayout->addWidget(NewLabel(Tr("Group Name"), texts), 0, 0);
+    textsLayout->addWidget(Caption(NewLabel(Tr("Group Name"), texts), *form.nameEdit), 0, 0);
     textsLayout->addWidget(form.nameEdit, 0, 1);
-    textsLayout->addWidget(NewLabel(Tr("Description"), texts), 1, 0);
+    textsLayout->addWidget(Caption(NewLabel(Tr("Description"), texts), *form.descriptionEdit), 1, 0);
     textsLayout->addWidget(form.descriptionEdit, 1, 1);
 
     auto* units = NewFrame(7501, dialog);
     auto* unitsLayout = new QGridLayout(units);
-    unitsLayout->addWidget(form.baseLabel, 0, 0);
-    unitsLayout->addWidget(form.factorLabel, 0, 1);
-    unitsLayout->addWidget(NewLabel(Tr("= Unit"), units), 0, 2);
-    unitsLayout->addWidget(NewLabel(Tr("Symbol"), units), 0, 3);
+    unitsLayout->addWidget(Caption(form.baseLabel, *form.baseList), 0, 0);
+    unitsLayout->addWidget(Caption(form.factorLabel, *form.factorEdit, Tr("Factor")), 0, 1);
+    unitsLayout->addWidget(Caption(NewLabel(Tr("= Unit"), units), *form.unitList, Tr("Unit")), 0, 2);
+    unitsLayout->addWidget(Caption(NewLabel(Tr("Symbol"), units), *form.symbolEdit), 0, 3);
     unitsLayout->addWidget(form.baseList, 1, 0);
     unitsLayout->addWidget(form.factorEdit, 1, 1);
     unitsLayout->addWidget(form.unitList, 1, 2);
@@ -159,7 +179,9 @@ void LayOut(const GroupDefForm& form, QDialog* dialog)
 
     auto* state = NewFrame(7503, dialog);
     auto* stateLayout = new QHBoxLayout(state);
-    stateLayout->addWidget(NewLabel(Tr("Units:"), state));
+    auto* countCaption = NewLabel(Tr("Units:"), state);
+    countCaption->setBuddy(form.countLabel);
+    stateLayout->addWidget(countCaption);
     stateLayout->addWidget(form.countLabel);
     stateLayout->addWidget(form.statusLabel, 1);
 
@@ -191,6 +213,7 @@ GroupDefForm BuildGroupDefForm(QDialog& dialog)
     CreateButtons(form, &dialog);
     CreateLabels(form, &dialog);
     LayOut(form, &dialog);
+    NameControls(form);
     return form;
 }
 

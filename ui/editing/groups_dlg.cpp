@@ -76,6 +76,9 @@ void CGroupsDlg::BuildControls()
     SetControlId(*enable, kEnableButton, QStringLiteral("enableButton"));
     auto* disable = new CImageButton(kDisableButton, QStringLiteral("<- &Disable"), this);
     SetControlId(*disable, kDisableButton, QStringLiteral("disableButton"));
+    // The arrows are pictures of the move, not words to be read out.
+    enable->setAccessibleName(QStringLiteral("Enable"));
+    disable->setAccessibleName(QStringLiteral("Disable"));
     enable->setFont(normalWeight);
     disable->setFont(normalWeight);
     connect(enable, &QPushButton::clicked, this, [this] { MoveSelected(*m_disabled, *m_enabled); });
@@ -103,8 +106,11 @@ void CGroupsDlg::BuildControls()
     auto* grid = new QGridLayout;
     auto* disabledLabel = new QLabel(QStringLiteral("Disabled Groups"), this);
     disabledLabel->setBuddy(m_disabled);
+    // A list takes no name from a buddy caption, so it carries the caption as its name.
+    m_disabled->setAccessibleName(disabledLabel->text());
     auto* enabledLabel = new QLabel(QStringLiteral("Enabled Groups"), this);
     enabledLabel->setBuddy(m_enabled);
+    m_enabled->setAccessibleName(enabledLabel->text());
     auto* moveButtons = new QVBoxLayout;
     moveButtons->addStretch();
     moveButtons->addWidget(enable);

@@ -12,6 +12,7 @@
 #include "ui/controls/image_button.h"
 #include "ui/editing/group_def_dlg.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -74,6 +75,9 @@ void CUnitOrderDlg::BuildControls()
         list->setMinimumContentsLength(14);
         auto* number = new QLabel(QStringLiteral("&%1.").arg(k + 1), lists);
         number->setBuddy(list);
+        // "1." alone says nothing of what the list chooses.
+        list->setAccessibleName(QStringLiteral("Unit %1").arg(k + 1));
+        list->view()->setAccessibleName(list->accessibleName());
         const int row = k % kRowsPerColumn;
         const int column = 2 * (k / kRowsPerColumn);
         grid->addWidget(number, row, column);

@@ -19,3 +19,7 @@ kalvex_add_qttest(help_beside_dialog_test
 kalvex_add_qttest(short_screen_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/short_screen_test.cpp ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
   LIBS kalvex_ui kalvex_testing)
+kalvex_add_qttest(conversion_accessibility_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/conversion_accessibility_test.cpp ${CMAKE_CURRENT_LIST_DIR}/conversion_dlg_fixture.h
+    ${CMAKE_CURRENT_LIST_DIR}/test_groups.h
+  LIBS kalvex_ui kalvex_testing)

@@ -6,7 +6,7 @@
 using namespace kalvex;
 using namespace kalvex::testing;
 
-// What the editor refuses, how it is accepted or left, its keys, help and size.
+// What the editor refuses, how it is accepted or left, its keys, help, size and captions.
 class GroupEditorDialogTest : public QObject, private GroupEditorFixture {
     Q_OBJECT
 
@@ -185,6 +185,28 @@ private slots:
         Open(CustomGroupId(1), 0);
         Click(710);
         QCOMPARE(m_t->help.topics.back(), 1220);
+    }
+
+    // A screen reader reads each field by the caption tied to it, in a new group and in Factors.
+    void fieldsAreReadByTheirCaptions_data()
+    {
+        QTest::addColumn<int>("signedCount");
+        QTest::newRow("new group") << 0;
+        QTest::newRow("factors only") << -3;
+    }
+    void fieldsAreReadByTheirCaptions()
+    {
+        QFETCH(int, signedCount);
+        MakeGroup(m_t->current.Record(), 3);
+        Open(signedCount == 0 ? CustomGroupId(1) : kDistance, signedCount);
+        const std::pair<int, QString> captions[] = {{100, "Group Name"}, {108, "Description"},
+                                                    {101, "Base Unit"},  {102, "x  Factor"},
+                                                    {104, "= Unit"},     {105, "Symbol"}};
+        for (const auto& [id, caption] : captions) {
+            const auto labels =
+                QAccessible::queryAccessibleInterface(FindControl(*m_dlg, id))->relations(QAccessible::Label);
+            QCOMPARE(labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name), caption);
+        }
     }
 
     void leavingWithChangesAsksFirst()
