@@ -8,6 +8,8 @@
 #include "ui/shell/launcher_icons.h"
 #include "ui/shell/launcher_label.h"
 #include "ui/shell/main_frame.h"
+#include "ui/shell/row_list_accessible.h"
+#include "ui/shell/status_prompts.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -159,7 +161,7 @@ void CKalvexView::Rebuild()
         m_app.m_selectedGroup = -1;
     DrawPicture();
     m_frame.RefreshCommandStates();
-    NotifyLauncherReordered(this);
+    CRowListAccessible::NotifyRowsReplaced(this);
 }
 
 void CKalvexView::ShowGroupsChangedElsewhere()
@@ -178,6 +180,11 @@ QString CKalvexView::EntryName(int j) const
     return j >= 0 && j < EntryCount() ? m_entries[static_cast<std::size_t>(j)].name : QString();
 }
 
+QString CKalvexView::EntryDescription(int j) const
+{
+    return j >= 0 && j < EntryCount() ? CommandPrompt(EntryGroupId(j), m_app) : QString();
+}
+
 int CKalvexView::EntryGroupId(int j) const
 {
     return j >= 0 && j < EntryCount() ? m_entries[static_cast<std::size_t>(j)].groupId : 0;
@@ -194,7 +201,7 @@ void CKalvexView::SelectEntry(int j)
         return;
     m_app.m_selectedGroup = j;
     viewport()->update();
-    NotifyLauncherSelection(this, j);
+    CRowListAccessible::NotifyCurrentRow(this, j);
 }
 
 int CKalvexView::EntryAt(QPoint viewportPoint) const

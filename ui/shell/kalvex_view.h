@@ -43,6 +43,8 @@ public:
     const LauncherGrid& Grid() const { return m_grid; }
     int EntryCount() const { return static_cast<int>(m_entries.size()); }
     QString EntryName(int j) const;
+    // The group's prompt, as the status bar shows it for the group's command.
+    QString EntryDescription(int j) const;
     int EntryGroupId(int j) const;
     // Icon and label of entry j in viewport pixels.
     QRect EntryRect(int j) const;

@@ -378,7 +378,7 @@ private slots:
         QCOMPARE(offCentre, std::vector<QString>{});
     }
 
-    void iconsAreAccessibleItemsNamedAfterTheirGroups()
+    void iconsAreAccessibleItemsNamedAfterTheirGroupsThatCanBePressed()
     {
         LauncherFixture f;
         f.Show();
@@ -394,6 +394,22 @@ private slots:
         f.view->SelectEntry(1);
         QVERIFY(distance->state().selected);
         QVERIFY(!list->child(0)->state().selected);
+
+        // Described by the group's prompt; pressed, it opens as Enter does, once the tool has its answer.
+        QAccessibleInterface* mass = list->child(2);
+        QCOMPARE(mass->text(QAccessible::Description), QString::fromStdString(BuiltinGroupDescription(4105)));
+        QCOMPARE(mass->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        QString opened;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            if (qobject_cast<CConversionDlg*>(&dialog))
+                opened = QString::fromStdString(f.app.current.Record().m_name);
+            return 0;
+        });
+        mass->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.app.dialogs.runs, 0);
+        QTRY_COMPARE(opened, QStringLiteral("Mass"));
+        QCOMPARE(f.view->SelectedEntry(), 2);
     }
 
     void everyGroupHasAnIconSharpAtDoubleScale()
