@@ -12,6 +12,7 @@
 #include "ui/shell/status_prompts.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -25,6 +26,13 @@ namespace {
 bool InRange(int value, int first, int last)
 {
     return value >= first && value <= last;
+}
+
+bool OpensContextMenu(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
 std::optional<LauncherKey> NavigationKey(int key)
@@ -134,6 +142,14 @@ int CKalvexView::HelpHitTest(const QPoint& pos) const
 {
     const int entry = EntryAt(viewport()->mapFrom(this, pos));
     return entry < 0 ? 0 : kCommandHelpBase + m_entries[static_cast<std::size_t>(entry)].groupId;
+}
+
+QPoint CKalvexView::HelpFocusPoint() const
+{
+    const int selected = SelectedEntry();
+    if (selected < 0 || selected >= EntryCount())
+        return {-1, -1};
+    return viewport()->mapTo(this, EntryRect(selected).center());
 }
 
 void CKalvexView::Rebuild()
@@ -263,6 +279,10 @@ void CKalvexView::keyPressEvent(QKeyEvent* event)
             OnCommand(EntryGroupId(selected));
         return;
     }
+    if (OpensContextMenu(*event)) {
+        ShowSelectedContextMenu();
+        return;
+    }
     const std::optional<LauncherKey> key = NavigationKey(event->key());
     if (!key) {
         event->ignore();
@@ -288,6 +308,18 @@ void CKalvexView::mouseDoubleClickEvent(QMouseEvent* event)
     const int entry = EntryAt(event->position().toPoint());
     if (entry >= 0)
         OnCommand(EntryGroupId(entry));
+}
+
+void CKalvexView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse's menu opens on the button press.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    // The platform may send this beside the Menu key's press, which opens the menu itself.
+    if (!(m_contextMenu && m_contextMenu->isVisible()))
+        ShowSelectedContextMenu();
 }
 
 void CKalvexView::changeEvent(QEvent* event)
@@ -377,6 +409,13 @@ void CKalvexView::ShowContextMenu(int entry, QPoint viewportPoint)
     }
     m_contextMenu = menu;
     menu->popup(viewport()->mapToGlobal(viewportPoint));
+}
+
+void CKalvexView::ShowSelectedContextMenu()
+{
+    const int selected = SelectedEntry();
+    if (selected >= 0 && selected < EntryCount())
+        ShowContextMenu(selected, m_grid.IconRect(selected).center() - ScrollOffset());
 }
 
 QPoint CKalvexView::ScrollOffset() const

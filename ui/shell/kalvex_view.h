@@ -32,6 +32,7 @@ public:
     bool OnCommand(int commandId) override;
     std::optional<bool> CommandState(int commandId) const override;
     int HelpHitTest(const QPoint& pos) const override;
+    QPoint HelpFocusPoint() const override;
 
     // Lays out the grid, redraws the cached picture and refills the three group menus.
     void Rebuild();
@@ -62,6 +63,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -80,6 +82,8 @@ private:
     int SelectedGroupId() const;
     void DrawPicture();
     void ShowContextMenu(int entry, QPoint viewportPoint);
+    // The right-click menu of the selected icon, opened from the keyboard at that icon.
+    void ShowSelectedContextMenu();
     QPoint ScrollOffset() const;
 
     AppState& m_app;
