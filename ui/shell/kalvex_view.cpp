@@ -66,6 +66,7 @@ CKalvexView::CKalvexView(AppState& app, CurrentGroup& current, CMainFrame& frame
       m_fileCommands(app, *this, [this] { m_commands.CheckInventoryAndRebuild(); })
 {
     setObjectName(QStringLiteral("launcherView"));
+    setAccessibleName(tr("Conversion groups"));
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     InstallLauncherAccessibility();

@@ -385,6 +385,7 @@ private slots:
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.view);
         QVERIFY(list);
         QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Conversion groups"));
         QCOMPARE(list->childCount(), 15);
         QAccessibleInterface* distance = list->child(1);
         QVERIFY(distance);

@@ -46,13 +46,16 @@ private slots:
         QTest::newRow("Menu key, no icon") << -1 << QKeySequence(Qt::Key_Menu) << "" << 0;
         QTest::newRow("F10") << 1 << QKeySequence(Qt::Key_F10) << "fileMenu" << 0;
         QTest::newRow("help mode, Enter")
-            << 1 << QKeySequence(Qt::SHIFT | Qt::Key_F1, Qt::Key_Return) << "" << distanceTopic;
+            << 1 << QKeySequence(Qt::SHIFT | Qt::Key_F1, QKeyCombination(Qt::Key_Return)) << ""
+            << distanceTopic;
         QTest::newRow("help mode, Space, no icon")
-            << -1 << QKeySequence(Qt::SHIFT | Qt::Key_F1, Qt::Key_Space) << ""
+            << -1 << QKeySequence(Qt::SHIFT | Qt::Key_F1, QKeyCombination(Qt::Key_Space)) << ""
             << kResourceHelpBase + kMainFrameResource;
         QTest::newRow("help mode, Enter on a menu item")
-            << 1 << QKeySequence(Qt::SHIFT | Qt::Key_F1, Qt::Key_F10, Qt::Key_Down, Qt::Key_Return)
-            << "fileMenu" << kCommandHelpBase + command::kPath;
+            << 1
+            << QKeySequence(Qt::SHIFT | Qt::Key_F1, QKeyCombination(Qt::Key_F10),
+                            QKeyCombination(Qt::Key_Down), QKeyCombination(Qt::Key_Return))
+            << "" << kCommandHelpBase + command::kImportGroup;
     }
 
     void keysReachMenusAndHelp()

@@ -219,7 +219,7 @@ private slots:
         QString temporaryFolder;
         app.dialogs.steps.push_back([&](QDialog& dialog) {
             caption = dialog.windowTitle();
-            temporaryFolder = FindControl<QLabel>(dialog, 339)->text();
+            temporaryFolder = FindControl<QLineEdit>(dialog, 339)->text();
             return int(QDialog::Accepted);
         });
         CAboutDlg about(app.state, "/etc");
