@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 
 namespace kalvex {
 namespace {
@@ -114,6 +115,17 @@ bool CAcceleratorFilter::HelpInOpenMenu(const QKeyEvent& key)
     return true;
 }
 
+void CAcceleratorFilter::OpenMenuBar()
+{
+    QMenuBar* bar = m_frame.menuBar();
+    for (QAction* menu : bar->actions()) {
+        if (menu->isVisible() && menu->isEnabled()) {
+            bar->setActiveAction(menu);
+            return;
+        }
+    }
+}
+
 bool CAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
@@ -123,6 +135,13 @@ bool CAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
         return true;
     if (!AppliesTo(watched) || TypesIntoField(watched, *key))
         return false;
+    if (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (event->type() == QEvent::ShortcutOverride)
+            event->accept();
+        else
+            OpenMenuBar();
+        return true;
+    }
     const std::optional<int> commandId = CommandForKey(key->key(), key->modifiers());
     if (!commandId)
         return false;

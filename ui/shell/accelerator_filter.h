@@ -11,7 +11,8 @@ class CMainFrame;
 
 // The main window's keyboard shortcuts. They are looked at before Qt's own shortcut handling,
 // so an Alt+letter that is also a menu mnemonic (Alt+F, Alt+E, Alt+V, Alt+C) opens its group
-// instead of the menu, and plain letters reach their group commands.
+// instead of the menu, and plain letters reach their group commands. F10 opens the menu bar,
+// which Alt+letter cannot reach.
 class CAcceleratorFilter final : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ protected:
 private:
     bool AppliesTo(QObject* receiver) const;
     bool HelpInOpenMenu(const QKeyEvent& key);
+    void OpenMenuBar();
     static bool TypesIntoField(QObject* receiver, const QKeyEvent& key);
 
     CMainFrame& m_frame;

@@ -62,25 +62,57 @@ int CContextHelpMode::TopicAt(QWidget* widget, const QPoint& pos) const
     return m_fallbackTopic;
 }
 
+int CContextHelpMode::TopicOfFocus(QWidget* widget) const
+{
+    if (auto* menu = qobject_cast<QMenu*>(widget)) {
+        QAction* action = menu->activeAction();
+        return action ? TopicAt(menu, menu->actionGeometry(action).center()) : m_fallbackTopic;
+    }
+    const auto* source = dynamic_cast<const IContextHelpSource*>(widget);
+    return TopicAt(widget, source ? source->HelpFocusPoint() : widget->rect().center());
+}
+
+bool CContextHelpMode::IsOurs(QObject* watched) const
+{
+    if (!watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    return widget->window() == &m_window || qobject_cast<QMenu*>(widget);
+}
+
+void CContextHelpMode::Answer(QObject* watched, const std::function<int(QWidget*)>& topicOf)
+{
+    const int topic = IsOurs(watched) ? topicOf(static_cast<QWidget*>(watched)) : 0;
+    Leave();
+    if (topic)
+        m_onTopic(topic);
+}
+
 bool CContextHelpMode::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Escape:
             Leave();
             return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            // The key passes the platform window first; the control with the focus answers.
+            if (!watched->isWidgetType())
+                return false;
+            Answer(watched, [this](QWidget* widget) { return TopicOfFocus(widget); });
+            return true;
+        default:
+            return false;
         }
-        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         if (!watched->isWidgetType())
             return false;
-        auto* widget = static_cast<QWidget*>(watched);
-        const bool ours = widget->window() == &m_window || qobject_cast<QMenu*>(widget);
-        const int topic = ours ? TopicAt(widget, static_cast<QMouseEvent*>(event)->position().toPoint()) : 0;
-        Leave();
-        if (topic)
-            m_onTopic(topic);
+        const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Answer(watched, [this, pos](QWidget* widget) { return TopicAt(widget, pos); });
         return true;
     }
     case QEvent::MouseButtonRelease:

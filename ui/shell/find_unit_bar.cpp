@@ -8,7 +8,6 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -35,7 +34,7 @@ CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_
     m_state = new CFindUnitHint(this);
     m_state->setObjectName(QStringLiteral("findUnitState"));
 
-    m_results = new QListWidget(this);
+    m_results = new CFindUnitList(this);
     m_results->setObjectName(QStringLiteral("findUnitResults"));
     m_results->setAccessibleName(tr("Matching units"));
     // A long unit name is cut in its middle, keeping the group that ends the row; a scroll bar
@@ -100,6 +99,7 @@ void CFindUnitBar::OnTextChanged(const QString& text)
         // A match is only chosen for the user when it is exact and the best ones lie in one group.
         m_results->setCurrentRow(m_found.taken ? 0 : -1);
     }
+    m_results->NotifyRowsReplaced();
     ShowHint();
     // The launcher keeps most of the window: the list shows a few rows and scrolls.
     m_results->setVisible(m_results->count() > 0);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/unit_query.h"
+#include "ui/shell/find_unit_list.h"
 
 #include <QWidget>
 #include <optional>
 
 class QLineEdit;
-class QListWidget;
 
 namespace kalvex {
 
@@ -55,7 +55,7 @@ private:
     std::optional<UnitFinder> m_finder;
     FoundUnits m_found;
     QLineEdit* m_field = nullptr;
-    QListWidget* m_results = nullptr;
+    CFindUnitList* m_results = nullptr;
     CFindUnitHint* m_state = nullptr;
 };
 

@@ -8,8 +8,11 @@
 #include "ui/shell/launcher_icons.h"
 #include "ui/shell/launcher_label.h"
 #include "ui/shell/main_frame.h"
+#include "ui/shell/row_list_accessible.h"
+#include "ui/shell/status_prompts.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -23,6 +26,13 @@ namespace {
 bool InRange(int value, int first, int last)
 {
     return value >= first && value <= last;
+}
+
+bool OpensContextMenu(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
 std::optional<LauncherKey> NavigationKey(int key)
@@ -53,6 +63,7 @@ CKalvexView::CKalvexView(AppState& app, CurrentGroup& current, CMainFrame& frame
       m_fileCommands(app, *this, [this] { m_commands.CheckInventoryAndRebuild(); })
 {
     setObjectName(QStringLiteral("launcherView"));
+    setAccessibleName(tr("Conversion groups"));
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     InstallLauncherAccessibility();
@@ -131,6 +142,14 @@ int CKalvexView::HelpHitTest(const QPoint& pos) const
     return entry < 0 ? 0 : kCommandHelpBase + m_entries[static_cast<std::size_t>(entry)].groupId;
 }
 
+QPoint CKalvexView::HelpFocusPoint() const
+{
+    const int selected = SelectedEntry();
+    if (selected < 0 || selected >= EntryCount())
+        return {-1, -1};
+    return viewport()->mapTo(this, EntryRect(selected).center());
+}
+
 void CKalvexView::Rebuild()
 {
     m_entries.clear();
@@ -156,7 +175,7 @@ void CKalvexView::Rebuild()
         m_app.m_selectedGroup = -1;
     DrawPicture();
     m_frame.RefreshCommandStates();
-    NotifyLauncherReordered(this);
+    CRowListAccessible::NotifyRowsReplaced(this);
 }
 
 void CKalvexView::RebuildChangedGroups()
@@ -182,6 +201,11 @@ QString CKalvexView::EntryName(int j) const
     return j >= 0 && j < EntryCount() ? m_entries[static_cast<std::size_t>(j)].name : QString();
 }
 
+QString CKalvexView::EntryDescription(int j) const
+{
+    return j >= 0 && j < EntryCount() ? CommandPrompt(EntryGroupId(j), m_app) : QString();
+}
+
 int CKalvexView::EntryGroupId(int j) const
 {
     return j >= 0 && j < EntryCount() ? m_entries[static_cast<std::size_t>(j)].groupId : 0;
@@ -198,7 +222,7 @@ void CKalvexView::SelectEntry(int j)
         return;
     m_app.m_selectedGroup = j;
     viewport()->update();
-    NotifyLauncherSelection(this, j);
+    CRowListAccessible::NotifyCurrentRow(this, j);
 }
 
 int CKalvexView::EntryAt(QPoint viewportPoint) const
@@ -260,6 +284,10 @@ void CKalvexView::keyPressEvent(QKeyEvent* event)
             OnCommand(EntryGroupId(selected));
         return;
     }
+    if (OpensContextMenu(*event)) {
+        ShowSelectedContextMenu();
+        return;
+    }
     const std::optional<LauncherKey> key = NavigationKey(event->key());
     if (!key) {
         event->ignore();
@@ -285,6 +313,18 @@ void CKalvexView::mouseDoubleClickEvent(QMouseEvent* event)
     const int entry = EntryAt(event->position().toPoint());
     if (entry >= 0)
         OnCommand(EntryGroupId(entry));
+}
+
+void CKalvexView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse's menu opens on the button press.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    // The platform may send this beside the Menu key's press, which opens the menu itself.
+    if (!(m_contextMenu && m_contextMenu->isVisible()))
+        ShowSelectedContextMenu();
 }
 
 void CKalvexView::changeEvent(QEvent* event)
@@ -374,6 +414,13 @@ void CKalvexView::ShowContextMenu(int entry, QPoint viewportPoint)
     }
     m_contextMenu = menu;
     menu->popup(viewport()->mapToGlobal(viewportPoint));
+}
+
+void CKalvexView::ShowSelectedContextMenu()
+{
+    const int selected = SelectedEntry();
+    if (selected >= 0 && selected < EntryCount())
+        ShowContextMenu(selected, m_grid.IconRect(selected).center() - ScrollOffset());
 }
 
 QPoint CKalvexView::ScrollOffset() const

@@ -32,6 +32,7 @@ public:
     bool OnCommand(int commandId) override;
     std::optional<bool> CommandState(int commandId) const override;
     int HelpHitTest(const QPoint& pos) const override;
+    QPoint HelpFocusPoint() const override;
 
     // Lays out the grid, redraws the cached picture and refills the three group menus.
     void Rebuild();
@@ -46,6 +47,8 @@ public:
     const LauncherGrid& Grid() const { return m_grid; }
     int EntryCount() const { return static_cast<int>(m_entries.size()); }
     QString EntryName(int j) const;
+    // The group's prompt, as the status bar shows it for the group's command.
+    QString EntryDescription(int j) const;
     int EntryGroupId(int j) const;
     // Icon and label of entry j in viewport pixels.
     QRect EntryRect(int j) const;
@@ -66,6 +69,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -84,6 +88,8 @@ private:
     int SelectedGroupId() const;
     void DrawPicture();
     void ShowContextMenu(int entry, QPoint viewportPoint);
+    // The right-click menu of the selected icon, opened from the keyboard at that icon.
+    void ShowSelectedContextMenu();
     QPoint ScrollOffset() const;
 
     AppState& m_app;

@@ -3,6 +3,8 @@ target_sources(kalvex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/kalvex_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_accessible.h
   ${CMAKE_CURRENT_LIST_DIR}/launcher_accessible.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/row_list_accessible.h
+  ${CMAKE_CURRENT_LIST_DIR}/row_list_accessible.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_commands.h
   ${CMAKE_CURRENT_LIST_DIR}/launcher_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_file_commands.h

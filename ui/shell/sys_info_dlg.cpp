@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -45,6 +46,21 @@ const char* LabelFor(const Field& field, bool homePlatform)
 }
 constexpr int kLeftColumnRows = 7;
 
+// A value that looks like a label but is a Tab stop whose text can be selected and copied from
+// the keyboard, and that a screen reader names after its caption.
+QLineEdit* ValueField(const QString& text, const QString& caption)
+{
+    auto* field = new QLineEdit(text);
+    field->setReadOnly(true);
+    field->setFrame(false);
+    field->setBackgroundRole(QPalette::Window);
+    field->setAccessibleName(caption.chopped(caption.endsWith(QLatin1Char(':')) ? 1 : 0));
+    // Shown whole, as a label would be: folders and processor names are long.
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(text) + 8);
+    field->setCursorPosition(0);
+    return field;
+}
+
 } // namespace
 
 CSysInfoDlg::CSysInfoDlg(const SystemFacts& facts, QWidget* parent) : QDialog(parent)
@@ -60,11 +76,10 @@ CSysInfoDlg::CSysInfoDlg(const SystemFacts& facts, QWidget* parent) : QDialog(pa
     for (std::size_t i = 0; i < kSysInfoFieldCount; ++i) {
         const int row = int(i) < kLeftColumnRows ? int(i) : int(i) - kLeftColumnRows;
         const int column = int(i) < kLeftColumnRows ? 0 : 2;
-        auto* value = new QLabel(texts[i]);
+        const QString caption = QString::fromLatin1(LabelFor(kFields[i], facts.homePlatform));
+        QLineEdit* value = ValueField(texts[i], caption);
         SetControlId(*value, kFields[i].controlId, QString::fromLatin1(kFields[i].objectName));
-        value->setTextFormat(Qt::PlainText); // names and folders from the system, never markup
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* label = new QLabel(QString::fromLatin1(LabelFor(kFields[i], facts.homePlatform)));
+        auto* label = new QLabel(caption);
         label->setBuddy(value);
         grid->addWidget(label, row, column);
         grid->addWidget(value, row, column + 1);

@@ -19,7 +19,9 @@
 #include "ui/shell/status_prompts.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -299,6 +301,33 @@ private slots:
         QCOMPARE(f.Bar().Field().selectedText(), QStringLiteral("mph"));
         QVERIFY(!f.Bar().Field().accessibleName().isEmpty());
         QVERIFY(!f.Bar().Results().accessibleName().isEmpty());
+    }
+
+    void typingKeepsTheFocusInTheFieldAndTheChoiceIsTheListsSelection()
+    {
+        FindFixture f;
+        QListWidget& results = f.Bar().Results();
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&results);
+        const auto focusStaysInTheField = [&] {
+            for (int row = 0; row < list->childCount(); ++row)
+                QVERIFY(!list->child(row)->state().focused);
+            QVERIFY(!list->focusChild());
+            QCOMPARE(QApplication::focusWidget(), &f.Bar().Field());
+            QVERIFY(QAccessible::queryAccessibleInterface(&f.Bar().Field())->state().focused);
+        };
+        f.Find(QStringLiteral("in")); // taken at once: a row is chosen while typing goes on
+        focusStaysInTheField();
+        QTest::keyClicks(&f.Bar().Field(), QStringLiteral("ch"));
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Down);
+        focusStaysInTheField();
+        QAccessibleInterface* chosen = list->child(results.currentRow());
+        QVERIFY(chosen && chosen->state().selected);
+        QCOMPARE(chosen->text(QAccessible::Name), results.currentItem()->text());
+
+        // Once the list itself has the focus, its chosen row has it.
+        results.setFocus();
+        QVERIFY(chosen->state().focused);
+        QCOMPARE(list->focusChild(), chosen);
     }
 };
 

@@ -378,13 +378,14 @@ private slots:
         QCOMPARE(offCentre, std::vector<QString>{});
     }
 
-    void iconsAreAccessibleItemsNamedAfterTheirGroups()
+    void iconsAreAccessibleItemsNamedAfterTheirGroupsThatCanBePressed()
     {
         LauncherFixture f;
         f.Show();
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.view);
         QVERIFY(list);
         QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Conversion groups"));
         QCOMPARE(list->childCount(), 15);
         QAccessibleInterface* distance = list->child(1);
         QVERIFY(distance);
@@ -394,6 +395,22 @@ private slots:
         f.view->SelectEntry(1);
         QVERIFY(distance->state().selected);
         QVERIFY(!list->child(0)->state().selected);
+
+        // Described by the group's prompt; pressed, it opens as Enter does, once the tool has its answer.
+        QAccessibleInterface* mass = list->child(2);
+        QCOMPARE(mass->text(QAccessible::Description), QString::fromStdString(BuiltinGroupDescription(4105)));
+        QCOMPARE(mass->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        QString opened;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            if (qobject_cast<CConversionDlg*>(&dialog))
+                opened = QString::fromStdString(f.app.current.Record().m_name);
+            return 0;
+        });
+        mass->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.app.dialogs.runs, 0);
+        QTRY_COMPARE(opened, QStringLiteral("Mass"));
+        QCOMPARE(f.view->SelectedEntry(), 2);
     }
 
     void everyGroupHasAnIconSharpAtDoubleScale()

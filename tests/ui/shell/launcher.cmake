@@ -18,3 +18,8 @@ kalvex_add_qttest(rows_agree_scenario_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/rows_agree_scenario_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/launcher_fixture.h
   LIBS kalvex_command_line kalvex_ui kalvex_testing kalvex_platform_posix)
+# The launcher without a mouse: its menu, the menu bar and help mode from the keyboard.
+kalvex_add_qttest(launcher_keyboard_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/launcher_keyboard_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/launcher_fixture.h
+  LIBS kalvex_ui kalvex_testing kalvex_platform_posix)

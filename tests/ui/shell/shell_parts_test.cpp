@@ -15,15 +15,19 @@
 #include "ui/shell/sys_info_dlg.h"
 #include "ui/shell/sys_info_format.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 using namespace kalvex;
 using kalvex::testing::TestApp;
@@ -104,7 +108,7 @@ private slots:
         auto* grid = dialog.findChild<QGridLayout*>();
         QVERIFY(grid);
         for (std::size_t i = 0; i < std::size(expected); ++i) {
-            auto* value = FindControl<QLabel>(dialog, expected[i].first);
+            auto* value = FindControl<QLineEdit>(dialog, expected[i].first);
             QVERIFY2(value, qPrintable(QString::number(expected[i].first)));
             QCOMPARE(value->text(), expected[i].second);
             int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
@@ -126,7 +130,7 @@ private slots:
         facts.systemDirectory = "/home/u/.config/Qor Corporation";
         facts.tempDirectory = "/run/user/1000";
         CSysInfoDlg dialog(facts);
-        QCOMPARE(FindControl<QLabel>(dialog, 330)->text(), QStringLiteral("Intel(R) Xeon(R) Gold 6248"));
+        QCOMPARE(FindControl<QLineEdit>(dialog, 330)->text(), QStringLiteral("Intel(R) Xeon(R) Gold 6248"));
         auto* grid = dialog.findChild<QGridLayout*>();
         const auto label = [grid](int row, int column) {
             return qobject_cast<QLabel*>(grid->itemAtPosition(row, column)->widget())->text();
@@ -139,7 +143,7 @@ private slots:
 
         facts.processorModel.clear(); // a system that names no model
         CSysInfoDlg unnamed(facts);
-        QCOMPARE(FindControl<QLabel>(unnamed, 330)->text(), QStringLiteral("Intel Pentium"));
+        QCOMPARE(FindControl<QLineEdit>(unnamed, 330)->text(), QStringLiteral("Intel Pentium"));
     }
 
     void namesFromTheSystemAndFilesStayPlainText()
@@ -151,11 +155,43 @@ private slots:
         SystemFacts facts;
         facts.computerName = "<b>h</b>";
         CSysInfoDlg dialog(facts);
-        QVERIFY(shownLiterally(*FindControl<QLabel>(dialog, 1000)));
+        const QLineEdit* name = FindControl<QLineEdit>(dialog, 1000);
+        QCOMPARE(name->text(), QStringLiteral("<b>h</b>"));
+        QVERIFY(name->minimumWidth() >= name->fontMetrics().horizontalAdvance(name->text()));
 
         CProgressWindow window;
         static_cast<IProgressSink&>(window).Report("<b>R</b> conversions being added.");
         QVERIFY(shownLiterally(*FindControl<QLabel>(window, 125)));
+    }
+
+    void sysInfoValuesAreTabStopsNamedAfterTheirCaptionsAndCopiedByKeyboard()
+    {
+        SystemFacts facts;
+        facts.computerName = "host";
+        facts.systemDirectory = "/home/u/.config/Qor Corporation";
+        CSysInfoDlg dialog(facts);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        dialog.findChild<QPushButton*>()->setFocus();
+        std::vector<int> reached;
+        for (std::size_t stop = 0; stop < kSysInfoFieldCount; ++stop) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto* value = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(value && value->isReadOnly());
+            reached.push_back(ControlId(*value));
+            const QString caption =
+                QAccessible::queryAccessibleInterface(value)->text(QAccessible::Name) + ':';
+            QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+                return label->buddy() == value && label->text() == caption;
+            }));
+            QApplication::clipboard()->clear();
+            QTest::keyClick(value, Qt::Key_C, Qt::ControlModifier); // Tab selected the whole value
+            QCOMPARE(QApplication::clipboard()->text(), value->text());
+        }
+        // Down the left column, then down the right.
+        QCOMPARE(reached,
+                 (std::vector<int>{327, 328, 337, 329, 330, 1000, 334, 331, 332, 335, 336, 338, 339}));
     }
 
     void factsOfThisSystem()
@@ -183,7 +219,7 @@ private slots:
         QString temporaryFolder;
         app.dialogs.steps.push_back([&](QDialog& dialog) {
             caption = dialog.windowTitle();
-            temporaryFolder = FindControl<QLabel>(dialog, 339)->text();
+            temporaryFolder = FindControl<QLineEdit>(dialog, 339)->text();
             return int(QDialog::Accepted);
         });
         CAboutDlg about(app.state, "/etc");
