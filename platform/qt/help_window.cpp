@@ -1,6 +1,7 @@
 #include "platform/qt/help_window.h"
 
 #include "platform/qt/application_title.h"
+#include "platform/qt/help_window_accessible.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -21,18 +22,22 @@ const QString kContentsPage = QStringLiteral("contents.html");
 HelpWindow::HelpWindow(HelpIndex index, QWidget* parent)
     : QWidget(parent, Qt::Window), m_index(std::move(index))
 {
+    InstallHelpWindowAccessibility();
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(ApplicationTitle() + QStringLiteral(" Help"));
     resize(760, 520);
 
     m_topicList = new QListWidget;
     m_topicList->setObjectName(QStringLiteral("topicList"));
+    m_topicList->setAccessibleName(QStringLiteral("Help topics"));
     for (const HelpIndex::Topic& topic : m_index.Contents()) {
         auto* item = new QListWidgetItem(topic.title, m_topicList);
         item->setData(Qt::UserRole, topic.page);
     }
-    m_pageView = new QTextBrowser;
+    // Made inside the window, so assistive tools meet it as the help window's page from the start.
+    m_pageView = new QTextBrowser(this);
     m_pageView->setObjectName(QStringLiteral("pageView"));
+    m_pageView->setAccessibleName(QStringLiteral("Help page"));
     m_pageView->setOpenExternalLinks(true);
 
     auto* splitter = new QSplitter;

@@ -1,9 +1,12 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_help_service.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace kalvex;
@@ -46,6 +49,30 @@ private slots:
 
         QTest::keyClick(topics, Qt::Key_Escape);
         QTRY_VERIFY(!help.Window());
+    }
+
+    // What assistive tools meet: a window named by its title, and pages whose table cells are
+    // plain text at the offsets of the page itself, so reading and selecting there agree.
+    void assistiveToolsReadAWindowAndPlainTableText()
+    {
+        QtHelpService help;
+        help.ShowContents();
+        HelpWindow* window = help.Window();
+        window->ShowPage(QStringLiteral("keyboard.html"));
+        QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(top->role(), QAccessible::Window);
+        QCOMPARE(top->text(QAccessible::Name), window->windowTitle());
+
+        auto* page = window->findChild<QTextBrowser*>(QStringLiteral("pageView"));
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(page)->textInterface();
+        QVERIFY(text);
+        const QString all = text->text(0, text->characterCount());
+        QVERIFY(all.contains(QStringLiteral("Distance\nAlt+D\nD\n")));
+        QVERIFY(!all.contains(QChar(0xFDD0)) && !all.contains(QChar(0xFDD1)));
+        const QTextCursor cell = page->document()->find(QStringLiteral("Alt+D"));
+        QCOMPARE(text->text(cell.selectionStart(), cell.selectionEnd()), QStringLiteral("Alt+D"));
+        text->setSelection(0, cell.selectionStart(), cell.selectionEnd());
+        QCOMPARE(page->textCursor().selectedText(), QStringLiteral("Alt+D"));
     }
 };
 

@@ -28,6 +28,7 @@ CAboutDlg::CAboutDlg(AppState& app, QString systemFolder, QWidget* parent)
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("programIcon"));
     icon->setPixmap(ProgramIcon().pixmap(48, 48));
+    icon->setAccessibleName(QStringLiteral("Kalvex! icon"));
     auto* title = new QLabel(QStringLiteral("<b>Kalvex!</b> Vela v3.52"));
     title->setObjectName(QStringLiteral("versionText"));
     auto* notice = new QLabel(QStringLiteral("Converts a value into every unit of its group at once.\n"
@@ -39,6 +40,8 @@ CAboutDlg::CAboutDlg(AppState& app, QString systemFolder, QWidget* parent)
     ok->setDefault(true);
     auto* sysInfo = new QPushButton(QStringLiteral("Sys Info..."));
     SetControlId(*sysInfo, kSysInfoButtonId, QStringLiteral("sysInfoButton"));
+    // "Sys Info" alone does not say what a screen reader's user will get.
+    sysInfo->setAccessibleDescription(QStringLiteral("Opens the System Information dialog"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this, &CAboutDlg::OnSysInfo);
 
