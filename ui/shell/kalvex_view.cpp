@@ -62,11 +62,13 @@ CKalvexView::CKalvexView(AppState& app, CurrentGroup& current, CMainFrame& frame
       m_commands(app, current, *this, [this] { RebuildChangedGroups(); }),
       m_fileCommands(app, *this, [this] { m_commands.CheckInventoryAndRebuild(); })
 {
+    // Before the name is set: naming tells assistive tools, which would otherwise keep a plain
+    // interface for the view.
+    InstallLauncherAccessibility();
     setObjectName(QStringLiteral("launcherView"));
     setAccessibleName(tr("Conversion groups"));
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
-    InstallLauncherAccessibility();
 }
 
 CKalvexView::~CKalvexView()
