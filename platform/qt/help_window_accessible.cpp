@@ -1,6 +1,7 @@
 #include "platform/qt/help_window_accessible.h"
 
 #include "platform/qt/help_window.h"
+#include "platform/qt/window_accessible.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
@@ -114,10 +115,8 @@ private:
     }
 };
 
-QAccessibleInterface* HelpWindowAccessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* HelpPageAccessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String(HelpWindow::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     auto* page = qobject_cast<QTextBrowser*>(object);
     if (className == QLatin1String("QTextBrowser") && page && qobject_cast<HelpWindow*>(page->window()))
         return new HelpPageAccessible(page);
@@ -129,7 +128,8 @@ QAccessibleInterface* HelpWindowAccessibleFactory(const QString& className, QObj
 void InstallHelpWindowAccessibility()
 {
     // Installing again is harmless: Qt keeps one entry for each factory.
-    QAccessible::installFactory(HelpWindowAccessibleFactory);
+    QAccessible::installFactory(HelpPageAccessibleFactory);
+    ReadAsWindow(HelpWindow::staticMetaObject);
 }
 
 } // namespace kalvex

@@ -30,6 +30,8 @@ CGroupNameDlg::CGroupNameDlg(const QString& takenName, const QString& suggestedN
     m_name->setText(WithVisibleBidiControls(suggestedName));
     KeepBidiControlsVisible(*m_name);
     SetControlId(*m_name, kNameField, QStringLiteral("nameEdit"));
+    m_name->setAccessibleName(QStringLiteral("Group name"));
+    question->setBuddy(m_name);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

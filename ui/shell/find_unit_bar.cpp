@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kalvex {
@@ -28,6 +29,9 @@ CFindUnitBar::CFindUnitBar(AppState& app, QWidget* parent) : QWidget(parent), m_
                                          "Enter converts, Escape closes"));
     m_field->setPlaceholderText(tr("Unit, or value and unit: 2 1/2 in"));
     m_field->setClearButtonEnabled(true);
+    // The field's own clear button comes without a name.
+    for (QToolButton* clear : m_field->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear"));
     m_field->installEventFilter(this);
     connect(m_field, &QLineEdit::textChanged, this, &CFindUnitBar::OnTextChanged);
 

@@ -1,6 +1,7 @@
 #include "ui/shell/progress_window.h"
 
 #include "platform/qt/screen_fit.h"
+#include "platform/qt/window_accessible.h"
 #include "ui/controls/centring.h"
 #include "ui/controls/control_id.h"
 
@@ -25,6 +26,7 @@ QFrame* EtchedFrame(int id, const QString& name)
 CProgressWindow::CProgressWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint)
 {
+    ReadAsWindow(staticMetaObject);
     setObjectName(QStringLiteral("progressWindow"));
     setProperty("templateId", kTemplateId);
     setWindowTitle(QStringLiteral("Updating application settings..."));

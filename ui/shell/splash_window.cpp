@@ -1,5 +1,7 @@
 #include "ui/shell/splash_window.h"
 
+#include "platform/qt/application_title.h"
+#include "platform/qt/window_accessible.h"
 #include "ui/controls/centring.h"
 #include "ui/shell/program_images.h"
 
@@ -11,7 +13,10 @@ CSplashWindow::CSplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_image(SplashImage(devicePixelRatioF()))
 {
+    ReadAsWindow(staticMetaObject);
     setObjectName(QStringLiteral("splashWindow"));
+    // The picture shows the program's name; assistive tools read it from here.
+    setAccessibleName(ApplicationTitle());
     setProperty("templateId", kTemplateId);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
