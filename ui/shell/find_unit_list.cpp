@@ -22,23 +22,11 @@ private:
     CFindUnitList* m_list; // the list's interface, which owns this, goes with the list
 };
 
-QAccessibleInterface* CreateFoundUnitsAccessible(const QString& className, QObject* object)
-{
-    if (className != QLatin1String(CFindUnitList::staticMetaObject.className()) || !object->isWidgetType())
-        return nullptr;
-    auto* list = static_cast<CFindUnitList*>(object);
-    return new CRowListAccessible(list, std::make_unique<FoundUnitRows>(list));
-}
-
 } // namespace
 
 CFindUnitList::CFindUnitList(QWidget* parent) : QListWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(CreateFoundUnitsAccessible);
-        return true;
-    }();
-    (void)installed;
+    ReadAsRowList<CFindUnitList, FoundUnitRows>();
 }
 
 void CFindUnitList::NotifyRowsReplaced()

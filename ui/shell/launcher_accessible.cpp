@@ -44,23 +44,11 @@ private:
     CKalvexView* m_view; // the list's interface, which owns this, goes with the view
 };
 
-QAccessibleInterface* CreateLauncherAccessible(const QString& className, QObject* object)
-{
-    if (className != QLatin1String(CKalvexView::staticMetaObject.className()) || !object->isWidgetType())
-        return nullptr;
-    auto* view = static_cast<CKalvexView*>(object);
-    return new CRowListAccessible(view, std::make_unique<LauncherRows>(view));
-}
-
 } // namespace
 
 void InstallLauncherAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(CreateLauncherAccessible);
-        return true;
-    }();
-    (void)installed;
+    ReadAsRowList<CKalvexView, LauncherRows>();
 }
 
 } // namespace kalvex

@@ -51,4 +51,17 @@ private:
     mutable std::vector<QAccessible::Id> m_items;
 };
 
+// Has every widget of class Widget read as a list of the rows that Rows, built over the widget,
+// gives. Call it before a widget of the class is first named or shown, since assistive tools keep
+// the interface they were first given; calling it again has no further effect.
+template <class Widget, class Rows> void ReadAsRowList()
+{
+    QAccessible::installFactory([](const QString& className, QObject* object) -> QAccessibleInterface* {
+        if (className != QLatin1String(Widget::staticMetaObject.className()) || !object->isWidgetType())
+            return nullptr;
+        auto* widget = static_cast<Widget*>(object);
+        return new CRowListAccessible(widget, std::make_unique<Rows>(widget));
+    });
+}
+
 } // namespace kalvex

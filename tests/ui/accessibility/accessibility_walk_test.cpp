@@ -65,18 +65,8 @@ QString Describe(QAccessibleInterface& node)
     return text;
 }
 
-// The main window with its launcher and find field, as the program builds it.
-struct WalkFixture : FirstStartApp {
-    WalkFixture()
-    {
-        frame = std::make_unique<CMainFrame>(app.state);
-        pane = new CLauncherPane(app.state, app.current, *frame);
-        frame->SetView(pane, pane);
-        frame->resize(420, 600);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-    }
-
+// The main window, and what the walk found in it and the windows it opened.
+struct WalkFixture : MainWindowApp {
     // Walks a shown window's accessible tree; hidden parts are not offered to assistive tools.
     // The window itself must read as one, named by its title.
     void Walk(QWidget& window)
@@ -119,9 +109,6 @@ struct WalkFixture : FirstStartApp {
         QVERIFY(SaveFactorFile(group, file, app.replacer));
     }
 
-    std::unique_ptr<CMainFrame> frame;
-    CLauncherPane* pane = nullptr;
-    ModalWatchdog watchdog;
     int windows = 0;
     int checked = 0; // objects that need a name
     QStringList unnamed;

@@ -36,18 +36,8 @@ using namespace kalvex::testing;
 
 namespace {
 
-// The main window as the program builds it, over the built-in groups of a first start.
-struct FindFixture : FirstStartApp {
-    FindFixture()
-    {
-        frame = std::make_unique<CMainFrame>(app.state);
-        pane = new CLauncherPane(app.state, app.current, *frame);
-        frame->SetView(pane, pane);
-        frame->resize(420, 600);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        pane->View().setFocus();
-    }
+struct FindFixture : MainWindowApp {
+    FindFixture() { pane->View().setFocus(); }
 
     CFindUnitBar& Bar() const { return pane->FindBar(); }
     void Find(const QString& text) const
@@ -56,10 +46,6 @@ struct FindFixture : FirstStartApp {
         QTest::keyClicks(&Bar().Field(), text);
     }
     QString Result(const QDialog& dialog, int id) const { return FindControl<QLineEdit>(dialog, id)->text(); }
-
-    std::unique_ptr<CMainFrame> frame;
-    CLauncherPane* pane = nullptr;
-    ModalWatchdog watchdog;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "tests/ui/support/modal_watchdog.h"
 #include "tests/ui/support/test_app.h"
 #include "ui/shell/kalvex_view.h"
+#include "ui/shell/launcher_pane.h"
 #include "ui/shell/main_frame.h"
 
 #include <QAction>
@@ -81,6 +82,24 @@ struct LauncherFixture : FirstStartApp {
 
     std::unique_ptr<CMainFrame> frame;
     CKalvexView* view = nullptr;
+    ModalWatchdog watchdog;
+};
+
+// The main window as the program builds it, launcher and find field, over the groups of a first
+// start.
+struct MainWindowApp : FirstStartApp {
+    MainWindowApp()
+    {
+        frame = std::make_unique<CMainFrame>(app.state);
+        pane = new CLauncherPane(app.state, app.current, *frame);
+        frame->SetView(pane, pane);
+        frame->resize(420, 600);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+    }
+
+    std::unique_ptr<CMainFrame> frame;
+    CLauncherPane* pane = nullptr;
     ModalWatchdog watchdog;
 };
 
