@@ -4,10 +4,10 @@
 #include "app/import_command.h"
 #include "app/update_rates_command.h"
 #include "platform/qt/application_title.h"
+#include "platform/qt/decimal_separator.h"
 #include "platform/qt/qsettings_store.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <algorithm>
 #include <iostream>
 
@@ -20,7 +20,7 @@ int RunWithoutWindow(int& argc, char* argv[], const kalvex::CommandLine& request
     kalvex::SetApplicationNames();
     const kalvex::QSettingsStore settings;
     kalvex::CommandLine localRequest = request;
-    localRequest.decimalSeparator = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+    localRequest.decimalSeparator = kalvex::UserDecimalSeparator();
     return kalvex::RunCommandLine(localRequest, settings, KALVEX_VERSION, std::cout, std::cerr);
 }
 

@@ -1,15 +1,19 @@
 #include "app/command_line.h"
 
+#include "core/compound_value.h"
 #include "core/group_ids.h"
 #include "core/number_text.h"
 #include "core/result_lines.h"
+#include "core/text_encoding.h"
 #include "storage/settings_profile.h"
 #include "storage/unit_catalog.h"
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 #include <utility>
 
@@ -21,8 +25,8 @@ constexpr std::size_t kClosestNames = 3;
 constexpr int kMostSuggestions = 8;
 
 constexpr const char* kUsageText =
-    R"(Usage: kalvex [--convert QUERY [--digits N] [--scientific] | --list | --import FILE
-              | --update-rates [URL] | --help | --version]
+    R"(Usage: kalvex [--convert QUERY [--digits N] [--scientific] [--as UNITS] | --list
+              | --import FILE | --update-rates [URL] | --help | --version]
 )";
 
 constexpr const char* kHelpText =
@@ -31,10 +35,18 @@ constexpr const char* kHelpText =
   --convert QUERY  print the value in every unit of the group that QUERY's unit
                    belongs to, one line per unit as "name<TAB>value<TAB>symbol";
                    QUERY is "VALUE UNIT" or "UNIT", for example "32 psi", "2 1/2 in"
-                   or "miles"; VALUE is 1 when left out
+                   or "miles"; VALUE is 1 when left out. Values in several units
+                   of one group are added: "5 ft 11 in", 5'11", "6 lb 4 oz",
+                   "11 st 3 lb", "1 h 30 min", "1:30:15", 12°30'15", "12d 30m 15s";
+                   ' and " are feet and inches unless a degree sign makes them
+                   minutes and seconds of arc. The sum is shown in the largest unit
+                   named.
   --digits N       with --convert: N significant digits, 3 to 13
                    (default: the group's own setting)
   --scientific     with --convert: scientific notation
+  --as UNITS       with --convert: also print the value over UNITS, largest
+                   first, as the line "compound<TAB>5 ft 8.5 in<TAB>ft in"; for
+                   example "ft in", "yd ft in", "lb oz", "st lb", "h min s", "° ' ''"
   --list           print the enabled groups and their units as
                    "group<TAB>name<TAB>symbol"
   --import FILE    add the factor file FILE as the next custom group
@@ -75,10 +87,15 @@ enum class OptionValue { None, Required, Optional };
 std::optional<OptionValue> ValueTakenBy(const std::string& option)
 {
     static const std::pair<const char*, OptionValue> kOptions[] = {
-        {"--help", OptionValue::None},        {"--version", OptionValue::None},
-        {"--list", OptionValue::None},        {"--scientific", OptionValue::None},
-        {"--convert", OptionValue::Required}, {"--digits", OptionValue::Required},
-        {"--import", OptionValue::Required},  {"--update-rates", OptionValue::Optional},
+        {"--help", OptionValue::None},
+        {"--version", OptionValue::None},
+        {"--list", OptionValue::None},
+        {"--scientific", OptionValue::None},
+        {"--convert", OptionValue::Required},
+        {"--digits", OptionValue::Required},
+        {"--as", OptionValue::Required},
+        {"--import", OptionValue::Required},
+        {"--update-rates", OptionValue::Optional},
     };
     for (const auto& [name, value] : kOptions) {
         if (option == name)
@@ -159,12 +176,40 @@ int ReportSuggestions(const UnitFinder& finder, const FoundUnits& found, std::os
     return kExitRefused;
 }
 
+// The units --as names, in the group of the match, largest first; nothing after a message.
+std::optional<std::vector<GroupCompoundUnit>>
+CompoundUnitsOf(const UnitFinder& finder, const UnitMatch& match, const std::string& words, std::ostream& err)
+{
+    const QueryGroup& group = finder.Groups()[std::size_t(match.group)];
+    std::vector<std::pair<double, GroupCompoundUnit>> units;
+    std::istringstream spellings(words);
+    for (std::string spelling; spellings >> spelling;) {
+        const std::optional<UnitMatch> found = finder.UnitInGroup(spelling, match.group);
+        if (!found || finder.Unit(*found).size <= 0.0) {
+            err << "kalvex: --as: " << Quoted(spelling) << " is no unit of " << group.name
+                << " that values can be written over\n";
+            return std::nullopt;
+        }
+        const QueryUnit& unit = finder.Unit(*found);
+        units.push_back({unit.size * unit.multiple, {unit.unit, unit.multiple, Trimmed(unit.symbol)}});
+    }
+    std::ranges::stable_sort(units, std::greater{}, &std::pair<double, GroupCompoundUnit>::first);
+    std::vector<GroupCompoundUnit> result;
+    for (auto& unit : units)
+        result.push_back(std::move(unit.second));
+    return result;
+}
+
 int Convert(const CommandLine& request, const ISettingsStore& settings, std::ostream& out, std::ostream& err)
 {
     std::vector<CatalogGroup> groups =
         LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath));
     const UnitFinder finder(QueryGroups(groups));
-    const FoundUnits found = finder.Find(request.query);
+    const FoundUnits found = finder.Find(request.query, request.decimalSeparator);
+    if (!found.problem.empty()) {
+        err << "kalvex: " << found.problem << '\n';
+        return kExitRefused;
+    }
     if (found.matches.empty())
         return ReportNoUnit(finder, request, found, err);
     if (found.suggested)
@@ -175,19 +220,25 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
     for (int i = 1; i < found.bestCount; ++i)
         err << "kalvex: also matches " << finder.Label(found.matches[std::size_t(i)]) << '\n';
 
-    const EntryReading reading =
-        ReadEntry(found.text.value.empty() ? "1" : found.text.value, request.decimalSeparator);
+    const ValueToOpen opened = finder.OpenedValue(found, match, request.decimalSeparator);
+    const EntryReading reading = opened.problem.empty() ? ReadEntry(opened.text, request.decimalSeparator)
+                                                        : EntryReading{0.0, opened.problem};
     const int unit = finder.Unit(match).unit;
     CatalogGroup& group = groups[std::size_t(match.group)];
+    const bool temperature = group.groupId == kTemperatureId;
+    std::optional<std::vector<GroupCompoundUnit>> compoundUnits;
+    if (!request.compoundUnits.empty() &&
+        !(compoundUnits = CompoundUnitsOf(finder, match, request.compoundUnits, err)))
+        return kExitRefused;
+    const int digits = request.digits.value_or(
+        ShownDigits(temperature ? ReadSetting(settings, profile::kNumDigits) : group.group.m_digits));
     ConversionRows rows;
     if (!reading.problem.empty()) {
         rows.refusal = reading.problem;
-    } else if (group.groupId == kTemperatureId) {
-        const int digits = request.digits.value_or(ShownDigits(ReadSetting(settings, profile::kNumDigits)));
+    } else if (temperature) {
         const bool scientific = request.scientific || ReadSetting(settings, profile::kScientific) != 0;
         rows = TemperatureRows(unit, reading.value, {digits, scientific});
     } else {
-        const int digits = request.digits.value_or(ShownDigits(group.group.m_digits));
         const bool scientific = request.scientific || group.group.m_scientific != 0;
         rows = GroupRows(group.group, group.name, ShownUnits(group.group), unit, reading.value,
                          {digits, scientific});
@@ -197,6 +248,15 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
         return kExitRefused;
     }
     out << ResultLinesText(rows.lines);
+    if (compoundUnits) {
+        std::string symbols;
+        for (const GroupCompoundUnit& part : *compoundUnits)
+            symbols += (symbols.empty() ? "" : " ") + part.symbol;
+        out << ResultLinesText({{"compound",
+                                 GroupCompoundText(group.group, reading.value, unit, *compoundUnits, digits),
+                                 symbols,
+                                 {}}});
+    }
     return kExitOk;
 }
 
@@ -264,6 +324,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             if (!request.digits)
                 return Mistake("--digits needs a whole number from 3 to 13");
             convertOptions = true;
+        } else if (option == "--as") {
+            if (!value || value->find_first_not_of(' ') == std::string::npos)
+                return Mistake("--as needs units, for example --as \"ft in\"");
+            request.compoundUnits = *value;
+            convertOptions = true;
         } else if (option == "--scientific") {
             request.scientific = true;
             convertOptions = true;
@@ -285,7 +350,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     if (int(convert) + int(list) + int(import) + int(updateRates) > 1)
         return Mistake("--convert, --list, --import and --update-rates cannot be given together");
     if (convertOptions && !convert)
-        return Mistake("--digits and --scientific go with --convert");
+        return Mistake("--digits, --scientific and --as go with --convert");
     if (convert)
         request.action = CommandLine::Action::Convert;
     else if (list)

@@ -21,6 +21,7 @@ struct CommandLine {
     std::string url;  // for UpdateRates; empty: the address the settings name
     std::optional<int> digits;
     bool scientific = false;
+    std::string compoundUnits;   // --as: the units to write the value over as well ("ft in")
     char decimalSeparator = '.'; // the user's; a decimal comma makes "2,5" two and a half
     std::string mistake;         // what was wrong, for Mistake
 };

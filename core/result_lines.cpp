@@ -1,5 +1,6 @@
 #include "core/result_lines.h"
 
+#include "core/compound_value.h"
 #include "core/conversion.h"
 #include "core/number_text.h"
 #include "core/temperature.h"
@@ -16,14 +17,6 @@ namespace {
 
 constexpr int kFewestDigits = 3;
 constexpr int kMostDigits = 13;
-
-std::string Trimmed(const std::string& text)
-{
-    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
-    auto first = std::ranges::find_if_not(text, blank);
-    auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
-    return first < last ? std::string(first, last) : std::string();
-}
 
 } // namespace
 
@@ -45,11 +38,8 @@ std::vector<int> ShownUnits(const CConversion& group)
     return units;
 }
 
-ConversionRows GroupRows(CConversion& group, std::string_view groupName, std::span<const int> rowUnits,
-                         int initialUnit, double value, ResultFormat format)
+void CompleteFactors(CConversion& group)
 {
-    if (value < kGroupMinimum)
-        return {{}, BelowMinimumText(AsciiLower(groupName), kGroupMinimum)};
     const int total = std::min<int>(group.m_unitCount, kMaxUnits);
     FactorMatrix& m = group.m_factors;
     // Groups store the lower triangle; the window makes the upper one its reciprocal.
@@ -59,6 +49,26 @@ ConversionRows GroupRows(CConversion& group, std::string_view groupName, std::sp
                 m[std::size_t(i)][std::size_t(j)] == 0.0 ? 0.0 : 1.0 / m[std::size_t(i)][std::size_t(j)];
         m[std::size_t(i)][std::size_t(i)] = 1.0;
     }
+}
+
+std::vector<double> UnitSizes(CConversion group)
+{
+    CompleteFactors(group);
+    const int total = std::min<int>(group.m_unitCount, kMaxUnits);
+    std::vector<double> sizes;
+    for (int u = 0; u < total; ++u)
+        sizes.push_back(ConvertValue(1.0, u, 0, total, group.m_factors));
+    return sizes;
+}
+
+ConversionRows GroupRows(CConversion& group, std::string_view groupName, std::span<const int> rowUnits,
+                         int initialUnit, double value, ResultFormat format)
+{
+    if (value < kGroupMinimum)
+        return {{}, BelowMinimumText(AsciiLower(groupName), kGroupMinimum)};
+    const int total = std::min<int>(group.m_unitCount, kMaxUnits);
+    FactorMatrix& m = group.m_factors;
+    CompleteFactors(group);
     std::vector<double> results;
     for (int unit : rowUnits)
         results.push_back(unit >= 0 && unit < total ? ConvertValue(value, initialUnit, unit, total, m) : 0.0);
@@ -71,7 +81,8 @@ ConversionRows GroupRows(CConversion& group, std::string_view groupName, std::sp
         const std::string& entry =
             rowUnits[row] >= 0 ? group.m_units[std::size_t(rowUnits[row])] : std::string();
         rows.lines.push_back({UnitName(entry), FormatResult(results[row], format.digits, format.scientific),
-                              Trimmed(UnitSymbol(entry))});
+                              Trimmed(UnitSymbol(entry)),
+                              RowCompoundText(group, rowUnits[row], results[row], format.digits)});
     }
     return rows;
 }
@@ -91,7 +102,8 @@ ConversionRows TemperatureRows(int scaleRow, double value, ResultFormat format)
     for (const TemperatureScaleName& scale : TemperatureScaleNames())
         rows.lines.push_back({std::string(scale.name),
                               FormatResult(results[row++], format.digits, format.scientific),
-                              std::string(scale.symbol)});
+                              std::string(scale.symbol),
+                              {}});
     return rows;
 }
 

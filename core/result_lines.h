@@ -14,6 +14,7 @@ struct ResultLine {
     std::string name;
     std::string value;
     std::string symbol;
+    std::string compound; // the value over smaller units too ("5 ft 8.5 in"); empty for most units
 };
 
 // What a conversion window shows for an entered value: its rows, or why it refuses the value.
@@ -36,6 +37,11 @@ inline constexpr const char* kValueTooLargeText = "The value is too large to con
 // The 0-based units a group's conversion window lists, in row order: every unit when the group
 // shows all, otherwise the shown part of its unit order. Entries that name no unit are left out.
 std::vector<int> ShownUnits(const CConversion& group);
+
+// Completes the factor table as the windows do: the upper triangle from the stored lower one.
+void CompleteFactors(CConversion& group);
+// Every unit's size in unit 0 of the group, the factor table completed as the windows complete it.
+std::vector<double> UnitSizes(CConversion group);
 
 // The rows listing `rowUnits` after `value` was entered in `initialUnit`, the factor table
 // completed as the window completes it. Refused below the minimum (the message names the group,

@@ -1,6 +1,8 @@
 #include "core/text_encoding.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace kalvex {
 namespace {
@@ -162,6 +164,14 @@ std::string AsciiLower(std::string_view text)
         if (c >= 'A' && c <= 'Z')
             c = char(c - 'A' + 'a');
     return lower;
+}
+
+std::string Trimmed(std::string_view text)
+{
+    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
+    const auto first = std::ranges::find_if_not(text, blank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    return first < last ? std::string(first, last) : std::string();
 }
 
 } // namespace kalvex

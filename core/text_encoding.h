@@ -22,4 +22,7 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // the result does not depend on the locale.
 std::string AsciiLower(std::string_view text);
 
+// The text without the white space at either end.
+std::string Trimmed(std::string_view text);
+
 } // namespace kalvex

@@ -50,6 +50,10 @@ constexpr std::array kAliases = std::to_array<UnitAlias>({
     {"ksi", kPressureId, "kilopound force per square inch"},
     {"mm hg", kPressureId, "millimeter mercury (0°C)"},
     {"in hg", kPressureId, "inch of mercury (32°F)"},
+    {"arcminute", kAngleId, "minute"},
+    {"arcmin", kAngleId, "minute"},
+    {"arcsecond", kAngleId, "second"},
+    {"arcsec", kAngleId, "second"},
     {"sec", kTimeId, "second"},
     {"hr", kTimeId, "hour"},
     {"mph", kVelocityId, "mile per hour"},
@@ -77,6 +81,27 @@ constexpr std::array kPreferredUnits = std::to_array<PreferredUnit>({
     {kEnergyId, "British thermal unit (int'l)"},
     {kEnergyId, "calorie (therm)"},
     {kEnergyId, "kilocalorie (therm)"},
+});
+
+constexpr std::array kScaledUnits = std::to_array<ScaledUnit>({
+    {"stone", "st", kMassId, "pound", 14.0},
+});
+
+// The metric unit a group's values are usually read in, or its most common one.
+constexpr std::array kReferenceUnits = std::to_array<ReferenceUnit>({
+    {kDistanceId, "meter"},
+    {kMassId, "kilogram"},
+    {kVolumeId, "liter"},
+    {kAngleId, "degree"},
+    {kTimeId, "second"},
+});
+
+// Heights, weights, times and angles.
+constexpr std::array kCompoundReadings = std::to_array<CompoundUnits>({
+    {"foot", {"foot", "inch"}},
+    {"pound", {"pound", "ounce"}},
+    {"hour", {"hour", "minute", "second"}},
+    {"degree", {"degree", "minute", "second"}},
 });
 
 constexpr std::array kTemperatureScales = std::to_array<TemperatureScaleName>({
@@ -130,6 +155,21 @@ std::optional<std::string> TypedSymbol(std::string_view unitText)
     if (symbol == unitText)
         return std::nullopt;
     return symbol;
+}
+
+std::span<const ScaledUnit> ScaledUnits()
+{
+    return kScaledUnits;
+}
+
+std::span<const ReferenceUnit> ReferenceUnits()
+{
+    return kReferenceUnits;
+}
+
+std::span<const CompoundUnits> CompoundReadings()
+{
+    return kCompoundReadings;
 }
 
 std::span<const TemperatureScaleName> TemperatureScaleNames()

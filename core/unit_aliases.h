@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,6 +33,32 @@ std::span<const PreferredUnit> PreferredUnits();
 // the start is µ ("um", "uL"); "deg" at the start is ° ("deg", "degC", "deg F"). Nothing when no
 // rule changes the text.
 std::optional<std::string> TypedSymbol(std::string_view unitText);
+
+// A unit people add to others of a group that the group itself lacks, known to the finder as a
+// multiple of one of the group's units, found by its exact name.
+struct ScaledUnit {
+    std::string_view name;
+    std::string_view symbol;
+    int groupId;
+    std::string_view unitName;
+    double multiple;
+};
+std::span<const ScaledUnit> ScaledUnits();
+
+// The unit a group's sums are also read in ("5 ft 11 in = 1.8034 m"), by its exact name.
+struct ReferenceUnit {
+    int groupId;
+    std::string_view unitName;
+};
+std::span<const ReferenceUnit> ReferenceUnits();
+
+// A unit whose values people also write over smaller units ("5 ft 8.5 in"), and those units
+// from the largest down, all found by their exact names in the same group.
+struct CompoundUnits {
+    std::string_view unitName;
+    std::array<std::string_view, 3> parts; // empty names end the list
+};
+std::span<const CompoundUnits> CompoundReadings();
 
 // The four temperature scales as the temperature window lists them.
 struct TemperatureScaleName {

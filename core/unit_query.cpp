@@ -14,71 +14,6 @@ constexpr std::size_t kMostSingularVariants = 8;
 // Longer texts are near no unit name; comparing more of them only costs time.
 constexpr std::size_t kLongestComparedText = 64;
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// A comma between two digits belongs to the number ("1,500", or "2,5" with a decimal comma); the
-// value's reader decides what it means, so it is never cut off here.
-bool IsDigitOrInnerComma(std::string_view text, std::size_t i)
-{
-    return IsDigit(text[i]) ||
-           (text[i] == ',' && i > 0 && IsDigit(text[i - 1]) && i + 1 < text.size() && IsDigit(text[i + 1]));
-}
-
-// Length of the leading decimal literal: optional sign, digits with an optional point, and an
-// exponent only when digits follow it. 0 when the text does not start with a number.
-std::size_t NumberLength(std::string_view text)
-{
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < text.size() && IsDigitOrInnerComma(text, i))
-        ++i, ++digits;
-    if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && IsDigitOrInnerComma(text, i); ++i)
-            ++digits;
-    if (digits == 0)
-        return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j]))
-                ++j;
-            i = j;
-        }
-    }
-    return i;
-}
-
-// Length of a leading "numerator/denominator", 0 when the text does not start with one.
-std::size_t FractionLength(std::string_view text)
-{
-    const std::size_t numerator = NumberLength(text);
-    if (numerator == 0 || numerator >= text.size() || text[numerator] != '/')
-        return 0;
-    const std::size_t denominator = NumberLength(text.substr(numerator + 1));
-    return denominator == 0 ? 0 : numerator + 1 + denominator;
-}
-
-std::string CollapseBlanks(std::string_view text)
-{
-    std::string result;
-    for (char c : text) {
-        if (c != ' ' && c != '\t')
-            result += c;
-        else if (!result.empty() && result.back() != ' ')
-            result += ' ';
-    }
-    if (!result.empty() && result.back() == ' ')
-        result.pop_back();
-    return result;
-}
-
 bool EndsWith(std::string_view text, std::string_view end)
 {
     return text.size() > end.size() && text.substr(text.size() - end.size()) == end;
@@ -196,29 +131,9 @@ struct UnitFinder::QueryText {
     std::string lowerTyped;
 };
 
-SplitText SplitQuery(std::string_view query)
-{
-    const std::string text = CollapseBlanks(query);
-    std::string_view rest = text;
-    std::string value;
-    std::size_t length = FractionLength(rest);
-    if (length == 0)
-        length = NumberLength(rest);
-    value = rest.substr(0, length);
-    rest.remove_prefix(length);
-    // A whole number, a blank and a fraction make a mixed number.
-    if (length > 0 && value.find('/') == std::string::npos && rest.size() > 1 && rest.front() == ' ') {
-        const std::size_t fraction = FractionLength(rest.substr(1));
-        if (fraction > 0) {
-            value += rest.substr(0, fraction + 1);
-            rest.remove_prefix(fraction + 1);
-        }
-    }
-    return {value, CollapseBlanks(rest)};
-}
-
 UnitFinder::UnitFinder(std::vector<QueryGroup> groups) : m_groups(std::move(groups))
 {
+    AddScaledUnits();
     for (int g = 0; g < int(m_groups.size()); ++g) {
         const auto& units = m_groups[std::size_t(g)].units;
         for (int e = 0; e < int(units.size()); ++e) {
@@ -230,6 +145,24 @@ UnitFinder::UnitFinder(std::vector<QueryGroup> groups) : m_groups(std::move(grou
         }
     }
     ResolveAliases();
+}
+
+void UnitFinder::AddScaledUnits()
+{
+    for (const ScaledUnit& scaled : ScaledUnits()) {
+        for (QueryGroup& group : m_groups) {
+            if (group.groupId != scaled.groupId)
+                continue;
+            const auto base = std::ranges::find(group.units, scaled.unitName, &QueryUnit::name);
+            if (base != group.units.end())
+                group.units.push_back({std::string(scaled.name),
+                                       std::string(scaled.symbol),
+                                       base->unit,
+                                       {},
+                                       base->size,
+                                       scaled.multiple});
+        }
+    }
 }
 
 void UnitFinder::ResolveAliases()
@@ -279,13 +212,25 @@ std::optional<MatchKind> UnitFinder::SpellingMatch(const Entry& entry, const Que
     return std::nullopt;
 }
 
-FoundUnits UnitFinder::Find(std::string_view query) const
+FoundUnits UnitFinder::Find(std::string_view query, char decimalSeparator) const
 {
-    FoundUnits found;
-    found.text = SplitQuery(query);
-    if (found.text.unit.empty())
+    const QueryParts read = ReadQueryParts(query);
+    if (read.parts.size() <= 1) {
+        FoundUnits found =
+            FindUnit(read.parts.empty() ? SplitText{} : SplitText{read.parts[0].value, read.parts[0].unit});
+        found.primeAsFeet = read.primeAsFeet;
         return found;
-    QueryText text{found.text.unit, Spellings(found.text.unit), TypedSymbol(found.text.unit), {}};
+    }
+    // A unit whose own name has a number in it ("3 size 10") is no sum.
+    FoundUnits whole = FindUnit(SplitQuery(query));
+    if (!whole.matches.empty() && !whole.suggested)
+        return whole;
+    return FindSum(read.parts, decimalSeparator);
+}
+
+std::vector<UnitMatch> UnitFinder::Matches(std::string_view unitText) const
+{
+    QueryText text{unitText, Spellings(unitText), TypedSymbol(unitText), {}};
     if (text.typed)
         text.lowerTyped = AsciiLower(*text.typed);
 
@@ -310,8 +255,19 @@ FoundUnits UnitFinder::Find(std::string_view query) const
     std::ranges::stable_sort(hits, {}, [&](std::size_t i) {
         return std::tuple(best[i], m_entries[i].group, m_entries[i].preference);
     });
+    std::vector<UnitMatch> matches;
     for (std::size_t i : hits)
-        found.matches.push_back({m_entries[i].group, m_entries[i].entry, MatchKind(best[i])});
+        matches.push_back({m_entries[i].group, m_entries[i].entry, MatchKind(best[i])});
+    return matches;
+}
+
+FoundUnits UnitFinder::FindUnit(SplitText text) const
+{
+    FoundUnits found;
+    found.text = std::move(text);
+    if (found.text.unit.empty())
+        return found;
+    found.matches = Matches(found.text.unit);
     if (found.matches.empty())
         return found;
 
@@ -324,6 +280,14 @@ FoundUnits UnitFinder::Find(std::string_view query) const
     found.taken = !found.suggested && std::all_of(found.matches.begin(), firstWorse,
                                                   [&](const UnitMatch& m) { return m.group == firstGroup; });
     return found;
+}
+
+std::optional<UnitMatch> UnitFinder::UnitInGroup(std::string_view spelling, int group) const
+{
+    for (const UnitMatch& match : Matches(CollapseBlanks(spelling)))
+        if (match.group == group && match.kind < MatchKind::SymbolInOtherCase)
+            return match;
+    return std::nullopt;
 }
 
 std::vector<std::string> UnitFinder::ClosestNames(std::string_view unitText, std::size_t count) const

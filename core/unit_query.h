@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/query_text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,11 @@ struct QueryUnit {
     std::string symbol;
     int unit = 0;
     std::string code; // a second symbol, such as a currency's ISO code; empty when none
+    // The size of `unit` in the group's first unit; 0 when values in it cannot be added
+    // (temperature scales).
+    double size = 0.0;
+    // How many of `unit` this name stands for: a stone is 14 pounds, though Mass has no stone.
+    double multiple = 1.0;
 };
 
 // One enabled group with its units in the group's order: the units its window shows first, in
@@ -23,14 +30,6 @@ struct QueryGroup {
     std::string name;
     std::vector<QueryUnit> units;
 };
-
-// A typed query split into the value, read later exactly as a conversion window reads its entry,
-// and the unit text ("2 1/2 in" gives "2 1/2" and "in"; "32psi" gives "32" and "psi").
-struct SplitText {
-    std::string value; // empty when no value was typed
-    std::string unit;  // trimmed, inner runs of blanks made one
-};
-SplitText SplitQuery(std::string_view query);
 
 // How well a unit matches, best first. Symbols keep their case and match whole; names, their
 // plurals and aliases match in any case.
@@ -64,6 +63,20 @@ struct FoundUnits {
     // True when the best matches are exact and all lie in one group: the first of them is taken and
     // the others are only named beside it. False when nothing matches or the user has to choose.
     bool taken = false;
+
+    // A sum of values in units of one group ("5 ft 11 in", "1:30", 12°30'15"): the one match is
+    // the largest unit named, text.value the sum in it.
+    std::string sum;            // the parts in the group's symbols: "5 ft 11 in"; empty for one value
+    std::string sumInReference; // the sum in the group's everyday unit: "1.8034 m"
+    std::string problem;        // why the values cannot be added, naming the part; empty when they can
+    // A lone value in ' was read as feet, not as minutes of arc.
+    bool primeAsFeet = false;
+};
+
+// The value a chosen unit opens with, or why it cannot be read.
+struct ValueToOpen {
+    std::string text; // as the entry field reads it
+    std::string problem;
 };
 
 // Finds units of the enabled groups by symbol, name, common plural or abbreviation; symbols in
@@ -72,7 +85,13 @@ class UnitFinder {
 public:
     explicit UnitFinder(std::vector<QueryGroup> groups);
 
-    FoundUnits Find(std::string_view query) const;
+    // Values are read with the user's decimal separator, as the entry field reads them.
+    FoundUnits Find(std::string_view query, char decimalSeparator = '.') const;
+    // The typed value ("1" when none) in the unit `match` opens: a stone is opened as 14 pounds a
+    // stone; a sum opens as its sum.
+    ValueToOpen OpenedValue(const FoundUnits& found, const UnitMatch& match, char decimalSeparator) const;
+    // The unit of group `group` a spelling names exactly, as written: ' is the minute of Angle.
+    std::optional<UnitMatch> UnitInGroup(std::string_view spelling, int group) const;
     // The names and spellings nearest to a unit text that matched nothing, nearest first.
     std::vector<std::string> ClosestNames(std::string_view unitText, std::size_t count) const;
 
@@ -99,6 +118,13 @@ private:
     struct QueryText; // a unit text and the other ways of reading it
 
     void ResolveAliases();
+    void AddScaledUnits();
+    FoundUnits FindUnit(SplitText text) const;
+    // Every unit a unit text matches, best kind first, then in group and preference order.
+    std::vector<UnitMatch> Matches(std::string_view unitText) const;
+    FoundUnits FindSum(const std::vector<QueryPart>& parts, char decimalSeparator) const;
+    // The unit values in `group` are best read in, for a sum's second reading; nothing when none.
+    std::optional<int> ReferenceUnit(int group) const;
     // How an entry's own name, symbol or code matches, if at all.
     std::optional<MatchKind> SpellingMatch(const Entry& entry, const QueryText& query) const;
     bool AliasMatches(const AliasTarget& alias, std::string_view unitText,

@@ -84,6 +84,7 @@ std::vector<QueryGroup> QueryGroups(const std::vector<CatalogGroup>& groups)
             continue;
         }
         const CConversion& conversion = catalogGroup.group;
+        const std::vector<double> sizes = UnitSizes(conversion);
         std::vector<int> order = ShownUnits(conversion);
         for (int u = 0; u < std::min<int>(conversion.m_unitCount, kMaxUnits); ++u)
             if (std::ranges::find(order, u) == order.end())
@@ -93,7 +94,8 @@ std::vector<QueryGroup> QueryGroups(const std::vector<CatalogGroup>& groups)
             // Currencies are also known by their ISO codes, whatever sign the group gives them.
             const std::optional<std::string> code =
                 group.groupId == kMoneyId ? CurrencyCode(entry) : std::nullopt;
-            group.units.push_back({UnitName(entry), UnitSymbol(entry), u, code.value_or("")});
+            group.units.push_back(
+                {UnitName(entry), UnitSymbol(entry), u, code.value_or(""), sizes[std::size_t(u)]});
         }
     }
     return result;

@@ -97,8 +97,8 @@ TEST_F(CommandLineTest, ConvertsFromAFreshHomeWithoutADisplayAndWritesNothing)
 std::string Misuse(const std::string& what)
 {
     return "kalvex: " + what +
-           "\nUsage: kalvex [--convert QUERY [--digits N] [--scientific] | --list | --import FILE\n"
-           "              | --update-rates [URL] | --help | --version]\n";
+           "\nUsage: kalvex [--convert QUERY [--digits N] [--scientific] [--as UNITS] | --list\n"
+           "              | --import FILE | --update-rates [URL] | --help | --version]\n";
 }
 
 TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
@@ -124,7 +124,7 @@ TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
          "Mass\n"
          "  ton (register) (ton), Volume\n  ton refrigeration (ton), Power\n  ton (TNT) (ton), Energy\n"},
         {{"--convert", "1 in", "--digits", "20"}, Misuse("--digits needs a whole number from 3 to 13")},
-        {{"--list", "--scientific"}, Misuse("--digits and --scientific go with --convert")},
+        {{"--list", "--scientific"}, Misuse("--digits, --scientific and --as go with --convert")},
         {{"--frobnicate"}, Misuse("unknown option --frobnicate")},
         {{"--list=all"}, Misuse("--list takes no value")},
         // One dash is the windowing toolkit's, but only for the toolkit's own options.

@@ -37,7 +37,7 @@ TEST(ExitStatus, EachFailureHasItsOwnStatus)
         {{"--version"}, Display::None, asBuilt, 0, ""},
         {{}, Display::None, asBuilt, 1, "no display: set DISPLAY or WAYLAND_DISPLAY"},
         {{}, Display::Unreachable, asBuilt, 1, "kalvex: the window cannot open: "},
-        {{"--digits", "4"}, Display::None, asBuilt, 2, "kalvex: --digits and --scientific go with"},
+        {{"--digits", "4"}, Display::None, asBuilt, 2, "kalvex: --digits, --scientific and --as go with"},
         {{"--update-rates", kDeadServer}, Display::None, asBuilt, 3, "rates could not be updated from http"},
         {{"--import", "no-such-group.fsf"}, Display::None, asBuilt, 4, "no group is imported"},
         {{}, Display::Offscreen, alone, 5, "kalvex: the window module of Kalvex! could not be loaded: "},

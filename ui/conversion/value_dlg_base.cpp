@@ -1,6 +1,7 @@
 #include "ui/conversion/value_dlg_base.h"
 
 #include "core/number_text.h"
+#include "platform/qt/decimal_separator.h"
 #include "platform/qt/screen_fit.h"
 #include "storage/app_state.h"
 #include "ui/controls/control_id.h"
@@ -19,7 +20,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -38,13 +38,6 @@ constexpr qsizetype kAnnouncedResults = 2;
 std::string Utf8(const QString& text)
 {
     return text.toStdString();
-}
-
-// The user's decimal separator: a decimal comma makes "2,5" two and a half.
-char DecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return point == QStringLiteral(",") ? ',' : '.';
 }
 
 } // namespace
@@ -203,6 +196,15 @@ void CValueDlgBase::ShowResult(int row, const QString& text)
         entry.field->setAccessibleName(entry.unitName + QStringLiteral(": ") + text);
 }
 
+void CValueDlgBase::ShowCompound(int row, const QString& text)
+{
+    // Heights and times are also read over smaller units ("5 ft 8.5 in"), a hover or a screen
+    // reader's question away; the row itself keeps the group's layout.
+    QLineEdit& field = *m_rows[std::size_t(row)].field;
+    field.setToolTip(text.isEmpty() ? QString() : PlainToolTip(text));
+    field.setAccessibleDescription(text);
+}
+
 QString CValueDlgBase::WholeResultsText() const
 {
     QString text = QString::fromStdString(ResultLinesText(m_shownLines));
@@ -215,8 +217,10 @@ std::string CValueDlgBase::Recompute(double value)
     ConversionRows rows = Rows(value);
     if (!rows.refusal.empty())
         return rows.refusal;
-    for (std::size_t row = 0; row < rows.lines.size() && row < m_rows.size(); ++row)
+    for (std::size_t row = 0; row < rows.lines.size() && row < m_rows.size(); ++row) {
         ShowResult(int(row), QString::fromStdString(rows.lines[row].value));
+        ShowCompound(int(row), QString::fromStdString(rows.lines[row].compound));
+    }
     m_shownLines = std::move(rows.lines);
     AnnounceResults();
     return {};
@@ -349,7 +353,7 @@ void CValueDlgBase::Warn(const std::string& message)
 
 bool CValueDlgBase::AcceptInput()
 {
-    const EntryReading reading = ReadEntry(Utf8(m_inputText), DecimalSeparator());
+    const EntryReading reading = ReadEntry(Utf8(m_inputText), UserDecimalSeparator());
     const std::string refusal = reading.problem.empty() ? Recompute(reading.value) : reading.problem;
     if (!refusal.empty()) {
         Warn(refusal);

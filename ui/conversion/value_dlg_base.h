@@ -79,6 +79,8 @@ protected:
     int AddResultRow(int fieldId, int symbolId, QLineEdit*& field, QLabel*& symbol);
     void SetRowUnit(int row, const QString& unitName, const QString& symbol);
     void ShowResult(int row, const QString& text);
+    // The value over smaller units as the row's tooltip and accessible description; empty clears.
+    void ShowCompound(int row, const QString& text);
     int RowCount() const { return int(m_rows.size()); }
 
     // Reads (saving) or writes every bound field; windows add theirs in ExchangeFields.

@@ -1,5 +1,6 @@
 #include "ui/shell/find_unit_bar.h"
 
+#include "platform/qt/decimal_separator.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
 #include "storage/unit_catalog.h"
@@ -97,7 +98,7 @@ void CFindUnitBar::OnTextChanged(const QString& text)
         // The hint follows once the list is complete.
         const QSignalBlocker filling(m_results);
         m_results->clear();
-        m_found = m_finder ? m_finder->Find(text.toStdString()) : FoundUnits{};
+        m_found = m_finder ? m_finder->Find(text.toStdString(), UserDecimalSeparator()) : FoundUnits{};
         for (const UnitMatch& match : m_found.matches)
             m_results->addItem(WithVisibleBidiControls(m_finder->Label(match)));
         // A match is only chosen for the user when it is exact and the best ones lie in one group.
@@ -114,6 +115,8 @@ void CFindUnitBar::OnTextChanged(const QString& text)
 QString CFindUnitBar::HintText() const
 {
     const int row = m_results->currentRow();
+    if (!m_found.problem.empty())
+        return QString::fromStdString(m_found.problem);
     if (m_found.text.unit.empty())
         return tr("Type a unit, or a value and a unit.");
     if (m_found.matches.empty())
@@ -132,6 +135,13 @@ QString CFindUnitBar::HintText() const
 QString CFindUnitBar::TakenState() const
 {
     QString text = tr("Enter opens %1.").arg(m_results->item(0)->text());
+    if (!m_found.sum.empty())
+        text = tr("%1 = %2.")
+                   .arg(QString::fromStdString(m_found.sum), QString::fromStdString(m_found.sumInReference)) +
+               QLatin1Char(' ') + text;
+    if (m_found.primeAsFeet)
+        text += QLatin1Char(' ') + tr("%1' is read as feet; for minutes of arc, type %1 arcmin.")
+                                       .arg(QString::fromStdString(m_found.text.value));
     // The other units of the same spelling are named, so a user who meant one of them sees it.
     QStringList others;
     for (int row = 1; row < m_found.bestCount; ++row)
@@ -167,10 +177,14 @@ void CFindUnitBar::OpenChosen()
     const UnitMatch match = m_found.matches[std::size_t(row)];
     const int groupId = m_finder->Groups()[std::size_t(match.group)].groupId;
     const int unit = m_finder->Unit(match).unit;
-    const QString value =
-        m_found.text.value.empty() ? QStringLiteral("1") : QString::fromStdString(m_found.text.value);
+    const ValueToOpen value = m_finder->OpenedValue(m_found, match, UserDecimalSeparator());
+    if (!value.problem.empty()) {
+        m_state->setText(QString::fromStdString(value.problem));
+        m_app.services.messages->Beep(MessageIcon::Warning);
+        return;
+    }
     Close();
-    emit unitChosen(groupId, unit, value);
+    emit unitChosen(groupId, unit, QString::fromStdString(value.text));
 }
 
 bool CFindUnitBar::eventFilter(QObject* watched, QEvent* event)

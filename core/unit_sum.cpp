@@ -1,0 +1,137 @@
+// Reading a query that adds values in several units of one group: "5 ft 11 in", "1:30".
+#include "core/compound_value.h"
+#include "core/number_text.h"
+#include "core/unit_aliases.h"
+#include "core/unit_query.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace kalvex {
+namespace {
+
+constexpr int kReferenceDigits = 6;
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+// The shortest text that reads back as the same double, so a sum loses nothing on its way into
+// the entry field; a point is read as the decimal point whatever the user's separator.
+std::string ExactText(double value)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return {buffer, end};
+}
+
+FoundUnits Refused(std::string problem)
+{
+    FoundUnits found;
+    found.problem = std::move(problem);
+    return found;
+}
+
+} // namespace
+
+ValueToOpen UnitFinder::OpenedValue(const FoundUnits& found, const UnitMatch& match,
+                                    char decimalSeparator) const
+{
+    const std::string typed = found.text.value.empty() ? "1" : found.text.value;
+    const double multiple = Unit(match).multiple;
+    if (!found.sum.empty() || multiple == 1.0)
+        return {typed, {}};
+    const EntryReading reading = ReadEntry(typed, decimalSeparator);
+    if (!reading.problem.empty())
+        return {{}, reading.problem};
+    return {ExactText(reading.value * multiple), {}};
+}
+
+std::optional<int> UnitFinder::ReferenceUnit(int group) const
+{
+    const QueryGroup& queryGroup = m_groups[std::size_t(group)];
+    for (const kalvex::ReferenceUnit& reference : ReferenceUnits()) {
+        if (reference.groupId != queryGroup.groupId)
+            continue;
+        const auto unit = std::ranges::find(queryGroup.units, reference.unitName, &QueryUnit::name);
+        if (unit != queryGroup.units.end())
+            return int(unit - queryGroup.units.begin());
+    }
+    return std::nullopt;
+}
+
+FoundUnits UnitFinder::FindSum(const std::vector<QueryPart>& parts, char decimalSeparator) const
+{
+    std::vector<std::vector<UnitMatch>> candidates;
+    for (const QueryPart& part : parts) {
+        if (part.value.empty())
+            return Refused(Quoted(part.typed) +
+                           " has no number: type one before each unit, as in 5 ft 11 in.");
+        if (part.unit.empty())
+            return Refused(Quoted(part.typed) + " has no unit.");
+        std::vector<UnitMatch> exact = Matches(part.unit);
+        std::erase_if(exact, [](const UnitMatch& m) { return m.kind >= MatchKind::SymbolInOtherCase; });
+        if (exact.empty())
+            return Refused("No unit matches " + Quoted(part.unit) + ".");
+        candidates.push_back(std::move(exact));
+    }
+    // The first group, in the finder's order, that has a unit for every part.
+    const auto inGroup = [&](std::size_t part, int group) {
+        return std::ranges::find(candidates[part], group, &UnitMatch::group) != candidates[part].end();
+    };
+    std::optional<int> group;
+    for (const UnitMatch& first : candidates.front()) {
+        std::size_t part = 1;
+        while (part < parts.size() && inGroup(part, first.group))
+            ++part;
+        if (part == parts.size()) {
+            group = first.group;
+            break;
+        }
+    }
+    if (!group) {
+        // Name the first part no group shares with the parts before it.
+        std::size_t part = 1;
+        while (std::ranges::any_of(candidates.front(), [&](const UnitMatch& m) {
+            for (std::size_t p = 1; p <= part; ++p)
+                if (!inGroup(p, m.group))
+                    return false;
+            return true;
+        }))
+            ++part;
+        return Refused("Cannot add " + Quoted(parts[part].typed) + " to " + Quoted(parts.front().typed) +
+                       ": their units are in different groups.");
+    }
+
+    FoundUnits found;
+    double total = 0.0; // in the group's first unit
+    std::optional<UnitMatch> largest;
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const UnitMatch match = *std::ranges::find(candidates[p], *group, &UnitMatch::group);
+        const QueryUnit& unit = Unit(match);
+        if (unit.size <= 0.0)
+            return Refused("Values in " + m_groups[std::size_t(*group)].name + " cannot be added.");
+        const EntryReading reading = ReadEntry(parts[p].value, decimalSeparator);
+        if (!reading.problem.empty())
+            return Refused(reading.problem);
+        total += reading.value * unit.size * unit.multiple;
+        if (!largest || unit.size * unit.multiple > Unit(*largest).size * Unit(*largest).multiple)
+            largest = match;
+        found.sum += (found.sum.empty() ? "" : " ") + WithSymbol(parts[p].value, unit.symbol);
+    }
+    // The group's window has no stone: a sum named in stones opens in pounds.
+    const QueryUnit& opened = Unit(*largest);
+    found.text = {ExactText(total / opened.size), opened.symbol};
+    found.matches = {*largest};
+    found.bestCount = 1;
+    found.taken = true;
+    const std::optional<int> reference = ReferenceUnit(*group);
+    const QueryUnit& shown =
+        reference ? m_groups[std::size_t(*group)].units[std::size_t(*reference)] : opened;
+    found.sumInReference =
+        WithSymbol(FormatResult(total / shown.size, kReferenceDigits, false), shown.symbol);
+    return found;
+}
+
+} // namespace kalvex
