@@ -24,8 +24,8 @@ public:
 
 void MatchKeystroke(benchmark::State& state)
 {
-    constexpr std::array<std::string_view, 6> kQueries = {"2 1/2 in", "32 psi",         "k",
-                                                          "gallons",  "Miles per Hour", "zorkmid"};
+    constexpr std::array<std::string_view, 8> kQueries = {
+        "2 1/2 in", "32 psi", "k", "gallons", "Miles per Hour", "zorkmid", "5 ft 3 1/2 in", "12°30'15\""};
     const std::string_view query = kQueries[std::size_t(state.range(0))];
     const FreshProfile profile;
     const UnitFinder finder(QueryGroups(LoadEnabledGroups(profile, {})));
@@ -33,7 +33,7 @@ void MatchKeystroke(benchmark::State& state)
         benchmark::DoNotOptimize(finder.Find(query));
     state.SetLabel(std::string(query));
 }
-BENCHMARK(MatchKeystroke)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MatchKeystroke)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace kalvex

@@ -87,6 +87,11 @@ TEST_F(CommandLineTest, ConvertsFromAFreshHomeWithoutADisplayAndWritesNothing)
                        "torr\t1654.88\ttorr\n");
     EXPECT_TRUE(HomeFiles().empty());
 
+    // A sum of feet and inches, written back over feet and inches: the carry makes 6 ft 0 in.
+    const ProgramRun height = Program({"--convert", "5'11.99\"", "--as", "in ft", "--digits", "3"});
+    EXPECT_EQ(height.status, 0);
+    EXPECT_TRUE(height.out.ends_with("\ncompound\t6 ft 0 in\tft in\n")) << height.out;
+
     const ProgramRun temperature = Program({"--convert=-40 C", "--digits", "4", "--scientific"});
     EXPECT_EQ(temperature.status, 0);
     EXPECT_EQ(temperature.out, "fahrenheit\t-4.0000e+001\t°F\nrankine\t4.1967e+002\t°R\n"
@@ -123,6 +128,10 @@ TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
          "kalvex: \"ton\" matches units of several groups:\n  ton (short) (ton), Mass\n  ton (long) (ton), "
          "Mass\n"
          "  ton (register) (ton), Volume\n  ton refrigeration (ton), Power\n  ton (TNT) (ton), Energy\n"},
+        {{"--convert", "5 ft 3 kg"},
+         "kalvex: Cannot add \"3 kg\" to \"5 ft\": their units are in different groups.\n"},
+        {{"--convert", "174 cm", "--as", "ft kg"},
+         "kalvex: --as: \"kg\" is no unit of Distance that values can be written over\n"},
         {{"--convert", "1 in", "--digits", "20"}, Misuse("--digits needs a whole number from 3 to 13")},
         {{"--list", "--scientific"}, Misuse("--digits, --scientific and --as go with --convert")},
         {{"--frobnicate"}, Misuse("unknown option --frobnicate")},

@@ -85,6 +85,58 @@ TEST_F(UnitFinderTest, EveryBuiltInUnitIsFoundByItsSymbolAndByItsName)
     }
 }
 
+TEST_F(UnitFinderTest, ValuesInSeveralUnitsOfOneGroupOpenAsTheirSumInTheLargestUnitNamed)
+{
+    // Expected sums as exact fractions of the unit opened.
+    struct Row {
+        const char* query;
+        const char* opened; // label of the unit the sum opens in
+        long long numerator, denominator;
+        const char* sum;
+    };
+    const Row rows[] = {
+        {"5'11\"", "foot (ft), Distance", 71, 12, "5 ft 11 in"},
+        {"5' 11\"", "foot (ft), Distance", 71, 12, "5 ft 11 in"},
+        {"5'11", "foot (ft), Distance", 71, 12, "5 ft 11 in"},
+        {"5 ft 11 in", "foot (ft), Distance", 71, 12, "5 ft 11 in"},
+        {"5 ft 11.5 in", "foot (ft), Distance", 143, 24, "5 ft 11.5 in"},
+        {"5 ft 3 1/2 in", "foot (ft), Distance", 127, 24, "5 ft 3 1/2 in"},
+        {"2 ft + 6 in", "foot (ft), Distance", 5, 2, "2 ft 6 in"},
+        {"6 lb 4 oz", "pound (lb), Mass", 25, 4, "6 lb 4 oz"},
+        {"11 st 3 lb", "stone (st), Mass", 157, 1, "11 st 3 lb"}, // opened in pounds: Mass has no stone
+        {"1 gal 2 qt", "gallon (US) (gal), Volume", 3, 2, "1 gal 2 qt"},
+        {"1 h 30 min", "hour (h), Time", 3, 2, "1 h 30 min"},
+        {"1:30", "hour (h), Time", 3, 2, "1 h 30 min"},
+        {"1:30:15", "hour (h), Time", 361, 240, "1 h 30 min 15 s"},
+        {"12°30'15\"", "degree (°), Angle", 3001, 240, "12° 30' 15''"},
+        {"12d 30m 15s", "degree (°), Angle", 3001, 240, "12° 30' 15''"},
+    };
+    const UnitFinder finder = Finder();
+    for (const Row& row : rows) {
+        const FoundUnits found = finder.Find(row.query);
+        ASSERT_TRUE(found.taken) << row.query << ": " << found.problem;
+        EXPECT_EQ(finder.Label(found.matches.front()), row.opened) << row.query;
+        const double expected = double(row.numerator) / double(row.denominator);
+        const ValueToOpen value = finder.OpenedValue(found, found.matches.front(), '.');
+        EXPECT_NEAR(ParseEntry(value.text), expected, expected * 1e-15) << row.query;
+        EXPECT_EQ(found.sum, row.sum) << row.query;
+    }
+    EXPECT_EQ(finder.Find("5 ft 11 in").sumInReference, "1.8034 m");
+
+    const FoundUnits stones = finder.Find("11 stone");
+    ASSERT_TRUE(stones.taken);
+    EXPECT_EQ(finder.OpenedValue(stones, stones.matches.front(), '.').text, "154");
+    EXPECT_TRUE(finder.Find("5'").primeAsFeet);
+
+    // Refused, naming the part at fault.
+    EXPECT_EQ(finder.Find("5 ft 3 kg").problem,
+              "Cannot add \"3 kg\" to \"5 ft\": their units are in different groups.");
+    EXPECT_EQ(finder.Find("ft 11 in").problem,
+              "\"ft\" has no number: type one before each unit, as in 5 ft 11 in.");
+    EXPECT_EQ(finder.Find("5 ft 11").problem, "\"11\" has no unit.");
+    EXPECT_EQ(finder.Find("5 ft 2,5 in").problem.substr(0, 16), "Cannot read \"2,5");
+}
+
 TEST_F(UnitFinderTest, ASharedSymbolListsEveryUnitAndTakesOneOnlyWithinOneGroup)
 {
     const UnitFinder finder = Finder();

@@ -90,6 +90,36 @@ private slots:
         QCOMPARE(f.app.dialogs.unexpected, 0);
     }
 
+    void aHeightInFeetAndInchesOpensAsItsSumAndTheFootRowReadsItBack()
+    {
+        FindFixture f;
+        const auto* hint = f.Bar().findChild<CFindUnitHint*>(QStringLiteral("findUnitState"));
+        QVERIFY(hint);
+        f.Find(QStringLiteral("5 ft 3 kg"));
+        QCOMPARE(hint->text(),
+                 QStringLiteral("Cannot add \"3 kg\" to \"5 ft\": their units are in different groups."));
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(f.app.messages.beeps.size(), std::size_t(1));
+
+        f.Find(QStringLiteral("5'11\""));
+        QCOMPARE(hint->text(), QStringLiteral("5 ft 11 in = 1.8034 m. Enter opens foot (ft), Distance."));
+        double entered = 0.0;
+        QString footTip, footDescription;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            auto* distance = qobject_cast<CConversionDlg*>(&dialog);
+            entered = distance ? distance->m_enteredValue : 0.0;
+            // Foot is the ninth unit Distance shows.
+            const QLineEdit* foot = FindControl<QLineEdit>(dialog, 8209);
+            footTip = foot->toolTip();
+            footDescription = foot->accessibleDescription();
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(entered, 71.0 / 12.0);
+        QVERIFY(footTip.contains(QStringLiteral("5 ft 11 in")));
+        QCOMPARE(footDescription, QStringLiteral("5 ft 11 in"));
+    }
+
     void temperatureOpensOnTheScaleTypedAndTheWindowStillRefusesWhatItRefuses()
     {
         FindFixture f;
