@@ -5,7 +5,8 @@
 #include "core/unit_query.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
+#include <string>
 
 namespace kalvex {
 namespace {
@@ -17,13 +18,40 @@ std::string Quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
-// The shortest text that reads back as the same double, so a sum loses nothing on its way into
-// the entry field; a point is read as the decimal point whatever the user's separator.
-std::string ExactText(double value)
+constexpr int kLargestEntryDenominator = 64;
+constexpr double kLargestMixedNumber = 1e9;
+
+bool IsDecimalDenominator(int denominator)
 {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return {buffer, end};
+    while (denominator % 2 == 0)
+        denominator /= 2;
+    while (denominator % 5 == 0)
+        denominator /= 5;
+    return denominator == 1;
+}
+
+// A sum as the entry field shows it: a mixed number when it is one with a small denominator (5 ft
+// 11 in opens as 5 11/12 ft), otherwise a decimal precise far past the digits shown. The sum of
+// doubles may miss the fraction by its last bits.
+std::string EntryText(double value)
+{
+    constexpr int kEntryDigits = 15;
+    if (value < 0.0 || value >= kLargestMixedNumber)
+        return ShortForm(value, kEntryDigits);
+    for (int denominator = 1; denominator <= kLargestEntryDenominator; ++denominator) {
+        const double numerator = std::round(value * denominator);
+        if (std::abs(numerator / denominator - value) > 1e-12 * std::max(value, 1.0))
+            continue;
+        const auto whole = static_cast<long long>(numerator) / denominator;
+        const auto rest = static_cast<long long>(numerator) % denominator;
+        if (rest == 0)
+            return std::to_string(whole);
+        if (IsDecimalDenominator(denominator))
+            return ShortForm(numerator / denominator, kEntryDigits);
+        return (whole > 0 ? std::to_string(whole) + " " : std::string()) + std::to_string(rest) + "/" +
+               std::to_string(denominator);
+    }
+    return ShortForm(value, kEntryDigits);
 }
 
 FoundUnits Refused(std::string problem)
@@ -45,7 +73,7 @@ ValueToOpen UnitFinder::OpenedValue(const FoundUnits& found, const UnitMatch& ma
     const EntryReading reading = ReadEntry(typed, decimalSeparator);
     if (!reading.problem.empty())
         return {{}, reading.problem};
-    return {ExactText(reading.value * multiple), {}};
+    return {EntryText(reading.value * multiple), {}};
 }
 
 std::optional<int> UnitFinder::ReferenceUnit(int group) const
@@ -121,14 +149,16 @@ FoundUnits UnitFinder::FindSum(const std::vector<QueryPart>& parts, char decimal
         found.sum += (found.sum.empty() ? "" : " ") + WithSymbol(parts[p].value, unit.symbol);
     }
     // The group's window has no stone: a sum named in stones opens in pounds.
-    const QueryUnit& opened = Unit(*largest);
-    found.text = {ExactText(total / opened.size), opened.symbol};
-    found.matches = {*largest};
+    const std::vector<QueryUnit>& units = m_groups[std::size_t(*group)].units;
+    const auto own = std::ranges::find_if(
+        units, [&](const QueryUnit& u) { return u.unit == Unit(*largest).unit && u.multiple == 1.0; });
+    const QueryUnit& opened = *own;
+    found.text = {EntryText(total / opened.size), opened.symbol};
+    found.matches = {{*group, int(own - units.begin()), largest->kind}};
     found.bestCount = 1;
     found.taken = true;
     const std::optional<int> reference = ReferenceUnit(*group);
-    const QueryUnit& shown =
-        reference ? m_groups[std::size_t(*group)].units[std::size_t(*reference)] : opened;
+    const QueryUnit& shown = reference ? units[std::size_t(*reference)] : opened;
     found.sumInReference =
         WithSymbol(FormatResult(total / shown.size, kReferenceDigits, false), shown.symbol);
     return found;

@@ -121,6 +121,15 @@ QString CFindUnitBar::HintText() const
         return tr("Type a unit, or a value and a unit.");
     if (m_found.matches.empty())
         return tr("No unit matches.");
+    QString text = ChoiceState(row);
+    if (m_found.primeAsFeet)
+        text += QLatin1Char(' ') + tr("%1' is read as feet; for minutes of arc, type %1 arcmin.")
+                                       .arg(QString::fromStdString(m_found.text.value));
+    return text;
+}
+
+QString CFindUnitBar::ChoiceState(int row) const
+{
     if (m_found.taken && row == 0)
         return TakenState();
     if (row >= 0)
@@ -139,9 +148,6 @@ QString CFindUnitBar::TakenState() const
         text = tr("%1 = %2.")
                    .arg(QString::fromStdString(m_found.sum), QString::fromStdString(m_found.sumInReference)) +
                QLatin1Char(' ') + text;
-    if (m_found.primeAsFeet)
-        text += QLatin1Char(' ') + tr("%1' is read as feet; for minutes of arc, type %1 arcmin.")
-                                       .arg(QString::fromStdString(m_found.text.value));
     // The other units of the same spelling are named, so a user who meant one of them sees it.
     QStringList others;
     for (int row = 1; row < m_found.bestCount; ++row)

@@ -46,6 +46,8 @@ private:
     // What the hint says for the text typed and the row chosen: once the user has chosen a row,
     // what Enter opens rather than how to choose.
     QString HintText() const;
+    // What the user can choose, or what Enter opens once a row is chosen.
+    QString ChoiceState(int row) const;
     QString TakenState() const;
     void ShowHint();
     void MoveChoice(int step);

@@ -104,10 +104,11 @@ private slots:
         f.Find(QStringLiteral("5'11\""));
         QCOMPARE(hint->text(), QStringLiteral("5 ft 11 in = 1.8034 m. Enter opens foot (ft), Distance."));
         double entered = 0.0;
-        QString footTip, footDescription;
+        QString typed, footTip, footDescription;
         f.app.dialogs.steps.push_back([&](QDialog& dialog) {
             auto* distance = qobject_cast<CConversionDlg*>(&dialog);
             entered = distance ? distance->m_enteredValue : 0.0;
+            typed = FindControl<QLineEdit>(dialog, 306)->text();
             // Foot is the ninth unit Distance shows.
             const QLineEdit* foot = FindControl<QLineEdit>(dialog, 8209);
             footTip = foot->toolTip();
@@ -115,6 +116,7 @@ private slots:
             return 0;
         });
         QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(typed, QStringLiteral("5 11/12"));
         QCOMPARE(entered, 71.0 / 12.0);
         QVERIFY(footTip.contains(QStringLiteral("5 ft 11 in")));
         QCOMPARE(footDescription, QStringLiteral("5 ft 11 in"));
