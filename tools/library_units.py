@@ -137,4 +137,93 @@ GROUPS = [
         ("gallon (Imperial) per 100 miles", "imp gal/100 mi", IMP_GALLON / (100 * MILE)),
     ], "FuelConsumption.fsf"),
 
+    # Electricity and magnetism. The ohm sign is not in the files' code page: "ohm" stands in.
+    ("Electric current", "amperes, milliamperes, microamperes...",
+     si("ampere", "A", F(1), "k m µ n p") + [
+         ("abampere", "abA", F(10)),                             # SP811
+     ], "ElectricCurrent.fsf"),
+    ("Electric potential", "volts, millivolts, kilovolts...",
+     si("volt", "V", F(1), "M k m µ n") + [
+         ("abvolt", "abV", F(1, 10**8)),                         # SP811
+     ], "ElectricPotential.fsf"),
+    ("Electrical resistance", "ohms, kilohms, megohms...", [
+        ("ohm", "ohm", F(1)),
+        ("milliohm", "mohm", F(1, 10**3)),
+        ("microohm", "µohm", F(1, 10**6)),
+        ("kilohm", "kohm", F(10**3)),
+        ("megohm", "Mohm", F(10**6)),
+        ("gigaohm", "Gohm", F(10**9)),
+        ("abohm", "abohm", F(1, 10**9)),                        # SP811
+    ], "ElectricalResistance.fsf"),
+    ("Electrical conductance", "siemens, millisiemens, mhos...",
+     si("siemens", "S", F(1), "k m µ n") + si("mho", "mho", F(1), "µ"),  # SP811 (mho = S)
+     "ElectricalConductance.fsf"),
+    ("Capacitance", "farads, microfarads, picofarads...",
+     si("farad", "F", F(1), "m µ n p f") + [
+         ("abfarad", "abF", F(10**9)),                           # SP811
+     ], "Capacitance.fsf"),
+    ("Inductance", "henries, millihenries, microhenries...",
+     si("henry", "H", F(1), "m µ n") + [
+         ("abhenry", "abH", F(1, 10**9)),                        # SP811
+     ], "Inductance.fsf"),
+    ("Electric charge", "coulombs, ampere hours, milliampere hours...",
+     si("coulomb", "C", F(1), "k m µ n p") + [
+         ("ampere hour", "Ah", HOUR),                            # SP811 (3600 C)
+         ("milliampere hour", "mAh", HOUR / 1000),
+         ("abcoulomb", "abC", F(10)),                            # SP811
+     ], "ElectricCharge.fsf"),
+    ("Magnetic flux", "webers, milliwebers, maxwells...",
+     si("weber", "Wb", F(1), "m µ n") + [
+         ("maxwell", "Mx", F(1, 10**8)),                         # SP811
+     ], "MagneticFlux.fsf"),
+    ("Magnetic flux density", "teslas, milliteslas, gauss...",
+     si("tesla", "T", F(1), "m µ n") + si("gauss", "G", F(1, 10**4), "k m") + [  # SP811
+         ("gamma", "gamma", F(1, 10**9)),                        # SP811
+     ], "MagneticFluxDensity.fsf"),
+    ("Magnetic field strength", "amperes per meter, oersteds...",
+     si("ampere per meter", "A/m", F(1), "k") +
+     si("oersted", "Oe", 1000 / (4 * PI), "k"),                  # SP811
+     "MagneticFieldStrength.fsf"),
+
+    # Light and radiation.
+    ("Luminous intensity", "candelas, millicandelas, candlepower...",
+     si("candela", "cd", F(1), "k m") + [
+         ("candlepower", "candlepower", F(1)),                   # candle
+     ], "LuminousIntensity.fsf"),
+    ("Luminous flux", "lumens, kilolumens, spherical candlepower...",
+     si("lumen", "lm", F(1), "k m") + [
+         ("spherical candlepower", "scp", 4 * PI),               # candle
+     ], "LuminousFlux.fsf"),
+    ("Illuminance", "lux, foot-candles, phots...",
+     si("lux", "lx", F(1), "k m") + [
+         ("foot-candle", "fc", 1 / FOOT ** 2),                   # SP811 (lm/ft²)
+         ("phot", "ph", F(10**4)),                               # SP811
+     ], "Illuminance.fsf"),
+    ("Luminance", "candelas per square meter, nits, foot-lamberts...",
+     si("candela per square meter", "cd/m²", F(1), "k") + [
+         ("nit", "nit", F(1)),
+         ("candela per square foot", "cd/ft²", 1 / FOOT ** 2),
+         ("candela per square inch", "cd/in²", 1 / INCH ** 2),
+         ("foot-lambert", "fL", 1 / (PI * FOOT ** 2)),           # SP811 (cd/(pi ft²))
+         ("lambert", "La", 10**4 / PI),                          # SP811
+         ("stilb", "sb", F(10**4)),                              # SP811
+         ("apostilb", "asb", 1 / PI),                            # 1 lm/m² off a perfect diffuser
+     ], "Luminance.fsf"),
+    ("Radioactivity", "becquerels, curies, disintegrations per minute...",
+     si("becquerel", "Bq", F(1), "k M G T") + si("curie", "Ci", CURIE, "m µ n p") + [
+         ("disintegration per minute", "dpm", 1 / MINUTE),
+     ], "Radioactivity.fsf"),
+    # Gray and sievert are both J/kg, but a dose in grays becomes sieverts only through
+    # weighting factors, never by a factor of one: they are two groups.
+    ("Absorbed dose", "grays, milligrays, rads...",
+     si("gray", "Gy", F(1), "k c m µ") + si("rad", "rad", F(1, 100), "m"),  # SP811
+     "AbsorbedDose.fsf"),
+    ("Equivalent dose", "sieverts, millisieverts, rems...",
+     si("sievert", "Sv", F(1), "m µ n") + si("rem", "rem", F(1, 100), "m"),  # SP811
+     "EquivalentDose.fsf"),
+    ("Equivalent dose rate", "microsieverts per hour, millirems per hour...",
+     si("sievert per hour", "Sv/h", F(1), "m µ n") +
+     si("rem per hour", "rem/h", F(1, 100), "m µ"),              # SP811
+     "EquivalentDoseRate.fsf"),
+
 ]

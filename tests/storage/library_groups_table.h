@@ -19,6 +19,8 @@ struct LibraryGroup {
 
 // Everyday and technical quantities, and the flow of matter and heat.
 std::vector<LibraryGroup> EverydayGroups();
+// Electricity, magnetism, light and radiation.
+std::vector<LibraryGroup> PhysicsGroups();
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr long double kInch = 0.0254L;

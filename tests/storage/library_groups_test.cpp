@@ -18,7 +18,9 @@ using library::LibraryGroup;
 
 std::vector<LibraryGroup> AllGroups()
 {
-    return library::EverydayGroups();
+    std::vector<LibraryGroup> groups = library::EverydayGroups();
+    std::ranges::move(library::PhysicsGroups(), std::back_inserter(groups));
+    return groups;
 }
 
 class LibraryGroupTest : public ::testing::TestWithParam<LibraryGroup> {};
