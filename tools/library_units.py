@@ -89,7 +89,8 @@ GROUPS = [
         ("tebibyte (IEC)", "TiB", 8 * F(2**40)),
         ("pebibyte (IEC)", "PiB", 8 * F(2**50)),
     ], "DataSize.fsf"),
-    ("Frequency", "hertz, kilohertz, revolutions per minute...", [
+    # Rotational speed is a frequency: one revolution per second is one hertz.
+    ("Frequency and rotational speed", "hertz, revolutions per minute, radians per second...", [
         ("hertz", "Hz", F(1)),
         ("millihertz", "mHz", F(1, 10**3)),
         ("kilohertz", "kHz", F(10**3)),
@@ -98,6 +99,9 @@ GROUPS = [
         ("terahertz", "THz", F(10**12)),
         ("revolution per minute", "rpm", 1 / MINUTE),
         ("revolution per hour", "rph", 1 / HOUR),
+        ("revolution per second", "rps", F(1)),
+        ("radian per second", "rad/s", 1 / (2 * PI)),
+        ("degree per second", "°/s", F(1, 360)),
     ], "Frequency.fsf"),
     ("Flow rate", "liters per minute, gallons per minute, cubic feet per second...", [
         ("cubic meter per second", "m³/s", F(1)),
@@ -226,4 +230,163 @@ GROUPS = [
      si("rem per hour", "rem/h", F(1, 100), "m µ"),              # SP811
      "EquivalentDoseRate.fsf"),
 
+    # Flow of matter and heat.
+    ("Dynamic viscosity", "pascal seconds, poises, centipoises...",
+     si("pascal second", "Pa·s", F(1), "m µ") + si("poise", "P", F(1, 10), "c µ") + [  # SP811
+         ("kilogram-force second per square meter", "kgf·s/m²", KGF),
+         ("pound-force second per square foot", "lbf·s/ft²", LBF / FOOT ** 2),
+         ("pound-force second per square inch", "lbf·s/in²", LBF / INCH ** 2),
+         ("pound per foot second", "lb/(ft·s)", POUND / FOOT),
+         ("pound per foot hour", "lb/(ft·h)", POUND / FOOT / HOUR),
+     ], "DynamicViscosity.fsf"),
+    ("Kinematic viscosity", "stokes, centistokes, square meters per second...", [
+        ("square meter per second", "m²/s", F(1)),
+        ("square meter per hour", "m²/h", 1 / HOUR),
+        ("square centimeter per second", "cm²/s", F(1, 10**4)),
+        ("square millimeter per second", "mm²/s", F(1, 10**6)),
+        *si("stokes", "St", F(1, 10**4), "c"),                  # SP811
+        ("square foot per second", "ft²/s", FOOT ** 2),
+        ("square foot per hour", "ft²/h", FOOT ** 2 / HOUR),
+        ("square inch per second", "in²/s", INCH ** 2),
+    ], "KinematicViscosity.fsf"),
+    ("Mass flow", "kilograms per hour, pounds per hour, tons per day...", [
+        ("kilogram per second", "kg/s", F(1)),
+        ("kilogram per minute", "kg/min", 1 / MINUTE),
+        ("kilogram per hour", "kg/h", 1 / HOUR),
+        ("kilogram per day", "kg/d", 1 / DAY),
+        ("gram per second", "g/s", F(1, 1000)),
+        ("gram per minute", "g/min", F(1, 1000) / MINUTE),
+        ("gram per hour", "g/h", F(1, 1000) / HOUR),
+        ("milligram per second", "mg/s", F(1, 10**6)),
+        ("ton (metric) per hour", "t/h", 1000 / HOUR),
+        ("ton (metric) per day", "t/d", 1000 / DAY),
+        ("pound per second", "lb/s", POUND),
+        ("pound per minute", "lb/min", POUND / MINUTE),
+        ("pound per hour", "lb/h", POUND / HOUR),
+        ("pound per day", "lb/d", POUND / DAY),
+        ("ton (short) per hour", "ton/h", SHORT_TON / HOUR),
+        ("slug per second", "slug/s", LBF / FOOT),               # SP811 (lbf·s²/ft)
+    ], "MassFlow.fsf"),
+    ("Heat flux and irradiance", "watts per square meter, Btu per hour square foot...",
+     si("watt per square meter", "W/m²", F(1), "k m") +
+     si("watt per square centimeter", "W/cm²", F(10**4), "m µ") + [
+         ("watt per square inch", "W/in²", 1 / INCH ** 2),
+         ("watt per square foot", "W/ft²", 1 / FOOT ** 2),
+         ("Btu (int'l) per hour square foot", "Btu/(h·ft²)", BTU_IT / HOUR / FOOT ** 2),
+         ("kilocalorie (int'l) per hour square meter", "kcal/(h·m²)", 1000 * CAL_IT / HOUR),
+         ("calorie (therm) per second square centimeter", "cal/(s·cm²)", CAL_TH * 10**4),
+         ("langley per minute", "langley/min", CAL_TH * 10**4 / MINUTE),  # SP811 (cal/cm²)
+         ("erg per second square centimeter", "erg/(s·cm²)", F(1, 1000)),
+     ], "HeatFlux.fsf"),
+    ("Thermal conductivity", "watts per meter kelvin, Btu per hour foot °F...",
+     si("watt per meter kelvin", "W/(m·K)", F(1), "m") + [
+         ("watt per centimeter kelvin", "W/(cm·K)", F(100)),
+         ("Btu (int'l) per hour foot °F", "Btu/(h·ft·°F)",
+          BTU_IT / (HOUR * FOOT * FAHRENHEIT_DEGREE)),
+         ("Btu (int'l) inch per hour square foot °F", "Btu·in/(h·ft²·°F)",
+          BTU_IT * INCH / (HOUR * FOOT ** 2 * FAHRENHEIT_DEGREE)),
+         ("calorie (therm) per second centimeter °C", "cal/(s·cm·°C)", CAL_TH * 100),
+         ("kilocalorie (int'l) per hour meter °C", "kcal/(h·m·°C)", 1000 * CAL_IT / HOUR),
+     ], "ThermalConductivity.fsf"),
+    ("Specific heat capacity", "joules per kilogram kelvin, Btu per pound °F...",
+     si("joule per kilogram kelvin", "J/(kg·K)", F(1), "k") + [
+         ("joule per gram kelvin", "J/(g·K)", F(1000)),
+         ("calorie (int'l) per gram °C", "cal/(g·°C)", CAL_IT * 1000),
+         ("kilocalorie (int'l) per kilogram °C", "kcal/(kg·°C)", CAL_IT * 1000),
+         ("Btu (int'l) per pound °F", "Btu/(lb·°F)", BTU_IT / (POUND * FAHRENHEIT_DEGREE)),
+     ], "SpecificHeatCapacity.fsf"),
+    ("Energy per mass", "kilojoules per kilogram, kilowatthours per kilogram, Btu per pound...",
+     si("joule per kilogram", "J/kg", F(1), "k M") + [
+         ("joule per gram", "J/g", F(1000)),
+         ("kilowatthour per kilogram", "kWh/kg", 1000 * HOUR),
+         ("watthour per kilogram", "Wh/kg", HOUR),
+         ("calorie (int'l) per gram", "cal/g", CAL_IT * 1000),
+         ("kilocalorie (int'l) per kilogram", "kcal/kg", CAL_IT * 1000),
+         ("Btu (int'l) per pound", "Btu/lb", BTU_IT / POUND),
+     ], "EnergyPerMass.fsf"),
+
+    # Everyday and technical.
+    ("Data rate", "bits per second, megabits per second, megabytes per second...",
+     si("bit per second", "bit/s", F(1), "k M G T") + [
+         ("kibibit per second", "Kibit/s", F(2**10)),            # IEC
+         ("mebibit per second", "Mibit/s", F(2**20)),
+         ("gibibit per second", "Gibit/s", F(2**30)),
+     ] + si("byte per second", "B/s", F(8), "k M G T") + [
+         ("kibibyte per second", "KiB/s", 8 * F(2**10)),
+         ("mebibyte per second", "MiB/s", 8 * F(2**20)),
+         ("gibibyte per second", "GiB/s", 8 * F(2**30)),
+     ], "DataRate.fsf"),
+    # Intervals only: a scale point (0 °C is 273.15 K) is no factor and has its own group.
+    ("Temperature difference", "kelvins, Celsius and Fahrenheit degrees as differences...", [
+        ("kelvin (difference)", "K (diff)", F(1)),
+        ("degree Celsius (difference)", "°C (diff)", F(1)),
+        ("degree Fahrenheit (difference)", "°F (diff)", FAHRENHEIT_DEGREE),
+        ("degree Rankine (difference)", "°R (diff)", FAHRENHEIT_DEGREE),
+    ], "TemperatureDifference.fsf"),
+    ("Amount of substance", "moles, millimoles, pound-moles...",
+     si("mole", "mol", F(1), "k m µ n p") + [
+         ("pound-mole", "lbmol", POUND * 1000),                  # a pound of gram-moles
+     ], "AmountOfSubstance.fsf"),
+    # Base mol/L; "M" is the chemist's molar, one mole per litre.
+    ("Molar concentration", "moles per liter, millimoles per liter, molar...",
+     si("mole per liter", "mol/L", F(1), "m µ n p") + [
+         ("mole per cubic meter", "mol/m³", LITRE),
+     ] + si("molar", "M", F(1), "m µ n p"),
+     "MolarConcentration.fsf"),
+    ("Solid angle", "steradians, square degrees, spheres...",
+     si("steradian", "sr", F(1), "m") + [
+         ("square degree", "°²", (PI / 180) ** 2),
+         ("square arcminute", "arcmin²", (PI / 10800) ** 2),
+         ("square arcsecond", "arcsec²", (PI / 648000) ** 2),
+         ("sphere", "sp", 4 * PI),
+     ], "SolidAngle.fsf"),
+    ("Angular acceleration", "radians per second², revolutions per minute per second...", [
+        ("radian per second²", "rad/s²", F(1)),
+        ("degree per second²", "°/s²", PI / 180),
+        ("revolution per second²", "rev/s²", 2 * PI),
+        ("revolution per minute per second", "rpm/s", 2 * PI / MINUTE),
+        ("revolution per minute²", "rev/min²", 2 * PI / MINUTE ** 2),
+    ], "AngularAcceleration.fsf"),
+    ("Area density", "grams per square meter (paper), ounces per square yard...", [
+        ("kilogram per square meter", "kg/m²", F(1)),
+        ("gram per square meter", "g/m²", F(1, 1000)),
+        ("gram per square meter (paper)", "gsm", F(1, 1000)),
+        ("gram per square centimeter", "g/cm²", F(10)),
+        ("milligram per square centimeter", "mg/cm²", F(1, 100)),
+        ("pound per square foot", "lb/ft²", POUND / FOOT ** 2),
+        ("ounce per square foot", "oz/ft²", OUNCE / FOOT ** 2),
+        ("ounce per square yard", "oz/yd²", OUNCE / YARD ** 2),
+        ("kilogram per hectare", "kg/ha", 1 / HECTARE),
+        ("ton (metric) per hectare", "t/ha", 1000 / HECTARE),
+        ("pound per acre", "lb/acre", POUND / ACRE),
+    ], "AreaDensity.fsf"),
+    ("Linear density", "tex, deniers, grams per meter...", [
+        ("kilogram per meter", "kg/m", F(1)),
+        ("gram per meter", "g/m", F(1, 1000)),
+        ("gram per centimeter", "g/cm", F(1, 10)),
+        *si("tex", "tex", F(1, 10**6), "d"),                    # SP811 (g/km)
+        ("denier", "den", F(1, 1000) / 9000),                   # SP811 (g per 9 km)
+        ("pound per foot", "lb/ft", POUND / FOOT),
+        ("pound per inch", "lb/in", POUND / INCH),
+        ("pound per yard", "lb/yd", POUND / YARD),
+    ], "LinearDensity.fsf"),
+    ("Typography", "points, picas, pixels, ems...", [
+        ("point (desktop)", "pt", POINT),
+        ("pica (desktop)", "pc", 12 * POINT),
+        ("pixel (96 dpi)", "px", PIXEL),
+        ("em (16 px)", "em", 16 * PIXEL),
+        ("twip", "twip", POINT / 20),
+        ("millimeter", "mm", F(1, 1000)),
+        ("inch", "in", INCH),
+    ], "Typography.fsf"),
+    # Those the Distance group lacks, and their neighbours for reference.
+    ("Small lengths", "microns, nanometers, thou, ångströms...", [
+        ("micron", "µm", F(1, 10**6)),                          # SP811
+        ("nanometer", "nm", F(1, 10**9)),
+        ("picometer", "pm", F(1, 10**12)),
+        ("ångström", "Å", F(1, 10**10)),                        # SP811
+        ("thou (mil)", "thou", INCH / 1000),                    # SP811 (mil)
+        ("tenth (0.0001 in)", "tenth", INCH / 10**4),
+        ("microinch", "µin", INCH / 10**6),
+    ], "SmallLengths.fsf"),
 ]
