@@ -77,7 +77,9 @@ grep -qx "Exec=kalvex" "$desktop_entry" || fail "the desktop entry starts anothe
 desktop-file-validate "$prefix/share/applications/$app_id.Import.desktop"
 grep -q 'type="application/x-kalvex-group"' "$prefix/share/mime/packages/$app_id.xml" ||
   fail "factor files have no type of their own"
-[ -s "$prefix/share/kalvex/groups/DataSize.fsf" ] || fail "no library of extra groups"
+for group in DataSize ElectricCurrent DataRate Luminance TemperatureDifference Typography; do
+  [ -s "$prefix/share/kalvex/groups/$group.fsf" ] || fail "the library of extra groups lacks $group.fsf"
+done
 
 # A fresh user: an empty home (its .config and .local do not exist yet), a private runtime
 # folder, and a working folder that user cannot write to.

@@ -1,99 +1,27 @@
-// Every factor of the library groups checked against the units' definitions, worked out here
-// independently of the script that wrote the files.
+// Every factor of the library groups checked against the units' definitions (the table beside
+// this file), and every file of the library checked by one of its rows.
 #include "core/conversion.h"
+#include "library_groups_table.h"
 #include "storage/factor_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
-#include <map>
-#include <string>
+#include <filesystem>
 
 namespace kalvex {
 namespace {
 
-using Sizes = std::map<std::string, long double>; // symbol -> size in the group's base quantity
+using library::LibraryGroup;
 
-constexpr long double kInch = 0.0254L;
-constexpr long double kFoot = 12 * kInch;
-constexpr long double kMile = 5280 * kFoot;
-constexpr long double kLitre = 1e-3L;
-constexpr long double kUsGallon = 231 * kInch * kInch * kInch;
-constexpr long double kImperialGallon = 4.54609L * kLitre;
-constexpr long double kKilogramForce = 9.80665L;
-constexpr long double kPoundForce = 0.45359237L * kKilogramForce;
-
-struct LibraryGroup {
-    const char* file;
-    const char* name;
-    Sizes sizes;
-};
-
-const LibraryGroup kLibrary[] = {
-    {"DataSize.fsf",
-     "Data size",
-     {{"bit", 1},
-      {"B", 8},
-      {"kbit", 1e3L},
-      {"Mbit", 1e6L},
-      {"Gbit", 1e9L},
-      {"kB", 8e3L},
-      {"MB", 8e6L},
-      {"GB", 8e9L},
-      {"TB", 8e12L},
-      {"PB", 8e15L},
-      {"KiB", 8 * std::ldexp(1.0L, 10)},
-      {"MiB", 8 * std::ldexp(1.0L, 20)},
-      {"GiB", 8 * std::ldexp(1.0L, 30)},
-      {"TiB", 8 * std::ldexp(1.0L, 40)},
-      {"PiB", 8 * std::ldexp(1.0L, 50)}}},
-    {"Frequency.fsf",
-     "Frequency",
-     {{"Hz", 1},
-      {"mHz", 1e-3L},
-      {"kHz", 1e3L},
-      {"MHz", 1e6L},
-      {"GHz", 1e9L},
-      {"THz", 1e12L},
-      {"rpm", 1 / 60.0L},
-      {"rph", 1 / 3600.0L}}},
-    {"FlowRate.fsf",
-     "Flow rate",
-     {{"m\xC2\xB3/s", 1},
-      {"m\xC2\xB3/h", 1 / 3600.0L},
-      {"L/s", kLitre},
-      {"L/min", kLitre / 60},
-      {"L/h", kLitre / 3600},
-      {"mL/min", kLitre / 1000 / 60},
-      {"ft\xC2\xB3/s", kFoot* kFoot* kFoot},
-      {"cfm", kFoot* kFoot* kFoot / 60},
-      {"in\xC2\xB3/s", kInch* kInch* kInch},
-      {"gpm", kUsGallon / 60},
-      {"gph", kUsGallon / 3600},
-      {"gpd", kUsGallon / 86400},
-      {"imp gpm", kImperialGallon / 60},
-      {"imp gph", kImperialGallon / 3600},
-      {"bbl/d", 42 * kUsGallon / 86400}}},
-    {"Torque.fsf",
-     "Torque",
-     {{"N\xC2\xB7m", 1},
-      {"kN\xC2\xB7m", 1e3L},
-      {"N\xC2\xB7\x63m", 1e-2L},
-      {"N\xC2\xB7mm", 1e-3L},
-      {"dyn\xC2\xB7\x63m", 1e-7L},
-      {"kgf\xC2\xB7m", kKilogramForce},
-      {"kgf\xC2\xB7\x63m", kKilogramForce / 100},
-      {"gf\xC2\xB7\x63m", kKilogramForce / 1e5L},
-      {"lbf\xC2\xB7\x66t", kPoundForce* kFoot},
-      {"lbf\xC2\xB7in", kPoundForce* kInch},
-      {"ozf\xC2\xB7in", kPoundForce / 16 * kInch}}},
-    {"FuelConsumption.fsf",
-     "Fuel consumption",
-     {{"L/100 km", kLitre / 1e5L},
-      {"L/km", kLitre / 1e3L},
-      {"gal/100 mi", kUsGallon / (100 * kMile)},
-      {"imp gal/100 mi", kImperialGallon / (100 * kMile)}}},
-};
+std::vector<LibraryGroup> AllGroups()
+{
+    std::vector<LibraryGroup> groups = library::EverydayGroups();
+    std::ranges::move(library::PhysicsGroups(), std::back_inserter(groups));
+    return groups;
+}
 
 class LibraryGroupTest : public ::testing::TestWithParam<LibraryGroup> {};
 
@@ -118,11 +46,25 @@ TEST_P(LibraryGroupTest, EveryFactorFollowsFromTheUnitsDefinitions)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Library, LibraryGroupTest, ::testing::ValuesIn(kLibrary), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Library, LibraryGroupTest, ::testing::ValuesIn(AllGroups()), [](const auto& info) {
     std::string name = info.param.name;
-    std::erase(name, ' ');
+    std::erase_if(name, [](unsigned char c) { return !std::isalnum(c); });
     return name;
 });
+
+// A file the table misses would be installed unchecked.
+TEST(LibraryFiles, EveryInstalledGroupHasItsDefinitions)
+{
+    const std::vector<LibraryGroup> groups = AllGroups();
+    for (const auto& file : std::filesystem::directory_iterator(KALVEX_LIBRARY_DIR)) {
+        const auto isFile = [&file](const LibraryGroup& group) {
+            return file.path().filename() == group.file;
+        };
+        if (file.path().extension() == ".fsf") {
+            EXPECT_TRUE(std::ranges::any_of(groups, isFile)) << file.path();
+        }
+    }
+}
 
 } // namespace
 } // namespace kalvex
