@@ -3,9 +3,11 @@
 #include "app/command_line.h"
 #include "app/import_command.h"
 #include "app/update_rates_command.h"
+#include "platform/posix/program_module.h"
 #include "platform/qt/application_title.h"
 #include "platform/qt/decimal_separator.h"
 #include "platform/qt/qsettings_store.h"
+#include "storage/library_groups.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -21,6 +23,7 @@ int RunWithoutWindow(int& argc, char* argv[], const kalvex::CommandLine& request
     const kalvex::QSettingsStore settings;
     kalvex::CommandLine localRequest = request;
     localRequest.decimalSeparator = kalvex::UserDecimalSeparator();
+    localRequest.libraryDir = kalvex::LibraryDir(kalvex::ProgramFolder());
     return kalvex::RunCommandLine(localRequest, settings, KALVEX_VERSION, std::cout, std::cerr);
 }
 

@@ -6,7 +6,7 @@
 #include "core/result_lines.h"
 #include "core/text_encoding.h"
 #include "storage/settings_profile.h"
-#include "storage/unit_catalog.h"
+#include "storage/unit_search.h"
 
 #include <algorithm>
 #include <charconv>
@@ -25,8 +25,8 @@ constexpr std::size_t kClosestNames = 3;
 constexpr int kMostSuggestions = 8;
 
 constexpr const char* kUsageText =
-    R"(Usage: kalvex [--convert QUERY [--digits N] [--scientific] [--as UNITS] | --list
-              | --import FILE | --update-rates [URL] | --help | --version]
+    R"(Usage: kalvex [--convert QUERY [--digits N] [--scientific] [--as UNITS]
+              | --list [--library] | --import FILE | --update-rates [URL] | --help | --version]
 )";
 
 constexpr const char* kHelpText =
@@ -49,6 +49,9 @@ constexpr const char* kHelpText =
                    example "ft in", "yd ft in", "lb oz", "st lb", "h min s", "° ' ''"
   --list           print the enabled groups and their units as
                    "group<TAB>name<TAB>symbol"
+  --library        with --list: the groups of the library of extra groups
+                   instead; --convert finds their units when no group of yours
+                   has the unit
   --import FILE    add the factor file FILE as the next custom group
   --update-rates [URL]
                    download the day's euro reference rates (from URL, or the
@@ -87,15 +90,11 @@ enum class OptionValue { None, Required, Optional };
 std::optional<OptionValue> ValueTakenBy(const std::string& option)
 {
     static const std::pair<const char*, OptionValue> kOptions[] = {
-        {"--help", OptionValue::None},
-        {"--version", OptionValue::None},
-        {"--list", OptionValue::None},
-        {"--scientific", OptionValue::None},
-        {"--convert", OptionValue::Required},
-        {"--digits", OptionValue::Required},
-        {"--as", OptionValue::Required},
-        {"--import", OptionValue::Required},
-        {"--update-rates", OptionValue::Optional},
+        {"--help", OptionValue::None},        {"--version", OptionValue::None},
+        {"--list", OptionValue::None},        {"--scientific", OptionValue::None},
+        {"--convert", OptionValue::Required}, {"--digits", OptionValue::Required},
+        {"--as", OptionValue::Required},      {"--library", OptionValue::None},
+        {"--import", OptionValue::Required},  {"--update-rates", OptionValue::Optional},
     };
     for (const auto& [name, value] : kOptions) {
         if (option == name)
@@ -202,10 +201,11 @@ CompoundUnitsOf(const UnitFinder& finder, const UnitMatch& match, const std::str
 
 int Convert(const CommandLine& request, const ISettingsStore& settings, std::ostream& out, std::ostream& err)
 {
-    std::vector<CatalogGroup> groups =
-        LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath));
-    const UnitFinder finder(QueryGroups(groups));
-    const FoundUnits found = finder.Find(request.query, request.decimalSeparator);
+    UnitSearch search(LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath)),
+                      request.libraryDir);
+    const UnitSearch::Result result = search.Find(request.query, request.decimalSeparator);
+    const UnitFinder& finder = search.Finder(result.inLibrary);
+    const FoundUnits& found = result.found;
     if (!found.problem.empty()) {
         err << "kalvex: " << found.problem << '\n';
         return kExitRefused;
@@ -217,6 +217,9 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
     if (!found.taken)
         return ReportSeveralGroups(finder, found, err);
     const UnitMatch& match = found.matches.front();
+    if (result.inLibrary)
+        err << "kalvex: from the library group " << Quoted(finder.Groups()[std::size_t(match.group)].name)
+            << "; kalvex --import " << search.LibraryFile(match.group) << " adds it to your groups\n";
     for (int i = 1; i < found.bestCount; ++i)
         err << "kalvex: also matches " << finder.Label(found.matches[std::size_t(i)]) << '\n';
 
@@ -224,7 +227,7 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
     const EntryReading reading = opened.problem.empty() ? ReadEntry(opened.text, request.decimalSeparator)
                                                         : EntryReading{0.0, opened.problem};
     const int unit = finder.Unit(match).unit;
-    CatalogGroup& group = groups[std::size_t(match.group)];
+    CatalogGroup& group = search.Group(result.inLibrary, match.group);
     const bool temperature = group.groupId == kTemperatureId;
     std::optional<std::vector<GroupCompoundUnit>> compoundUnits;
     if (!request.compoundUnits.empty() &&
@@ -260,10 +263,16 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
     return kExitOk;
 }
 
-int List(const ISettingsStore& settings, std::ostream& out)
+int List(const CommandLine& request, const ISettingsStore& settings, std::ostream& out)
 {
-    for (const QueryGroup& group :
-         QueryGroups(LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath))))
+    std::vector<CatalogGroup> groups;
+    if (request.library) {
+        for (LibraryGroup& library : LoadLibraryGroups(request.libraryDir))
+            groups.push_back(std::move(library.group));
+    } else {
+        groups = LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath));
+    }
+    for (const QueryGroup& group : QueryGroups(groups))
         for (const QueryUnit& unit : group.units)
             out << group.name << '\t' << unit.name << '\t' << unit.symbol << '\n';
     return kExitOk;
@@ -314,6 +323,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             version = true;
         } else if (option == "--list") {
             list = true;
+        } else if (option == "--library") {
+            request.library = true;
         } else if (option == "--convert") {
             if (!value)
                 return Mistake("--convert needs a query, for example --convert \"32 psi\"");
@@ -351,6 +362,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return Mistake("--convert, --list, --import and --update-rates cannot be given together");
     if (convertOptions && !convert)
         return Mistake("--digits, --scientific and --as go with --convert");
+    if (request.library && !list)
+        return Mistake("--library goes with --list");
     if (convert)
         request.action = CommandLine::Action::Convert;
     else if (list)
@@ -375,7 +388,7 @@ int RunCommandLine(const CommandLine& request, const ISettingsStore& settings, c
     case CommandLine::Action::Convert:
         return Convert(request, settings, out, err);
     case CommandLine::Action::List:
-        return List(settings, out);
+        return List(request, settings, out);
     case CommandLine::Action::Mistake:
     case CommandLine::Action::Import:
     case CommandLine::Action::UpdateRates:

@@ -23,6 +23,8 @@ struct CommandLine {
     bool scientific = false;
     std::string compoundUnits;   // --as: the units to write the value over as well ("ft in")
     char decimalSeparator = '.'; // the user's; a decimal comma makes "2,5" two and a half
+    bool library = false;        // --list --library: the library's groups instead of the user's
+    std::string libraryDir;      // the library of extra groups; empty when none is installed
     std::string mistake;         // what was wrong, for Mistake
 };
 

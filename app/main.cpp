@@ -5,6 +5,8 @@
 #include "app/display_check.h"
 #include "app/program_modules.h"
 #include "platform/posix/plain_settings_file.h"
+#include "platform/posix/program_module.h"
+#include "storage/library_groups.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,7 +15,7 @@
 
 int main(int argc, char* argv[])
 {
-    const kalvex::CommandLine request = kalvex::ParseCommandLine({argv + std::min(argc, 1), argv + argc});
+    kalvex::CommandLine request = kalvex::ParseCommandLine({argv + std::min(argc, 1), argv + argc});
     switch (request.action) {
     case kalvex::CommandLine::Action::Window:
         if (!kalvex::HasDisplay(argc, argv)) {
@@ -29,6 +31,7 @@ int main(int argc, char* argv[])
     }
     // A comma in the query reads by the user's decimal separator, which the toolkit's locale knows.
     if (request.query.find(',') == std::string::npos) {
+        request.libraryDir = kalvex::LibraryDir(kalvex::ProgramFolder());
         if (const std::optional<kalvex::PlainSettingsFile> settings = kalvex::PlainSettingsFile::OfUser())
             return kalvex::RunCommandLine(request, *settings, KALVEX_VERSION, std::cout, std::cerr);
     }

@@ -1,6 +1,6 @@
 // Matching one keystroke's query over every group: the find field reruns it on each key.
 #include "platform/settings_store.h"
-#include "storage/unit_catalog.h"
+#include "storage/unit_search.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,6 +34,33 @@ void MatchKeystroke(benchmark::State& state)
     state.SetLabel(std::string(query));
 }
 BENCHMARK(MatchKeystroke)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);
+
+// The same with the library of extra groups read: a unit only the library has, and one the
+// user's groups have, which never reaches the library.
+void MatchKeystrokeWithLibrary(benchmark::State& state)
+{
+    constexpr std::array<std::string_view, 3> kQueries = {"20 mA", "1 Gbit/s", "32 psi"};
+    const std::string_view query = kQueries[std::size_t(state.range(0))];
+    const FreshProfile profile;
+    UnitSearch search(LoadEnabledGroups(profile, {}), KALVEX_LIBRARY_DIR);
+    search.Find("20 mA", '.'); // reads the library
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search.Find(query, '.'));
+    state.SetLabel(std::string(query));
+}
+BENCHMARK(MatchKeystrokeWithLibrary)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// What the first search that needs the library costs: reading its files and indexing their units.
+void ReadLibraryOnFirstNeed(benchmark::State& state)
+{
+    const FreshProfile profile;
+    const std::vector<CatalogGroup> groups = LoadEnabledGroups(profile, {});
+    for (auto _ : state) {
+        UnitSearch search(groups, KALVEX_LIBRARY_DIR);
+        benchmark::DoNotOptimize(search.Find("20 mA", '.'));
+    }
+}
+BENCHMARK(ReadLibraryOnFirstNeed)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kalvex

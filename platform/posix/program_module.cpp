@@ -6,15 +6,12 @@
 #include <system_error>
 
 namespace kalvex {
-namespace {
-
-std::filesystem::path ProgramFolder()
+std::string ProgramFolder()
 {
     std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : program.parent_path().string() + "/";
 }
-
-} // namespace
 
 ModuleFunction FindModuleFunction(const std::string& module, const char* function)
 {

@@ -10,6 +10,9 @@ struct ModuleFunction {
     std::string error; // when address is null: each place tried and what went wrong there
 };
 
+// The folder of the running program, ending with a separator; empty when it cannot be told.
+std::string ProgramFolder();
+
 // Finds `function` in the module named `module` (a file name without its suffix), looked for
 // beside the program first, where the build puts it, then in the installed module folder. Needs
 // no application object, so the windowed program can be found before any exists. A module that

@@ -87,6 +87,14 @@ TEST_F(CommandLineTest, ConvertsFromAFreshHomeWithoutADisplayAndWritesNothing)
                        "torr\t1654.88\ttorr\n");
     EXPECT_TRUE(HomeFiles().empty());
 
+    // A unit none of the user's groups has is converted in its library group, which stays unadded.
+    const ProgramRun current = Program({"--convert", "20 mA"});
+    EXPECT_EQ(current.status, 0);
+    EXPECT_TRUE(current.out.starts_with("ampere\t0.02\tA\n")) << current.out;
+    EXPECT_TRUE(current.err.starts_with("kalvex: from the library group \"Electric current\""))
+        << current.err;
+    EXPECT_TRUE(HomeFiles().empty());
+
     // A sum of feet and inches, written back over feet and inches: the carry makes 6 ft 0 in.
     const ProgramRun height = Program({"--convert", "5'11.99\"", "--as", "in ft", "--digits", "3"});
     EXPECT_EQ(height.status, 0);
@@ -102,8 +110,9 @@ TEST_F(CommandLineTest, ConvertsFromAFreshHomeWithoutADisplayAndWritesNothing)
 std::string Misuse(const std::string& what)
 {
     return "kalvex: " + what +
-           "\nUsage: kalvex [--convert QUERY [--digits N] [--scientific] [--as UNITS] | --list\n"
-           "              | --import FILE | --update-rates [URL] | --help | --version]\n";
+           "\nUsage: kalvex [--convert QUERY [--digits N] [--scientific] [--as UNITS]\n"
+           "              | --list [--library] | --import FILE | --update-rates [URL] | --help | "
+           "--version]\n";
 }
 
 TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
@@ -122,7 +131,7 @@ TEST_F(CommandLineTest, RefusesWhatTheWindowWouldNotTakeWithStatusTwo)
         // Symbols keep their case and match whole; what only comes near is offered, not taken.
         {{"--convert", "1 mW"}, "kalvex: did you mean megawatt (MW), Power?\n"},
         {{"--convert", "1 Mbar"}, "kalvex: did you mean millibar (mbar), Pressure?\n"},
-        {{"--convert", "1 nm"}, "kalvex: no unit matches \"nm\"; closest: millimeter, centimeter, meter\n"},
+        {{"--library"}, Misuse("--library goes with --list")},
         {{"--convert", "parse"}, "kalvex: did you mean parsec (parsec), Distance?\n"},
         {{"--convert", "ton"},
          "kalvex: \"ton\" matches units of several groups:\n  ton (short) (ton), Mass\n  ton (long) (ton), "

@@ -1,9 +1,10 @@
 #include "ui/shell/find_unit_bar.h"
 
+#include "core/group_ids.h"
 #include "platform/qt/decimal_separator.h"
 #include "platform/qt/visible_text.h"
 #include "storage/app_state.h"
-#include "storage/unit_catalog.h"
+#include "storage/unit_search.h"
 #include "ui/shell/find_unit_bar_hint.h"
 
 #include <QAccessible>
@@ -82,7 +83,8 @@ void CFindUnitBar::ReloadGroups()
 
 void CFindUnitBar::LoadGroups()
 {
-    m_finder.emplace(QueryGroups(LoadEnabledGroups(*m_app.services.settings, m_app.m_factorPath)));
+    m_search.emplace(LoadEnabledGroups(*m_app.services.settings, m_app.m_factorPath),
+                     LibraryDir(m_app.m_programDir));
 }
 
 void CFindUnitBar::Close()
@@ -98,9 +100,14 @@ void CFindUnitBar::OnTextChanged(const QString& text)
         // The hint follows once the list is complete.
         const QSignalBlocker filling(m_results);
         m_results->clear();
-        m_found = m_finder ? m_finder->Find(text.toStdString(), UserDecimalSeparator()) : FoundUnits{};
-        for (const UnitMatch& match : m_found.matches)
-            m_results->addItem(WithVisibleBidiControls(m_finder->Label(match)));
+        const UnitSearch::Result result =
+            m_search ? m_search->Find(text.toStdString(), UserDecimalSeparator()) : UnitSearch::Result{};
+        m_found = result.found;
+        m_inLibrary = result.inLibrary;
+        for (const UnitMatch& match : m_found.matches) {
+            const QString label = WithVisibleBidiControls(Finder().Label(match));
+            m_results->addItem(m_inLibrary ? tr("%1 (library)").arg(label) : label);
+        }
         // A match is only chosen for the user when it is exact and the best ones lie in one group.
         m_results->setCurrentRow(m_found.taken ? 0 : -1);
     }
@@ -130,6 +137,8 @@ QString CFindUnitBar::HintText() const
 
 QString CFindUnitBar::ChoiceState(int row) const
 {
+    if (m_inLibrary && row >= 0)
+        return LibraryState(row);
     if (m_found.taken && row == 0)
         return TakenState();
     if (row >= 0)
@@ -157,6 +166,20 @@ QString CFindUnitBar::TakenState() const
     return text;
 }
 
+QString CFindUnitBar::LibraryState(int row) const
+{
+    const UnitMatch& match = m_found.matches[std::size_t(row)];
+    const QString group = QString::fromStdString(Finder().Groups()[std::size_t(match.group)].name);
+    const QString unit = QString::fromStdString(Finder().Unit(match).name);
+    if (m_app.m_numCust >= kMaxCustomGroups)
+        return tr("%1 is in the library group %2, which cannot be added: you already have %3 custom groups, "
+                  "the most there can be. Delete one first.")
+            .arg(unit, group)
+            .arg(kMaxCustomGroups);
+    return tr("%1 is in the library group %2, not one of yours: Enter asks to add it, then opens it.")
+        .arg(unit, group);
+}
+
 void CFindUnitBar::ShowHint()
 {
     m_state->setText(HintText());
@@ -181,16 +204,26 @@ void CFindUnitBar::OpenChosen()
         return;
     }
     const UnitMatch match = m_found.matches[std::size_t(row)];
-    const int groupId = m_finder->Groups()[std::size_t(match.group)].groupId;
-    const int unit = m_finder->Unit(match).unit;
-    const ValueToOpen value = m_finder->OpenedValue(m_found, match, UserDecimalSeparator());
-    if (!value.problem.empty()) {
-        m_state->setText(QString::fromStdString(value.problem));
+    const int unit = Finder().Unit(match).unit;
+    const ValueToOpen value = Finder().OpenedValue(m_found, match, UserDecimalSeparator());
+    const bool full = m_inLibrary && m_app.m_numCust >= kMaxCustomGroups;
+    if (!value.problem.empty() || full) {
+        if (!value.problem.empty())
+            m_state->setText(QString::fromStdString(value.problem));
         m_app.services.messages->Beep(MessageIcon::Warning);
         return;
     }
+    const QString text = QString::fromStdString(value.text);
+    if (m_inLibrary) {
+        const std::string file = m_search->LibraryFile(match.group);
+        const QString name = QString::fromStdString(Finder().Groups()[std::size_t(match.group)].name);
+        Close();
+        emit libraryUnitChosen(QString::fromStdString(file), name, unit, text);
+        return;
+    }
+    const int groupId = Finder().Groups()[std::size_t(match.group)].groupId;
     Close();
-    emit unitChosen(groupId, unit, QString::fromStdString(value.text));
+    emit unitChosen(groupId, unit, text);
 }
 
 bool CFindUnitBar::eventFilter(QObject* watched, QEvent* event)

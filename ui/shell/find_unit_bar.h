@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/unit_query.h"
+#include "storage/unit_search.h"
 #include "ui/shell/find_unit_list.h"
 
 #include <QWidget>
@@ -35,6 +35,8 @@ public:
 signals:
     // The chosen unit with the typed value ("1" when none was typed).
     void unitChosen(int groupId, int unit, const QString& value);
+    // A unit only the library has: its group is to be added to the user's groups first.
+    void libraryUnitChosen(const QString& file, const QString& groupName, int unit, const QString& value);
     void closed();
 
 protected:
@@ -49,13 +51,17 @@ private:
     // What the user can choose, or what Enter opens once a row is chosen.
     QString ChoiceState(int row) const;
     QString TakenState() const;
+    // What Enter does with a unit of a library group.
+    QString LibraryState(int row) const;
+    const UnitFinder& Finder() const { return m_search->Finder(m_inLibrary); }
     void ShowHint();
     void MoveChoice(int step);
     void OpenChosen();
 
     AppState& m_app;
-    std::optional<UnitFinder> m_finder;
+    std::optional<UnitSearch> m_search;
     FoundUnits m_found;
+    bool m_inLibrary = false; // m_found holds units of the library's groups
     QLineEdit* m_field = nullptr;
     CFindUnitList* m_results = nullptr;
     CFindUnitHint* m_state = nullptr;

@@ -9,6 +9,7 @@
 #include "storage/factor_file.h"
 #include "storage/group_counts.h"
 #include "storage/group_import.h"
+#include "storage/library_groups.h"
 #include "ui/editing/group_name_dlg.h"
 #include "ui/shell/launcher_commands.h"
 #include "ui/shell/launcher_texts.h"
@@ -33,6 +34,9 @@ const char* const kDeleteMovedText =
 const char* const kExportFailedText = "The group could not be written to %1.";
 const char* const kReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
 const char* const kFactorFileExtension = ".fsf";
+const char* const kAddLibraryGroupQuestion =
+    "Add the library group \"%1\" to your groups?\nIt becomes one of your custom groups and opens with "
+    "the value typed.";
 
 std::string WithFactorFileExtension(const std::string& file)
 {
@@ -55,13 +59,8 @@ GroupFileCommands::GroupFileCommands(AppState& app, QWidget& owner, std::functio
 
 std::string GroupFileCommands::LibraryFolder() const
 {
-    // The program lives in <prefix>/bin; its library in <prefix>/share/kalvex/groups.
-    const std::filesystem::path library =
-        std::filesystem::path(m_app.m_programDir) / ".." / "share" / "kalvex" / "groups";
-    std::error_code error;
-    if (std::filesystem::is_directory(library, error))
-        return std::filesystem::weakly_canonical(library, error).string() + "/";
-    return m_app.m_factorPath;
+    const std::string library = LibraryDir(m_app.m_programDir);
+    return library.empty() ? m_app.m_factorPath : library;
 }
 
 void GroupFileCommands::ImportGroup()
@@ -71,16 +70,29 @@ void GroupFileCommands::ImportGroup()
         ShowCustomGroupLimit(*m_app.services.messages);
         return;
     }
-    const std::optional<std::string> file = m_app.services.files->ChooseToOpen(LibraryFolder());
-    if (!file)
-        return;
+    if (const std::optional<std::string> file = m_app.services.files->ChooseToOpen(LibraryFolder()))
+        ImportFile(*file);
+}
+
+int GroupFileCommands::AddLibraryGroup(const std::string& file, const std::string& name)
+{
+    IMessageService& messages = *m_app.services.messages;
+    messages.Beep(MessageIcon::Question);
+    if (messages.Show({QString::fromLatin1(kAddLibraryGroupQuestion).arg(Q(name)).toStdString(), "",
+                       MessageButtons::YesNo, MessageIcon::Question}) != MessageAnswer::Yes)
+        return 0;
+    return ImportFile(file);
+}
+
+int GroupFileCommands::ImportFile(const std::string& file)
+{
     CConversion group;
-    if (const std::optional<std::string> refusal = ReadGroupToImport(*file, group)) {
+    if (const std::optional<std::string> refusal = ReadGroupToImport(file, group)) {
         Warn(*refusal);
-        return;
+        return 0;
     }
     if (!AskForFreeName(group.m_name))
-        return;
+        return 0;
     // Another window or `kalvex --import` may have taken the last number while the chooser was open.
     const ImportOutcome outcome = AddImportedGroup(m_app, group);
     if (outcome.limitReached)
@@ -89,6 +101,7 @@ void GroupFileCommands::ImportGroup()
         Warn(outcome.refusal);
     if (outcome.groupId != 0)
         m_groupsChanged();
+    return outcome.groupId;
 }
 
 bool GroupFileCommands::AskForFreeName(std::string& name)

@@ -17,6 +17,9 @@ public:
     GroupFileCommands(AppState& app, QWidget& owner, std::function<void()> groupsChanged);
 
     void ImportGroup();
+    // Asks whether to add the library group `name` from `file` as a custom group, and adds it: the
+    // new group's id, or 0 when the user said no or it was not added (the user was told why).
+    int AddLibraryGroup(const std::string& file, const std::string& name);
     void ExportGroup(int groupId);
     void DeleteCustom(int groupId);
 
@@ -24,6 +27,8 @@ public:
     std::string LibraryFolder() const;
 
 private:
+    // Adds the group in `file` as the next custom group; its id, or 0 after telling the user why not.
+    int ImportFile(const std::string& file);
     // The name the user gives when the group's own name is taken; false when the user cancels.
     bool AskForFreeName(std::string& name);
     // True when the file does not exist yet or the user agrees to replace it.

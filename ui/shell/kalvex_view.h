@@ -45,6 +45,7 @@ public:
 
     // What the grid shows, for the accessibility layer and for tests.
     const LauncherGrid& Grid() const { return m_grid; }
+    GroupFileCommands& FileCommands() { return m_fileCommands; }
     int EntryCount() const { return static_cast<int>(m_entries.size()); }
     QString EntryName(int j) const;
     // The group's prompt, as the status bar shows it for the group's command.

@@ -3,6 +3,7 @@
 #include "core/group_ids.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/find_unit_bar.h"
+#include "ui/shell/group_file_commands.h"
 #include "ui/shell/kalvex_view.h"
 
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@ CLauncherPane::CLauncherPane(AppState& app, CurrentGroup& current, CMainFrame& f
     layout->addWidget(m_view, 1);
     setFocusProxy(m_view);
     connect(m_findBar, &CFindUnitBar::unitChosen, this, &CLauncherPane::OpenFoundUnit);
+    connect(m_findBar, &CFindUnitBar::libraryUnitChosen, this, &CLauncherPane::OpenLibraryUnit);
     connect(m_view, &CKalvexView::groupsChanged, m_findBar, &CFindUnitBar::ReloadGroups);
     connect(m_findBar, &CFindUnitBar::closed, m_view, [this] { m_view->setFocus(); });
 }
@@ -39,6 +41,14 @@ std::optional<bool> CLauncherPane::CommandState(int commandId) const
     if (commandId == command::kFindUnit)
         return true;
     return m_view->CommandState(commandId);
+}
+
+void CLauncherPane::OpenLibraryUnit(const QString& file, const QString& groupName, int unit,
+                                    const QString& value)
+{
+    if (const int groupId =
+            m_view->FileCommands().AddLibraryGroup(file.toStdString(), groupName.toStdString()))
+        OpenFoundUnit(groupId, unit, value);
 }
 
 void CLauncherPane::OpenFoundUnit(int groupId, int unit, const QString& value)

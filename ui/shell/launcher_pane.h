@@ -28,6 +28,7 @@ public:
 
 private:
     void OpenFoundUnit(int groupId, int unit, const QString& value);
+    void OpenLibraryUnit(const QString& file, const QString& groupName, int unit, const QString& value);
 
     CFindUnitBar* m_findBar = nullptr;
     CKalvexView* m_view = nullptr;

@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,44 @@ private slots:
         QCOMPARE(entered, 71.0 / 12.0);
         QVERIFY(footTip.contains(QStringLiteral("5 ft 11 in")));
         QCOMPARE(footDescription, QStringLiteral("5 ft 11 in"));
+    }
+
+    void aUnitOnlyTheLibraryHasAddsItsGroupWhenTheUserAgreesAndOpensIt()
+    {
+        FindFixture f;
+        QDir install(QString::fromStdString(f.app.state.m_factorPath));
+        QVERIFY(install.mkpath("bin") && install.mkpath("share/kalvex/groups"));
+        QVERIFY(QFile::copy(QStringLiteral(KALVEX_LIBRARY_DIR "/ElectricCurrent.fsf"),
+                            install.filePath("share/kalvex/groups/ElectricCurrent.fsf")));
+        f.app.state.m_programDir = install.filePath("bin/").toStdString();
+        const auto* hint = f.Bar().findChild<CFindUnitHint*>(QStringLiteral("findUnitState"));
+
+        // With every custom place taken the hint says why the group cannot come, and Enter only beeps.
+        f.app.state.m_numCust = kMaxCustomGroups;
+        f.Find(QStringLiteral("20 mA"));
+        QVERIFY(hint->text().contains(QStringLiteral("cannot be added")));
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QCOMPARE(f.app.messages.beeps.size(), std::size_t(1));
+        QVERIFY(f.app.messages.shown.empty());
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Escape);
+
+        f.app.state.m_numCust = 0;
+        f.Find(QStringLiteral("20 mA"));
+        QCOMPARE(f.Bar().Results().currentItem()->text(),
+                 QStringLiteral("milliampere (mA), Electric current (library)"));
+        QCOMPARE(hint->text(),
+                 QStringLiteral("milliampere is in the library group Electric current, not one of "
+                                "yours: Enter asks to add it, then opens it."));
+        f.app.messages.Answer(MessageAnswer::Yes);
+        QString milliamperes;
+        f.app.dialogs.steps.push_back([&](QDialog& dialog) {
+            milliamperes = FindControl<QLineEdit>(dialog, 306)->text();
+            return 0;
+        });
+        QTest::keyClick(&f.Bar().Field(), Qt::Key_Return);
+        QVERIFY(QString::fromStdString(f.app.messages.shown.front().text).contains("\"Electric current\""));
+        QCOMPARE(f.app.settings.ReadInt("Settings", "NumCust", 0), 1);
+        QCOMPARE(milliamperes, QStringLiteral("20"));
     }
 
     void temperatureOpensOnTheScaleTypedAndTheWindowStillRefusesWhatItRefuses()
