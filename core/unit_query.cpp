@@ -242,9 +242,12 @@ std::vector<UnitMatch> UnitFinder::Matches(std::string_view unitText) const
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         if (const std::optional<MatchKind> kind = SpellingMatch(m_entries[i], text))
             note(i, *kind);
+    // A one-letter spelling such as C is the scale's symbol without its degree sign, so it ranks
+    // with symbols: a coulomb of the user's own then leaves the choice to the user.
     for (const AliasTarget& alias : m_aliases)
         if (AliasMatches(alias, text.text, text.spellings))
-            note(std::size_t(alias.entryIndex), MatchKind::Alias);
+            note(std::size_t(alias.entryIndex),
+                 alias.spelling.size() == 1 ? MatchKind::Symbol : MatchKind::Alias);
 
     std::vector<std::size_t> hits;
     for (std::size_t i = 0; i < m_entries.size(); ++i)

@@ -297,19 +297,23 @@ TEST_F(UnitFinderTest, GroupsComeFromTheProfileAndTheirFilesWithTheBuiltInTables
         SaveFactorFile(TwoUnitGroup("Workshop", "board,bd", "plank,pk"), FactorFile("Cust02"), RealDisk()));
     ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Roman", "Roman foot,pes", "Roman half foot,semipes"),
                                FactorFile("Cust03"), RealDisk()));
-    WriteSetting(settings, profile::kNumCust, 3);
+    ASSERT_TRUE(SaveFactorFile(TwoUnitGroup("Charge", "coulomb,C", "ampere hour,Ah"), FactorFile("Cust04"),
+                               RealDisk()));
+    WriteSetting(settings, profile::kNumCust, 4);
     WriteSetting(settings, profile::GroupEnabledSetting(CustomGroupId(2)), 0);
 
     const UnitFinder finder = Finder();
-    EXPECT_EQ(finder.Groups().back().name, "Roman");
+    EXPECT_EQ(finder.Groups().back().name, "Charge");
     EXPECT_EQ(Taken(finder, "3 semipes"), "Roman half foot (semipes), Roman");
     EXPECT_TRUE(finder.Find("bd").matches.empty());
     EXPECT_EQ(Taken(finder, "lbs"), "(none taken)");
     EXPECT_EQ(Taken(finder, "gallons"), "gallon (US) (gal), Liquids");
     EXPECT_EQ(Taken(finder, "psi"), "pound force per square inch (lbf/in²), Pressure");
     EXPECT_EQ(Taken(finder, "stick"), "stick of butter (stick), Cooking");
-    // The user's own cup and the US cup share a symbol in two groups.
+    // The user's own cup and the US cup share a symbol in two groups; so do the coulomb and C,
+    // which stands for the celsius scale as a symbol would.
     EXPECT_FALSE(finder.Find("cup").taken);
+    EXPECT_FALSE(finder.Find("20 C").taken);
 }
 
 TEST_F(UnitFinderTest, ResultLinesAreTheRowsTheWindowShows)
