@@ -11,6 +11,7 @@ namespace kalvex {
 namespace {
 
 constexpr std::size_t kMostSingularVariants = 8;
+constexpr std::size_t kMostSumParts = 8;
 // Longer texts are near no unit name; comparing more of them only costs time.
 constexpr std::size_t kLongestComparedText = 64;
 
@@ -215,6 +216,9 @@ std::optional<MatchKind> UnitFinder::SpellingMatch(const Entry& entry, const Que
 FoundUnits UnitFinder::Find(std::string_view query, char decimalSeparator) const
 {
     const QueryParts read = ReadQueryParts(query);
+    // Nobody writes a sum of more parts; a pasted text is read as one unit, as it always was.
+    if (read.parts.size() > kMostSumParts)
+        return FindUnit(SplitQuery(query));
     if (read.parts.size() <= 1) {
         FoundUnits found =
             FindUnit(read.parts.empty() ? SplitText{} : SplitText{read.parts[0].value, read.parts[0].unit});

@@ -28,7 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         kalvex::QueryGroups(kalvex::LoadEnabledGroups(FreshProfile(), std::string())));
     const std::string_view query(reinterpret_cast<const char*>(data), size);
     const kalvex::FoundUnits found = finder.Find(query);
-    if (found.text.value.size() + found.text.unit.size() > query.size())
+    // A single value keeps pieces of the query; a sum holds its total and the unit it opens in.
+    const bool marks = query.find_first_of("'\"\xE2") != std::string_view::npos;
+    if (found.sum.empty() && !marks && found.text.value.size() + found.text.unit.size() > query.size())
+        __builtin_trap();
+    if (!found.sum.empty() && (!found.taken || found.matches.size() != 1 || !found.problem.empty()))
         __builtin_trap();
     if (found.bestCount > int(found.matches.size()) ||
         (found.taken && (found.bestCount == 0 || found.suggested)))
