@@ -294,7 +294,7 @@ GROUPS = [
          ("calorie (int'l) per gram °C", "cal/(g·°C)", CAL_IT * 1000),
          ("kilocalorie (int'l) per kilogram °C", "kcal/(kg·°C)", CAL_IT * 1000),
          ("Btu (int'l) per pound °F", "Btu/(lb·°F)", BTU_IT / (POUND * FAHRENHEIT_DEGREE)),
-     ], "SpecificHeatCapacity.fsf"),
+     ], "HeatCapacityPerMass.fsf"),
     ("Energy per mass", "kilojoules per kilogram, kilowatthours per kilogram, Btu per pound...",
      si("joule per kilogram", "J/kg", F(1), "k M") + [
          ("joule per gram", "J/g", F(1000)),

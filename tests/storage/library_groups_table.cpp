@@ -147,7 +147,7 @@ std::vector<LibraryGroup> EverydayGroups()
           {"Btu·in/(h·ft²·°F)", kBtu * kInch / (kHour * kFoot * kFoot * kFahrenheitDegree)},
           {"cal/(s·cm·°C)", kCalorieTh * 100},
           {"kcal/(h·m·°C)", 1.163L}}},
-        {"SpecificHeatCapacity.fsf",
+        {"HeatCapacityPerMass.fsf",
          "Specific heat capacity",
          {{"J/(kg·K)", 1},
           {"kJ/(kg·K)", 1e3L},
