@@ -265,13 +265,9 @@ int Convert(const CommandLine& request, const ISettingsStore& settings, std::ost
 
 int List(const CommandLine& request, const ISettingsStore& settings, std::ostream& out)
 {
-    std::vector<CatalogGroup> groups;
-    if (request.library) {
-        for (LibraryGroup& library : LoadLibraryGroups(request.libraryDir))
-            groups.push_back(std::move(library.group));
-    } else {
-        groups = LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath));
-    }
+    const std::vector<CatalogGroup> groups =
+        request.library ? LoadLibrary(request.libraryDir).groups
+                        : LoadEnabledGroups(settings, ReadSetting(settings, profile::kConvFilePath));
     for (const QueryGroup& group : QueryGroups(groups))
         for (const QueryUnit& unit : group.units)
             out << group.name << '\t' << unit.name << '\t' << unit.symbol << '\n';

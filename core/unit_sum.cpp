@@ -104,42 +104,29 @@ FoundUnits UnitFinder::FindSum(const std::vector<QueryPart>& parts, char decimal
             return Refused("No unit matches " + Quoted(part.unit) + ".");
         candidates.push_back(std::move(exact));
     }
-    // The first group, in the finder's order, that has a unit for every part.
-    const auto inGroup = [&](std::size_t part, int group) {
-        return std::ranges::find(candidates[part], group, &UnitMatch::group) != candidates[part].end();
-    };
-    std::optional<int> group;
-    for (const UnitMatch& first : candidates.front()) {
-        std::size_t part = 1;
-        while (part < parts.size() && inGroup(part, first.group))
-            ++part;
-        if (part == parts.size()) {
-            group = first.group;
-            break;
-        }
+    // The groups, in the finder's order, that have a unit for every part so far.
+    std::vector<int> groups;
+    for (const UnitMatch& match : candidates.front())
+        if (std::ranges::find(groups, match.group) == groups.end())
+            groups.push_back(match.group);
+    for (std::size_t part = 1; part < parts.size(); ++part) {
+        std::erase_if(groups, [&](int g) {
+            return std::ranges::find(candidates[part], g, &UnitMatch::group) == candidates[part].end();
+        });
+        if (groups.empty())
+            return Refused("Cannot add " + Quoted(parts[part].typed) + " to " + Quoted(parts.front().typed) +
+                           ": their units are in different groups.");
     }
-    if (!group) {
-        // Name the first part no group shares with the parts before it.
-        std::size_t part = 1;
-        while (std::ranges::any_of(candidates.front(), [&](const UnitMatch& m) {
-            for (std::size_t p = 1; p <= part; ++p)
-                if (!inGroup(p, m.group))
-                    return false;
-            return true;
-        }))
-            ++part;
-        return Refused("Cannot add " + Quoted(parts[part].typed) + " to " + Quoted(parts.front().typed) +
-                       ": their units are in different groups.");
-    }
+    const int group = groups.front();
 
     FoundUnits found;
     double total = 0.0; // in the group's first unit
     std::optional<UnitMatch> largest;
     for (std::size_t p = 0; p < parts.size(); ++p) {
-        const UnitMatch match = *std::ranges::find(candidates[p], *group, &UnitMatch::group);
+        const UnitMatch match = *std::ranges::find(candidates[p], group, &UnitMatch::group);
         const QueryUnit& unit = Unit(match);
         if (unit.size <= 0.0)
-            return Refused("Values in " + m_groups[std::size_t(*group)].name + " cannot be added.");
+            return Refused("Values in " + m_groups[std::size_t(group)].name + " cannot be added.");
         const EntryReading reading = ReadEntry(parts[p].value, decimalSeparator);
         if (!reading.problem.empty())
             return Refused(reading.problem);
@@ -149,15 +136,15 @@ FoundUnits UnitFinder::FindSum(const std::vector<QueryPart>& parts, char decimal
         found.sum += (found.sum.empty() ? "" : " ") + WithSymbol(parts[p].value, unit.symbol);
     }
     // The group's window has no stone: a sum named in stones opens in pounds.
-    const std::vector<QueryUnit>& units = m_groups[std::size_t(*group)].units;
+    const std::vector<QueryUnit>& units = m_groups[std::size_t(group)].units;
     const auto own = std::ranges::find_if(
         units, [&](const QueryUnit& u) { return u.unit == Unit(*largest).unit && u.multiple == 1.0; });
     const QueryUnit& opened = *own;
     found.text = {EntryText(total / opened.size), opened.symbol};
-    found.matches = {{*group, int(own - units.begin()), largest->kind}};
+    found.matches = {{group, int(own - units.begin()), largest->kind}};
     found.bestCount = 1;
     found.taken = true;
-    const std::optional<int> reference = ReferenceUnit(*group);
+    const std::optional<int> reference = ReferenceUnit(group);
     const QueryUnit& shown = reference ? units[std::size_t(*reference)] : opened;
     found.sumInReference =
         WithSymbol(FormatResult(total / shown.size, kReferenceDigits, false), shown.symbol);

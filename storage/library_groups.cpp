@@ -17,7 +17,7 @@ std::string LibraryDir(const std::string& programDir)
     return std::filesystem::weakly_canonical(library, error).string() + "/";
 }
 
-std::vector<LibraryGroup> LoadLibraryGroups(const std::string& libraryDir)
+Library LoadLibrary(const std::string& libraryDir)
 {
     std::vector<std::string> files;
     std::error_code error;
@@ -26,15 +26,16 @@ std::vector<LibraryGroup> LoadLibraryGroups(const std::string& libraryDir)
             if (entry.path().extension() == ".fsf")
                 files.push_back(entry.path().string());
     std::ranges::sort(files);
-    std::vector<LibraryGroup> groups;
+    Library library;
     for (const std::string& file : files) {
-        LibraryGroup library{file, {}};
-        if (ReadGroupToImport(file, library.group.group))
+        CatalogGroup group;
+        if (ReadGroupToImport(file, group.group))
             continue; // refused: it could not be added either
-        library.group.name = library.group.group.m_name;
-        groups.push_back(std::move(library));
+        group.name = group.group.m_name;
+        library.groups.push_back(std::move(group));
+        library.files.push_back(file);
     }
-    return groups;
+    return library;
 }
 
 } // namespace kalvex

@@ -11,13 +11,13 @@ namespace kalvex {
 // its <prefix>/bin; empty when there is none.
 std::string LibraryDir(const std::string& programDir);
 
-// One group of the library, as Import Group would take it.
-struct LibraryGroup {
-    std::string file;
-    CatalogGroup group; // groupId 0: none of the user's groups
+// The groups of the library that could be imported, in file-name order, each with its file.
+struct Library {
+    std::vector<CatalogGroup> groups; // groupId 0: none of the user's groups
+    std::vector<std::string> files;
 };
 
-// Every group of the library that could be imported, in file-name order. Reads only.
-std::vector<LibraryGroup> LoadLibraryGroups(const std::string& libraryDir);
+// Reads the library; reads only.
+Library LoadLibrary(const std::string& libraryDir);
 
 } // namespace kalvex

@@ -23,11 +23,8 @@ UnitSearch::Result UnitSearch::Find(std::string_view query, char decimalSeparato
         m_libraryDir.empty())
         return own;
     if (!m_libraryFinder) {
-        m_library = LoadLibraryGroups(m_libraryDir);
-        std::vector<CatalogGroup> groups;
-        for (const LibraryGroup& library : m_library)
-            groups.push_back(library.group);
-        m_libraryFinder.emplace(QueryGroups(groups));
+        m_library = LoadLibrary(m_libraryDir);
+        m_libraryFinder.emplace(QueryGroups(m_library.groups));
     }
     Result library{m_libraryFinder->Find(query, decimalSeparator), true};
     // The user's own groups keep what only comes near; the library answers only what they lack.
@@ -44,7 +41,7 @@ const UnitFinder& UnitSearch::Finder(bool library) const
 
 CatalogGroup& UnitSearch::Group(bool library, int group)
 {
-    return library ? m_library[std::size_t(group)].group : m_groups[std::size_t(group)];
+    return library ? m_library.groups[std::size_t(group)] : m_groups[std::size_t(group)];
 }
 
 } // namespace kalvex

@@ -26,13 +26,13 @@ public:
     const UnitFinder& Finder(bool library) const;
     CatalogGroup& Group(bool library, int group);
     // The file of a library group, for adding it to the user's groups.
-    const std::string& LibraryFile(int group) const { return m_library[std::size_t(group)].file; }
+    const std::string& LibraryFile(int group) const { return m_library.files[std::size_t(group)]; }
 
 private:
     std::vector<CatalogGroup> m_groups;
     UnitFinder m_finder;
     std::string m_libraryDir;
-    std::vector<LibraryGroup> m_library;
+    Library m_library;
     std::optional<UnitFinder> m_libraryFinder; // once read
 };
 
