@@ -26,8 +26,6 @@ struct QueryPart {
 
 struct QueryParts {
     std::vector<QueryPart> parts;
-    // The query was written in a way only sums are written: "1:30", 5'11", 12°30'15", 12d 30m.
-    bool writtenAsSum = false;
     // A lone value in ' was read as feet, not as minutes of arc.
     bool primeAsFeet = false;
 };
